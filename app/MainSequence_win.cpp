@@ -1,0 +1,53 @@
+#include "app/Setup.h"
+
+#include "app/ProgramFilesFolder.h"
+#include "package/Extract.h"
+#include "package/FileGroup.h"
+#include "package/MyProgress.h"
+#include "win/Gui.h"
+#include "win/ProgressWindow.h"
+#include "win/Prompt.h"
+
+namespace {
+
+const char kDone[] = "Done.";
+const char kExtractionFailed[] = "Error. Installation package demaged !";
+
+// Before any window exists: English texts (UTF-8 throughout) and the standard font.
+void SelectProcessSettings(Gui& gui) {
+    gui.SetLanguage("EN-US");
+    gui.SetStandardFont("Tahoma", 11);
+}
+
+// Unpacks the product with a progress window; a file that cannot be written
+// is reported here and ends the installation.
+bool ExtractProduct(Setup& setup) {
+    ProgressWindow window(setup.gui);
+    MyProgress progress(window);
+    const std::vector<PackageGroup> groups = ProductPackage();
+    progress.SetTotalBytes(TotalCompressedBytes(groups));
+    progress.SetDoneBytes(0);
+    window.SetTitle("Setup progress");
+    window.SetTextAlignLeft();
+
+    ExtractFailure failure;
+    if (!ExtractPackage(groups, setup.installFolder, progress, setup.fs, failure)) {
+        PromptExclamation(kExtractionFailed, &window);
+        return false;
+    }
+    window.Close();
+    return true;
+}
+
+}  // namespace
+
+int RunMainSequence(Setup& setup) {
+    SelectProcessSettings(setup.gui);
+    setup.installFolder = ProgramFilesFolder(setup.registry) + "\\Quillmark";
+
+    if (!ExtractProduct(setup))
+        return kExitFailed;
+
+    PromptOK(kDone);
+    return kExitCompleted;
+}

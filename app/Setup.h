@@ -1,0 +1,26 @@
+// What the main sequence works with: the platform it runs on and the
+// process-wide state that its steps share.
+#pragma once
+
+#include <string>
+
+class FileSystem;
+class Gui;
+class Registry;
+
+struct Setup {
+    Gui& gui;
+    Registry& registry;
+    FileSystem& fs;
+
+    // The folder the product goes to, exactly as chosen: later paths are this
+    // followed by a tail that begins with a backslash.
+    std::string installFolder;
+};
+
+// Exit codes of the setup process.
+constexpr int kExitCompleted = 0;  // also after the user cancelled
+constexpr int kExitFailed = 1;     // the product could not be installed
+
+// Runs the installation from the first window to the final message.
+int RunMainSequence(Setup& setup);

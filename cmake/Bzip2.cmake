@@ -1,0 +1,21 @@
+# bzip2: Debian's libbz2 on the host; on Windows, the library compiled from
+# Debian's bzip2 source package (fetched by scripts/setup-deps.sh).
+if(WIN32)
+    set(BZIP2_SOURCE_DIR "${PROJECT_SOURCE_DIR}/third_party/bzip2" CACHE PATH "bzip2 library source")
+    if(NOT EXISTS "${BZIP2_SOURCE_DIR}/bzlib.c")
+        message(FATAL_ERROR "bzip2 source missing in ${BZIP2_SOURCE_DIR}: run scripts/setup-deps.sh")
+    endif()
+    add_library(bz2 STATIC
+        ${BZIP2_SOURCE_DIR}/blocksort.c ${BZIP2_SOURCE_DIR}/huffman.c
+        ${BZIP2_SOURCE_DIR}/crctable.c ${BZIP2_SOURCE_DIR}/randtable.c
+        ${BZIP2_SOURCE_DIR}/compress.c ${BZIP2_SOURCE_DIR}/decompress.c
+        ${BZIP2_SOURCE_DIR}/bzlib.c)
+    # bzlib.h pulls in <windows.h> on Windows.
+    target_compile_definitions(bz2 PUBLIC NOMINMAX WIN32_LEAN_AND_MEAN)
+    target_include_directories(bz2 SYSTEM PUBLIC ${BZIP2_SOURCE_DIR})
+    target_compile_options(bz2 PRIVATE -O2 -w)
+else()
+    find_package(BZip2 REQUIRED)
+    add_library(bz2 INTERFACE)
+    target_link_libraries(bz2 INTERFACE BZip2::BZip2)
+endif()

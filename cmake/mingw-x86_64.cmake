@@ -1,0 +1,13 @@
+# Cross build for 64-bit Windows with mingw-w64 (posix thread model, so that
+# GoogleTest compiles). Test executables run under wine64.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+set(QUILLMARK_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${QUILLMARK_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUILLMARK_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${QUILLMARK_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${QUILLMARK_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)

@@ -1,0 +1,45 @@
+#include "package/Extract.h"
+
+#include "package/Decompress.h"
+#include "package/MyProgress.h"
+#include "win/FileSystem.h"
+#include "win/Path.h"
+
+namespace {
+
+bool ExtractFile(const FileGroup& group, int32_t i, const std::string& folder,
+                 MyProgress& progress, FileSystem& fs, ExtractFailure& failure) {
+    const std::string path = folder + group.names[i];
+    progress.Display().SetText(group.names[i]);
+    DecompressResult file = DecompressBz2(
+        group.streams[i], static_cast<size_t>(group.lengths[i]),
+        [&progress](int32_t consumed, int32_t total) { return progress.FileProgress(consumed, total); });
+    if (!file.ok) {
+        failure = {path, "could not unpack: " + file.error};
+        return false;
+    }
+    if (!fs.SaveFile(path, file.data.View())) {
+        failure = {path, "could not write the file"};
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
+                    MyProgress& progress, FileSystem& fs, ExtractFailure& failure) {
+    int32_t done = 0;
+    for (const PackageGroup& group : groups) {
+        const std::string folder = installFolder + group.tail;
+        // Its answer is not needed: a folder that is missing makes the first write fail.
+        fs.RealizeDirectory(FolderPart(folder));
+        for (int32_t i = 0; i < group.files->count; ++i) {
+            if (!ExtractFile(*group.files, i, folder, progress, fs, failure))
+                return false;
+            done += group.files->lengths[i];
+            progress.SetDoneBytes(done);
+        }
+    }
+    return true;
+}

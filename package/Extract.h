@@ -1,0 +1,21 @@
+// Unpacking the product package into the install folder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "package/FileGroup.h"
+
+class FileSystem;
+class MyProgress;
+
+struct ExtractFailure {
+    std::string path;    // the file that could not be written
+    std::string reason;  // why, for whoever looks into it
+};
+
+// Extracts every group in order into installFolder + tail, each file whole or
+// not at all, moving the progress after each file. Stops at the first file
+// that cannot be decoded or written; answers false with that file in failure.
+bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
+                    MyProgress& progress, FileSystem& fs, ExtractFailure& failure);

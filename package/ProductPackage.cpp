@@ -1,0 +1,10 @@
+#include "package/FileGroup.h"
+
+std::vector<PackageGroup> ProductPackage() {
+    return {
+        {&kRootGroup, "\\"},
+        {&kDocumentationsGroup, "\\Documentations\\"},
+        {&kSupportGroup, "\\Support\\"},
+        {&kSourcesGroup, "\\Sources\\"},
+    };
+}

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks to build and test the setup,
+# and fetches bzip2's library source for the Windows builds.
+# Idempotent: returns quickly when everything is already there.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+third="$here/third_party"
+
+packages=(
+  cmake make g++ googletest libgtest-dev libbz2-dev bzip2
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
+  wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
+  dpkg-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup-deps: installing ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# bzip2's library source, from Debian's own source package, verified by apt.
+# A private apt configuration adds the deb-src line; the machine's apt files stay as they are.
+bzdir="$third/bzip2"
+if [ ! -f "$bzdir/bzlib.c" ]; then
+  work="$third/.apt"
+  mkdir -p "$work/lists/partial" "$work/download"
+  mirror=$(grep -h -o -E 'https?://[^ ]*debian/?' /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null \
+           | grep -v -E 'security|snapshot' | head -n 1 || true)
+  [ -n "$mirror" ] || mirror=http://deb.debian.org/debian
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] ${mirror%/} bookworm main" > "$work/sources.list"
+  aptopts=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=- -o Dir::State::Lists="$work/lists" -o Debug::NoLocking=1 -o APT::Sandbox::User=root)
+  apt-get "${aptopts[@]}" update -qq
+  (cd "$work/download" && apt-get "${aptopts[@]}" source --download-only bzip2 >/dev/null)
+  orig=$(ls "$work"/download/bzip2_*.orig.tar.* | head -n 1)
+  rm -rf "$bzdir.tmp" && mkdir -p "$bzdir.tmp"
+  tar -xf "$orig" -C "$bzdir.tmp" --strip-components=1
+  rm -rf "$bzdir" && mv "$bzdir.tmp" "$bzdir"
+  echo "setup-deps: bzip2 source in third_party/bzip2 ($(basename "$orig"))"
+fi

@@ -1,0 +1,36 @@
+// A file system in memory for native tests; paths are taken as plain strings.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "win/FileSystem.h"
+#include "win/Path.h"
+
+class MemoryFileSystem : public FileSystem {
+public:
+    std::map<std::string, std::string> files;
+    std::set<std::string> folders;
+    std::set<std::string> locked;  // paths whose save fails, keeping the old content
+
+    bool SaveFile(const std::string& path, std::string_view data) override {
+        if (locked.count(path))
+            return false;
+        files[path] = std::string(data);
+        return true;
+    }
+    bool RealizeDirectory(const std::string& folder) override {
+        for (const std::string& level : FolderLevels(folder))
+            folders.insert(level);
+        return true;
+    }
+    bool ReadFile(const std::string& path, std::string& data) override {
+        auto it = files.find(path);
+        if (it == files.end())
+            return false;
+        data = it->second;
+        return true;
+    }
+    bool RemoveFile(const std::string& path) override { return files.erase(path) > 0; }
+};

@@ -1,0 +1,92 @@
+#include "package/Extract.h"
+
+#include <gtest/gtest.h>
+
+#include "package/MyProgress.h"
+#include "support/Bz2.h"
+#include "support/MemoryFileSystem.h"
+#include "support/RecordingProgress.h"
+
+namespace {
+
+// A package made on the spot: two groups with files, one without.
+class ExtractTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        contents = {SampleBytes(70000, 1), SampleBytes(900, 2), SampleBytes(5000, 3)};
+        for (const std::string& c : contents)
+            streams.push_back(CompressForTest(c));
+        for (const std::string& s : streams) {
+            lengths.push_back(static_cast<int32_t>(s.size()));
+            pointers.push_back(reinterpret_cast<const unsigned char*>(s.data()));
+        }
+        root = {2, lengths.data(), pointers.data(), names};
+        support = {1, lengths.data() + 2, pointers.data() + 2, names + 2};
+        groups = {{&root, "\\"}, {&empty, "\\Documentations\\"}, {&support, "\\Support\\"}};
+        progress.SetTotalBytes(TotalCompressedBytes(groups));
+    }
+
+    bool Extract() { return ExtractPackage(groups, "C:\\Apps\\Quillmark", progress, fs, failure); }
+
+    const char* names[3] = {"Quillmark.exe", "Quillmark.ini", "UserManual$en-us.chm"};
+    std::vector<std::string> contents, streams;
+    std::vector<int32_t> lengths;
+    std::vector<const unsigned char*> pointers;
+    FileGroup root{}, support{}, empty{0, nullptr, nullptr, nullptr};
+    std::vector<PackageGroup> groups;
+    MemoryFileSystem fs;
+    RecordingProgress display;
+    MyProgress progress{display};
+    ExtractFailure failure;
+};
+
+TEST_F(ExtractTest, WritesEveryFileIntoItsGroupsFolder) {
+    ASSERT_TRUE(Extract()) << failure.reason;
+    EXPECT_EQ(fs.files.at("C:\\Apps\\Quillmark\\Quillmark.exe"), contents[0]);
+    EXPECT_EQ(fs.files.at("C:\\Apps\\Quillmark\\Quillmark.ini"), contents[1]);
+    EXPECT_EQ(fs.files.at("C:\\Apps\\Quillmark\\Support\\UserManual$en-us.chm"), contents[2]);
+    EXPECT_EQ(fs.files.size(), 3u);
+    // The group without files still gets its folder.
+    EXPECT_TRUE(fs.folders.count("C:\\Apps\\Quillmark\\Documentations"));
+    EXPECT_TRUE(fs.folders.count("C:\\Apps"));
+    EXPECT_EQ(display.texts, (std::vector<std::string>{names[0], names[1], names[2]}));
+}
+
+TEST_F(ExtractTest, TheBarOnlyMovesForwardAndEndsAtTheTotal) {
+    ASSERT_TRUE(Extract());
+    const int32_t total = progress.TotalBytes();
+    int32_t last = 0;
+    for (auto [pos, t] : display.positions) {
+        EXPECT_EQ(t, total);
+        EXPECT_GE(pos, last);
+        last = pos;
+    }
+    EXPECT_EQ(last, total);
+    EXPECT_EQ(progress.DoneBytes(), total);
+}
+
+TEST_F(ExtractTest, AFileThatCannotBeWrittenStopsEverythingAfterIt) {
+    fs.files["C:\\Apps\\Quillmark\\Quillmark.ini"] = "user settings";
+    fs.locked.insert("C:\\Apps\\Quillmark\\Quillmark.ini");
+    EXPECT_FALSE(Extract());
+    EXPECT_EQ(failure.path, "C:\\Apps\\Quillmark\\Quillmark.ini");
+    EXPECT_EQ(fs.files.at("C:\\Apps\\Quillmark\\Quillmark.ini"), "user settings");
+    EXPECT_FALSE(fs.files.count("C:\\Apps\\Quillmark\\Support\\UserManual$en-us.chm"));
+    EXPECT_FALSE(fs.folders.count("C:\\Apps\\Quillmark\\Support"));
+}
+
+TEST_F(ExtractTest, ADamagedStreamWritesNoFile) {
+    streams[1][streams[1].size() / 2] ^= 0x10;
+    EXPECT_FALSE(Extract());
+    EXPECT_EQ(failure.path, "C:\\Apps\\Quillmark\\Quillmark.ini");
+    EXPECT_TRUE(fs.files.count("C:\\Apps\\Quillmark\\Quillmark.exe"));
+    EXPECT_FALSE(fs.files.count("C:\\Apps\\Quillmark\\Quillmark.ini"));
+    EXPECT_EQ(fs.files.size(), 1u);
+}
+
+TEST_F(ExtractTest, TheTotalIsTheSumOfAllStreams) {
+    EXPECT_EQ(progress.TotalBytes(), lengths[0] + lengths[1] + lengths[2]);
+    EXPECT_EQ(TotalCompressedBytes({{&empty, "\\"}}), 0);
+}
+
+}  // namespace

@@ -1,0 +1,231 @@
+// Makes the sample product: the ten files of the package with their real
+// names and uncompressed sizes, and contents whose bzip2 level-9 size comes
+// close to the real files', so that the package and its progress behave like
+// the real one. Two of them are real programs built beside this tool: the
+// product program (a tiny one) and the icon library.
+//
+//   make_sample_product OUT_DIR PRODUCT_EXE ICON_LIBRARY
+
+#include <bzlib.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct SampleFile {
+    const char* folder;
+    const char* name;
+    size_t size;        // bytes
+    size_t compressed;  // bzip2 -9 bytes of the real file
+    enum Kind { Binary, Text } kind;
+};
+
+const SampleFile kFiles[] = {
+    {"", "Quillmark.exe", 1958400, 990623, SampleFile::Binary},
+    {"", "Quillmark.ini", 527, 345, SampleFile::Text},
+    {"", "libnodave.dll", 126976, 56608, SampleFile::Binary},
+    {"Documentations", "UserManual$en-us.chm", 30501, 23706, SampleFile::Binary},
+    {"Documentations", "UserManual$it-it.chm", 332223, 327508, SampleFile::Binary},
+    {"Support", "AppIcons.icl", 83024, 15848, SampleFile::Binary},
+    {"Support", "Project.xml", 422, 265, SampleFile::Text},
+    {"Support", "local.upd", 119, 134, SampleFile::Text},
+    {"Sources", "Quillmark-V390-source.7z", 294848, 296584, SampleFile::Binary},
+    {"Sources", "libnodave-0.8.4.5.zip", 3244728, 3210993, SampleFile::Binary},
+};
+
+// The product's default settings. LastPath and Recents are hex-encoded text
+// (a folder and a list of recent projects), chosen so that the file has the
+// real one's size.
+std::string DefaultSettings() {
+    auto hex = [](const std::string& s) {
+        static const char digits[] = "0123456789ABCDEF";
+        std::string out;
+        for (unsigned char c : s) {
+            out += digits[c >> 4];
+            out += digits[c & 15];
+        }
+        return out;
+    };
+    const char* lines[] = {
+        "[App]",
+        "Language=EN-US",
+        "FirstOpen=false",
+        "UpdateUrl=",
+        nullptr,  // LastPath
+        nullptr,  // Recents
+        "[Communication]",
+        "Device=5",
+        "IpString=192.168.1.98",
+        "SerialCommPort=COM15",
+        "SerialCommSpeed=9600",
+        "Address=2",
+        "Rack=0",
+        "Slot=2",
+        "[Get]",
+        "GetFileName=C:\\Documents and Settings\\Administrator\\test01.qkmem",
+        "Area=3",
+        "Db=2",
+        "Start=0",
+        "Length=92",
+    };
+    std::string out;
+    for (const char* line : lines) {
+        if (line == nullptr)
+            continue;
+        out += line;
+        out += "\r\n";
+    }
+    std::string lastPath = "LastPath=" + hex("C:\\Program Files\\Quillmark") + "\r\n";
+    out.insert(out.find("[Communication]"), lastPath);
+    // What is left of the 527 bytes goes to the list of recent projects.
+    std::string recents =
+        "C:\\Quillmark\\Projects\\Line1.qkprj|C:\\Quillmark\\Projects\\Press.qkprj|"
+        "D:\\Plant\\Mixer.qkprj";
+    std::string recentsLine = "Recents=" + hex(recents) + "\r\n";
+    while (out.size() + recentsLine.size() > 527 && !recents.empty()) {
+        recents.pop_back();
+        recentsLine = "Recents=" + hex(recents) + "\r\n";
+    }
+    out.insert(out.find("[Communication]"), recentsLine);
+    return out;
+}
+
+size_t Bzip2Size(const std::string& data) {
+    unsigned int size = static_cast<unsigned int>(data.size() + data.size() / 100 + 600);
+    std::string out(size, '\0');
+    if (BZ2_bzBuffToBuffCompress(&out[0], &size, const_cast<char*>(data.data()),
+                                 static_cast<unsigned int>(data.size()), 9, 0, 0) != BZ_OK)
+        return 0;
+    return size;
+}
+
+// Deterministic filler: a share of noise (incompressible) spread evenly among
+// repetitive runs (nearly free), so the whole file compresses at one ratio.
+class Filler {
+public:
+    Filler(SampleFile::Kind kind, uint32_t seed) : kind_(kind), seed_(seed) {}
+
+    std::string Make(size_t length, double noiseShare) const {
+        uint64_t state = seed_;
+        auto next = [&state]() {  // splitmix64: its bytes give bzip2 nothing to find
+            uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+            return z ^ (z >> 31);
+        };
+        const size_t run = length >= 65536 ? 512 : length >= 2048 ? 64 : 4;
+        static const char kPhrase[] = "Quillmark archives S7 data blocks. ";
+        std::string out;
+        out.reserve(length);
+        double credit = 0;
+        size_t phrase = 0;
+        while (out.size() < length) {
+            size_t n = std::min(run, length - out.size());
+            credit += noiseShare;
+            if (credit >= 1.0) {
+                credit -= 1.0;
+                for (size_t i = 0; i < n; ++i) {
+                    uint64_t r = next();
+                    out += kind_ == SampleFile::Text ? static_cast<char>('a' + r % 26)
+                                                     : static_cast<char>(r & 0xff);
+                }
+            } else {
+                for (size_t i = 0; i < n; ++i)
+                    out += kPhrase[phrase++ % (sizeof kPhrase - 1)];
+            }
+        }
+        return out;
+    }
+
+private:
+    SampleFile::Kind kind_;
+    uint32_t seed_;
+};
+
+// The prefix followed by filler, its noise share found by bisection so that
+// the whole file compresses to about the target.
+std::string Tune(const SampleFile& f, const std::string& prefix, uint32_t seed) {
+    if (prefix.size() >= f.size)
+        return prefix;
+    Filler filler(f.kind, seed);
+    const size_t fill = f.size - prefix.size();
+    double lo = 0, hi = 1;
+    std::string best;
+    size_t bestError = SIZE_MAX;
+    for (int step = 0; step < 18; ++step) {
+        double mid = (lo + hi) / 2;
+        std::string candidate = prefix + filler.Make(fill, mid);
+        size_t packed = Bzip2Size(candidate);
+        size_t error = packed > f.compressed ? packed - f.compressed : f.compressed - packed;
+        if (error < bestError) {
+            bestError = error;
+            best = candidate;
+        }
+        if (packed < f.compressed)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    return best;
+}
+
+bool ReadWhole(const std::string& path, std::string& data) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    data = s.str();
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::cerr << "usage: make_sample_product OUT_DIR PRODUCT_EXE ICON_LIBRARY\n";
+        return 1;
+    }
+    const std::string outDir = argv[1];
+    std::string program, icons;
+    if (!ReadWhole(argv[2], program) || !ReadWhole(argv[3], icons)) {
+        std::cerr << "make_sample_product: cannot read the product program or icon library\n";
+        return 1;
+    }
+    uint32_t seed = 1;
+    for (const SampleFile& f : kFiles) {
+        std::string prefix;
+        std::string name = f.name;
+        if (name == "Quillmark.exe")
+            prefix = program;  // a real program; what follows its image is ignored by Windows
+        else if (name == "AppIcons.icl")
+            prefix = icons;
+        else if (name == "Project.xml")
+            prefix = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Project name=\"Sample\">\r\n<!-- ";
+        else if (name == "local.upd")
+            prefix = "<?xml version=\"1.0\"?>\r\n<Update v=\"3.90\" b=\"21\"/>\r\n<!-- ";
+        std::string data = name == "Quillmark.ini" ? DefaultSettings() : Tune(f, prefix, seed++);
+        if (f.kind == SampleFile::Text && name != "Quillmark.ini")
+            data.replace(data.size() - 5, 5, " -->\n");
+        const std::string folder = outDir + (f.folder[0] ? "/" + std::string(f.folder) : "");
+        std::filesystem::create_directories(folder);
+        const std::string path = folder + "/" + name;
+        std::ofstream out(path, std::ios::binary);
+        out.write(data.data(), static_cast<std::streamsize>(data.size()));
+        if (!out) {
+            std::cerr << "make_sample_product: cannot write " << path << "\n";
+            return 1;
+        }
+        std::printf("%-28s %8zu bytes, bzip2 -9 %8zu (real %zu)\n", name.c_str(), data.size(),
+                    Bzip2Size(data), f.compressed);
+    }
+    return 0;
+}

@@ -1,0 +1,22 @@
+// The file operations the setup needs, behind an interface so that the logic
+// that uses them can be tested without Windows. Paths are UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Replaces the file with data, all or nothing: the bytes go to a temporary
+    // file in the same folder, which then takes the target's place. A target that
+    // cannot be replaced (locked, read-only) keeps its earlier content.
+    virtual bool SaveFile(const std::string& path, std::string_view data) = 0;
+    // Makes the folder and every missing parent, outermost first; stops at the
+    // first level that can neither be made nor found. Answers whether it exists.
+    virtual bool RealizeDirectory(const std::string& folder) = 0;
+    // Reads a whole file; false when it cannot be opened or read.
+    virtual bool ReadFile(const std::string& path, std::string& data) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
+};

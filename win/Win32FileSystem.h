@@ -1,0 +1,12 @@
+// The real file system, through the wide file functions.
+#pragma once
+
+#include "win/FileSystem.h"
+
+class Win32FileSystem : public FileSystem {
+public:
+    bool SaveFile(const std::string& path, std::string_view data) override;
+    bool RealizeDirectory(const std::string& folder) override;
+    bool ReadFile(const std::string& path, std::string& data) override;
+    bool RemoveFile(const std::string& path) override;
+};

@@ -1,0 +1,82 @@
+#include "win/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include "win/Path.h"
+#include "win/UniqueHandle.h"
+#include "win/Utf.h"
+
+namespace {
+
+bool IsDirectory(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WriteAll(HANDLE file, std::string_view data) {
+    const char* p = data.data();
+    size_t left = data.size();
+    while (left > 0) {
+        DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+        DWORD written = 0;
+        if (!WriteFile(file, p, chunk, &written, nullptr) || written == 0)
+            return false;
+        p += written;
+        left -= written;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Win32FileSystem::SaveFile(const std::string& path, std::string_view data) {
+    const std::wstring target = Widen(path);
+    // Beside the target, so that the final move stays within one volume.
+    const std::wstring temp = target + L".setup-tmp";
+    bool written;
+    {
+        UniqueHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid())
+            return false;
+        written = WriteAll(file.Get(), data);
+    }
+    if (written && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return true;
+    DeleteFileW(temp.c_str());
+    return false;
+}
+
+bool Win32FileSystem::RealizeDirectory(const std::string& folder) {
+    const std::vector<std::string> levels = FolderLevels(folder);
+    for (const std::string& level : levels) {
+        std::wstring wide = Widen(level);
+        if (!CreateDirectoryW(wide.c_str(), nullptr) && !IsDirectory(wide))
+            return false;
+    }
+    return levels.empty() ? folder.empty() || IsDirectory(Widen(folder)) : true;
+}
+
+bool Win32FileSystem::ReadFile(const std::string& path, std::string& data) {
+    UniqueHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size;
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > (1ll << 30))
+        return false;
+    data.assign(static_cast<size_t>(size.QuadPart), '\0');
+    size_t got = 0;
+    while (got < data.size()) {
+        DWORD n = 0;
+        if (!::ReadFile(file.Get(), &data[got], static_cast<DWORD>(data.size() - got), &n,
+                        nullptr) ||
+            n == 0)
+            return false;
+        got += n;
+    }
+    return true;
+}
+
+bool Win32FileSystem::RemoveFile(const std::string& path) {
+    return DeleteFileW(Widen(path).c_str()) != 0;
+}

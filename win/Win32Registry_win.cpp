@@ -1,0 +1,58 @@
+#include "win/Win32Registry.h"
+
+#include <vector>
+
+#include "win/RegKey.h"
+#include "win/Utf.h"
+
+namespace {
+
+HKEY RootKey(RegRoot root) {
+    switch (root) {
+        case RegRoot::ClassesRoot:
+            return HKEY_CLASSES_ROOT;
+        case RegRoot::CurrentUser:
+            return HKEY_CURRENT_USER;
+        case RegRoot::LocalMachine:
+            break;
+    }
+    return HKEY_LOCAL_MACHINE;
+}
+
+}  // namespace
+
+bool Win32Registry::SetString(RegRoot root, const std::string& keyPath,
+                              const std::string& valueName, const std::string& text) {
+    RegKey key;
+    if (RegCreateKeyExW(RootKey(root), Widen(keyPath).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
+        return false;
+    // The terminating NUL is stored with the text.
+    std::wstring data = Widen(text);
+    DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+    return RegSetValueExW(key.Get(), Widen(valueName).c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
+}
+
+std::string Win32Registry::GetString(RegRoot root, const std::string& keyPath,
+                                     const std::string& valueName) {
+    RegKey key;
+    if (RegOpenKeyExW(RootKey(root), Widen(keyPath).c_str(), 0, KEY_READ, key.Receive()) !=
+        ERROR_SUCCESS)
+        return {};
+    std::wstring name = Widen(valueName);
+    DWORD type = 0;
+    DWORD bytes = 0;
+    if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &bytes) !=
+            ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return {};
+    std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
+    if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(buffer.data()), &bytes) != ERROR_SUCCESS)
+        return {};
+    size_t chars = bytes / sizeof(wchar_t);
+    if (chars > 0 && buffer[chars - 1] == L'\0')
+        --chars;  // one trailing NUL, as stored by SetString
+    return Narrow(std::wstring_view(buffer.data(), chars));
+}

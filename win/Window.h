@@ -1,0 +1,45 @@
+// Base of every window of the setup: one window class and one window procedure
+// (a trampoline to the object), destroyed with the object.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class Gui;
+
+class Window {
+public:
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return hwnd_; }
+    void Show(bool visible);
+    bool Visible() const;
+
+    // Modal runs (see MessageLoop.h) end when a result is set.
+    void EndModal(int result) { modalResult_ = result; }
+    bool ModalEnded() const { return modalResult_ >= 0; }
+    int ModalResult() const { return modalResult_; }
+    void ResetModal() { modalResult_ = -1; }
+
+protected:
+    explicit Window(Gui& gui) : gui_(gui) {}
+
+    // Creates the top-level window with a client area of the given size in
+    // pixels, centred on the work area; hidden until shown.
+    bool CreateTopLevel(const std::string& title, DWORD style, int clientWidth, int clientHeight);
+    void SetTitle(const std::string& title);
+
+    // Everything the window procedure receives; the default is the system's.
+    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    Gui& gui_;
+
+private:
+    static LRESULT CALLBACK Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+    int modalResult_ = -1;
+};
