@@ -4,6 +4,9 @@
 #include "package/Extract.h"
 #include "package/FileGroup.h"
 #include "package/MyProgress.h"
+#include "shell/ProductFileTypes.h"
+#include "shell/ShellNotify.h"
+#include "shell/Uninstall.h"
 #include "win/Gui.h"
 #include "win/ProgressWindow.h"
 #include "win/Prompt.h"
@@ -12,6 +15,7 @@ namespace {
 
 const char kDone[] = "Done.";
 const char kExtractionFailed[] = "Error. Installation package demaged !";
+const char kProductExeTail[] = "\\Quillmark.exe";
 
 // Before any window exists: English texts (UTF-8 throughout) and the standard font.
 void SelectProcessSettings(Gui& gui) {
@@ -47,6 +51,12 @@ int RunMainSequence(Setup& setup) {
 
     if (!ExtractProduct(setup))
         return kExitFailed;
+
+    RegisterUninstall(setup.registry, setup.installFolder + kProductExeTail, "Quillmark",
+                      " /uninstall");
+
+    RegisterProductFileTypes(setup.registry, setup.installFolder + kProductExeTail);
+    NotifyAssociationsChanged();
 
     PromptOK(kDone);
     return kExitCompleted;
