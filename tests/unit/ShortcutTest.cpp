@@ -101,13 +101,6 @@ TEST_F(ShortcutTest, MissingShellFoldersLeaveRelativePaths) {
     EXPECT_EQ(writer.written.at(0).linkPath, "Quillmark.lnk");
 }
 
-TEST_F(ShortcutTest, ShellFoldersAreReadForTheCurrentUserOnly) {
-    reg.SetString(RegRoot::LocalMachine, kShellFolders, "Fonts", "C:\\Windows\\Fonts");
-    EXPECT_EQ(GetShellFolder(reg, "Fonts"), "");
-    EXPECT_EQ(GetShellFolder(reg, "Fonts", RegRoot::LocalMachine), "C:\\Windows\\Fonts");
-    EXPECT_EQ(GetShellFolder(reg, "desktop"), "C:\\Users\\Me\\Desktop");
-}
-
 TEST(IconLocationOf, NegativeIndexSetsNoneAndEmptyPathMeansTheTarget) {
     ShortcutRequest r{"C:\\Q\\Quillmark.exe", "", "x.lnk", "", "", -1};
     EXPECT_FALSE(IconLocationOf(r).has_value());
