@@ -4,6 +4,7 @@
 #include "package/Extract.h"
 #include "package/FileGroup.h"
 #include "package/MyProgress.h"
+#include "settings/SettingsFile.h"
 #include "win/Gui.h"
 #include "win/ProgressWindow.h"
 #include "win/Prompt.h"
@@ -32,6 +33,8 @@ bool ExtractProduct(Setup& setup) {
 
     ExtractFailure failure;
     if (!ExtractPackage(groups, setup.installFolder, progress, setup.fs, failure)) {
+        // Before the message, so that closing the setup then loses nothing.
+        PutBackEarlierSettingsFile(setup.fs, setup.installFolder, setup.earlierSettingsFile);
         PromptExclamation(kExtractionFailed, &window);
         return false;
     }
@@ -45,9 +48,12 @@ int RunMainSequence(Setup& setup) {
     SelectProcessSettings(setup.gui);
     setup.installFolder = ProgramFilesFolder(setup.registry) + "\\Quillmark";
 
+    ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.earlierSettingsFile);
     if (!ExtractProduct(setup))
         return kExitFailed;
+    AdoptDefaultSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.defaultSettings);
 
+    WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings);
     PromptOK(kDone);
     return kExitCompleted;
 }
