@@ -42,6 +42,26 @@ const std::vector<std::string> kDefaultFile = {
     "Length=92",
 };
 
+using Lines = std::vector<std::string>;
+
+// Every written file ends alike: the last transfer cleared, then the program
+// group the launch-icons step records.
+const Lines kClearedGetAndProgramGroup = {
+    "[Get]",
+    "GetFileName=",
+    "Area=",
+    "Db=",
+    "Start=",
+    "Length=",
+    "[InstallUninstall]",
+    "StartFolderPath=Zelk\\Quillmark",
+};
+
+Lines Concat(Lines head, const Lines& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
 // The steps around extraction as the main sequence runs them, with the
 // extraction itself reduced to what it does to the settings file.
 class SettingsFileTest : public ::testing::Test {
@@ -89,30 +109,24 @@ TEST_F(SettingsFileTest, AnUpdateKeepsTheUsersValues) {
     InstallOver(folder);
 
     EXPECT_EQ(CrLfLines(fs.files.at("D:\\Plant\\Logger\\Quillmark.ini")),
-              (std::vector<std::string>{
-                  "[App]",
-                  "Language=IT-IT",
-                  "FirstOpen=true",
-                  "UpdateUrl=" + HexEncode(kUpdateSiteUrl),
-                  "LastPath=443A5C506C616E745C4C6F67676572",
-                  "Recents=R any text = here",
-                  "[Communication]",
-                  "Device=3",
-                  "IpString=10.0.0.7",
-                  "SerialCommPort=COM1",
-                  "SerialCommSpeed=19200",
-                  "Address=2",
-                  "Rack=1",
-                  "Slot=",
-                  "[Get]",
-                  "GetFileName=",
-                  "Area=",
-                  "Db=",
-                  "Start=",
-                  "Length=",
-                  "[InstallUninstall]",
-                  "StartFolderPath=Zelk\\Quillmark",
-              }));
+              Concat(
+                  {
+                      "[App]",
+                      "Language=IT-IT",
+                      "FirstOpen=true",
+                      "UpdateUrl=" + HexEncode(kUpdateSiteUrl),
+                      "LastPath=443A5C506C616E745C4C6F67676572",
+                      "Recents=R any text = here",
+                      "[Communication]",
+                      "Device=3",
+                      "IpString=10.0.0.7",
+                      "SerialCommPort=COM1",
+                      "SerialCommSpeed=19200",
+                      "Address=2",
+                      "Rack=1",
+                      "Slot=",
+                  },
+                  kClearedGetAndProgramGroup));
     EXPECT_FALSE(fs.files.count("D:\\Plant\\Logger\\\\Quillmark.cfg"));
     EXPECT_FALSE(fs.files.count("D:\\Plant\\Logger\\Quillmark.ini.bak"));
 }
@@ -121,30 +135,24 @@ TEST_F(SettingsFileTest, AFirstInstallationGetsTheForcedValuesAndEmptyOnes) {
     InstallOver("C:\\Program Files\\Quillmark");
     EXPECT_FALSE(earlierFile);
     EXPECT_EQ(CrLfLines(fs.files.at("C:\\Program Files\\Quillmark\\Quillmark.ini")),
-              (std::vector<std::string>{
-                  "[App]",
-                  "Language=EN-US",
-                  "FirstOpen=true",
-                  "UpdateUrl=" + HexEncode(kUpdateSiteUrl),
-                  "LastPath=" + HexEncode("C:\\Program Files\\Quillmark"),
-                  "Recents=",
-                  "[Communication]",
-                  "Device=",
-                  "IpString=",
-                  "SerialCommPort=",
-                  "SerialCommSpeed=",
-                  "Address=",
-                  "Rack=",
-                  "Slot=",
-                  "[Get]",
-                  "GetFileName=",
-                  "Area=",
-                  "Db=",
-                  "Start=",
-                  "Length=",
-                  "[InstallUninstall]",
-                  "StartFolderPath=Zelk\\Quillmark",
-              }));
+              Concat(
+                  {
+                      "[App]",
+                      "Language=EN-US",
+                      "FirstOpen=true",
+                      "UpdateUrl=" + HexEncode(kUpdateSiteUrl),
+                      "LastPath=" + HexEncode("C:\\Program Files\\Quillmark"),
+                      "Recents=",
+                      "[Communication]",
+                      "Device=",
+                      "IpString=",
+                      "SerialCommPort=",
+                      "SerialCommSpeed=",
+                      "Address=",
+                      "Rack=",
+                      "Slot=",
+                  },
+                  kClearedGetAndProgramGroup));
 }
 
 TEST_F(SettingsFileTest, CommentsAndBlankLinesOfTheDefaultFileStayInPlace) {
@@ -152,8 +160,9 @@ TEST_F(SettingsFileTest, CommentsAndBlankLinesOfTheDefaultFileStayInPlace) {
     fs.files["C:\\Q\\Quillmark.ini"] = "[App]\r\nLanguage=DE-DE\r\n";
     ReadOldSettings(fs, folder, oldSettings, earlierFile);
     fs.files["C:\\Q\\Quillmark.ini"] =
-        "; Quillmark settings\r\n\r\n[App]\r\nLanguage=EN-US\r\n\r\n; serial "
-        "line\r\n[Get]\r\nDb=2\r\n";
+        "; Quillmark settings\r\n\r\n"
+        "[App]\r\nLanguage=EN-US\r\n\r\n; serial line\r\n"
+        "[Get]\r\nDb=2\r\n";
     AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
     WriteSettings(fs, folder, defaultSettings);
     const std::vector<std::string> lines = CrLfLines(fs.files.at("C:\\Q\\Quillmark.ini"));
