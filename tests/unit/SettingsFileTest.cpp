@@ -7,6 +7,7 @@
 #include "settings/MergeSettings.h"
 #include "support/IniText.h"
 #include "support/MemoryFileSystem.h"
+#include "support/SettingsExample.h"
 
 namespace {
 
@@ -44,18 +45,8 @@ const std::vector<std::string> kDefaultFile = {
 
 using Lines = std::vector<std::string>;
 
-// Every written file ends alike: the last transfer cleared, then the program
-// group the launch-icons step records.
-const Lines kClearedGetAndProgramGroup = {
-    "[Get]",
-    "GetFileName=",
-    "Area=",
-    "Db=",
-    "Start=",
-    "Length=",
-    "[InstallUninstall]",
-    "StartFolderPath=Zelk\\Quillmark",
-};
+// What the launch-icons step adds at the end of every written file.
+const Lines kProgramGroup = {"[InstallUninstall]", "StartFolderPath=Zelk\\Quillmark"};
 
 Lines Concat(Lines head, const Lines& tail) {
     head.insert(head.end(), tail.begin(), tail.end());
@@ -82,51 +73,14 @@ class SettingsFileTest : public ::testing::Test {
 
 TEST_F(SettingsFileTest, AnUpdateKeepsTheUsersValues) {
     const std::string folder = "D:\\Plant\\Logger";
-    fs.files["D:\\Plant\\Logger\\Quillmark.ini"] = Crlf({
-        "[App]",
-        "Language=IT-IT",
-        "FirstOpen=false",
-        "UpdateUrl=" + HexEncode("http://old.example/"),
-        "LastPath=" + HexEncode("C:\\Old\\Logger"),
-        "Recents=R any text = here",
-        "[Communication]",
-        "Device=3",
-        "IpString=10.0.0.7",
-        "SerialCommPort=COM1",
-        "SerialCommSpeed=19200",
-        "Address=2",
-        "Rack=1",
-        "[Get]",
-        "GetFileName=D:\\x.qkmem",
-        "Area=4",
-        "Db=4",
-        "Start=4",
-        "Length=4",
-        "[InstallUninstall]",
-        "StartFolderPath=Old group",
-    });
+    fs.files["D:\\Plant\\Logger\\Quillmark.ini"] = ExampleOldSettingsFile();
     fs.files["D:\\Plant\\Logger\\\\Quillmark.cfg"] = "configuration";
     InstallOver(folder);
 
-    EXPECT_EQ(CrLfLines(fs.files.at("D:\\Plant\\Logger\\Quillmark.ini")),
-              Concat(
-                  {
-                      "[App]",
-                      "Language=IT-IT",
-                      "FirstOpen=true",
-                      "UpdateUrl=" + HexEncode(kUpdateSiteUrl),
-                      "LastPath=443A5C506C616E745C4C6F67676572",
-                      "Recents=R any text = here",
-                      "[Communication]",
-                      "Device=3",
-                      "IpString=10.0.0.7",
-                      "SerialCommPort=COM1",
-                      "SerialCommSpeed=19200",
-                      "Address=2",
-                      "Rack=1",
-                      "Slot=",
-                  },
-                  kClearedGetAndProgramGroup));
+    const Lines lines = CrLfLines(fs.files.at("D:\\Plant\\Logger\\Quillmark.ini"));
+    EXPECT_EQ(lines, Concat(ExampleMergedLines(folder), kProgramGroup));
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[4], "LastPath=443A5C506C616E745C4C6F67676572");
     EXPECT_FALSE(fs.files.count("D:\\Plant\\Logger\\\\Quillmark.cfg"));
     EXPECT_FALSE(fs.files.count("D:\\Plant\\Logger\\Quillmark.ini.bak"));
 }
@@ -151,8 +105,14 @@ TEST_F(SettingsFileTest, AFirstInstallationGetsTheForcedValuesAndEmptyOnes) {
                       "Address=",
                       "Rack=",
                       "Slot=",
+                      "[Get]",
+                      "GetFileName=",
+                      "Area=",
+                      "Db=",
+                      "Start=",
+                      "Length=",
                   },
-                  kClearedGetAndProgramGroup));
+                  kProgramGroup));
 }
 
 TEST_F(SettingsFileTest, CommentsAndBlankLinesOfTheDefaultFileStayInPlace) {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "driver/Driver.h"
-#include "settings/HexEncode.h"
-#include "settings/MergeSettings.h"
+#include "support/IniText.h"
+#include "support/SettingsExample.h"
 #include "win/Utf.h"
 #include "win/Win32Registry.h"
 
@@ -37,15 +37,6 @@ std::wstring RunSetup() {
     return message;
 }
 
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    EXPECT_EQ(start, bytes.size()) << "the last line has no CR LF";
-    return lines;
-}
-
 class SettingsRun : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -56,14 +47,7 @@ class SettingsRun : public ::testing::Test {
 };
 
 TEST_F(SettingsRun, AnUpdateKeepsTheUsersValuesAndForcesTheRest) {
-    ASSERT_TRUE(WriteBytes(SettingsFile(),
-                           "[App]\r\nLanguage=IT-IT\r\nFirstOpen=false\r\nUpdateUrl=anything\r\n"
-                           "LastPath=443A5C4F6C64\r\nRecents=R = any text\r\n"
-                           "; the user's own note\r\nTheme=dark\r\n"
-                           "[Communication]\r\nDevice=3\r\nIpString=10.0.0.7\r\n"
-                           "SerialCommPort=COM1\r\nSerialCommSpeed=19200\r\nAddress=2\r\nRack=1\r\n"
-                           "[Get]\r\nGetFileName=D:\\last.qkmem\r\nArea=4\r\nDb=4\r\nStart=4\r\n"
-                           "Length=4\r\n"));
+    ASSERT_TRUE(WriteBytes(SettingsFile(), ExampleOldSettingsFile()));
     const std::wstring configFile = InstallFolder() + L"\\Quillmark.cfg";
     ASSERT_TRUE(WriteBytes(configFile, "the earlier configuration"));
 
@@ -71,29 +55,8 @@ TEST_F(SettingsRun, AnUpdateKeepsTheUsersValuesAndForcesTheRest) {
 
     std::string written;
     ASSERT_TRUE(ReadBytes(SettingsFile(), written));
-    std::vector<std::string> lines = Lines(written);
-    const std::vector<std::string> merged = {
-        "[App]",
-        "Language=IT-IT",
-        "FirstOpen=true",
-        "UpdateUrl=" + HexEncode(kUpdateSiteUrl),
-        "LastPath=" + HexEncode(Narrow(InstallFolder())),
-        "Recents=R = any text",
-        "[Communication]",
-        "Device=3",
-        "IpString=10.0.0.7",
-        "SerialCommPort=COM1",
-        "SerialCommSpeed=19200",
-        "Address=2",
-        "Rack=1",
-        "Slot=",
-        "[Get]",
-        "GetFileName=",
-        "Area=",
-        "Db=",
-        "Start=",
-        "Length=",
-    };
+    const std::vector<std::string> lines = CrLfLines(written);
+    const std::vector<std::string> merged = ExampleMergedLines(Narrow(InstallFolder()));
     ASSERT_GE(lines.size(), merged.size()) << written;
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + merged.size()), merged);
     // Only the program group the launch-icons step records may follow.
