@@ -4,6 +4,7 @@
 #include "package/Extract.h"
 #include "package/FileGroup.h"
 #include "package/MyProgress.h"
+#include "settings/SettingsFile.h"
 #include "shell/ProductFileTypes.h"
 #include "shell/ShellNotify.h"
 #include "shell/Uninstall.h"
@@ -36,6 +37,8 @@ bool ExtractProduct(Setup& setup) {
 
     ExtractFailure failure;
     if (!ExtractPackage(groups, setup.installFolder, progress, setup.fs, failure)) {
+        // Before the message, so that closing the setup then loses nothing.
+        PutBackEarlierSettingsFile(setup.fs, setup.installFolder, setup.earlierSettingsFile);
         PromptExclamation(kExtractionFailed, &window);
         return false;
     }
@@ -49,11 +52,15 @@ int RunMainSequence(Setup& setup) {
     SelectProcessSettings(setup.gui);
     setup.installFolder = ProgramFilesFolder(setup.registry) + "\\Quillmark";
 
+    ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.earlierSettingsFile);
     if (!ExtractProduct(setup))
         return kExitFailed;
+    AdoptDefaultSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.defaultSettings);
 
     RegisterUninstall(setup.registry, setup.installFolder + kProductExeTail, "Quillmark",
                       " /uninstall");
+
+    WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings);
 
     RegisterProductFileTypes(setup.registry, setup.installFolder + kProductExeTail);
     NotifyAssociationsChanged();
