@@ -12,7 +12,7 @@ struct Rgba {
 };
 
 class Canvas {
-  public:
+public:
     Canvas(int width, int height)
         : w_(width), h_(height), px_(size_t(width) * height, Rgba{0, 0, 0, 0}) {}
 
@@ -67,7 +67,7 @@ class Canvas {
         for (Rgba& p : px_) p.a = p.a >= 128 ? 255 : 0;
     }
 
-  private:
+private:
     template <typename Inside>
     void Cover(Rgba c, Inside inside) {
         Cover(inside, [c](double, double) { return c; });

@@ -14,7 +14,7 @@ struct State {
 };
 
 class Parser {
-  public:
+public:
     explicit Parser(std::string_view qtf) : in_(qtf) {}
 
     QtfDocument Run() {
@@ -26,7 +26,7 @@ class Parser {
         return std::move(doc_);
     }
 
-  private:
+private:
     bool AtEnd() const { return pos_ >= in_.size(); }
     char Peek() const { return AtEnd() ? '\0' : in_[pos_]; }
 

@@ -29,12 +29,18 @@ std::vector<Chunk> SplitAtSpaces(const QtfParagraph& p, TextMeasure& measure) {
 }
 
 class LineBuilder {
-  public:
+public:
     LineBuilder(const QtfParagraph& p, int width, TextMeasure& measure, RichTextLayout& out)
         : paragraph_(p), width_(width), measure_(measure), out_(out) {}
 
     void Add(const Chunk& c) {
-        line_.push_back(PlacedText{std::string(c.text), *c.format, x_, 0});
+        // Text of one format on one line stays one piece, drawn in one call:
+        // the device then spaces its letters as it likes to, which measured
+        // words placed one by one need not match.
+        if (!line_.empty() && line_.back().format == *c.format)
+            line_.back().text += c.text;
+        else
+            line_.push_back(PlacedText{std::string(c.text), *c.format, x_, 0});
         x_ += c.width;
         if (!c.space)
             inkWidth_ = x_;
@@ -66,7 +72,7 @@ class LineBuilder {
         x_ = inkWidth_ = 0;
     }
 
-  private:
+private:
     int Shift() const {
         const int free = std::max(0, width_ - inkWidth_);
         switch (paragraph_.align) {

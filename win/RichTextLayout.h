@@ -16,12 +16,13 @@ struct FontExtent {
 
 // Pixel sizes of text in one format on the output device (zoom included).
 class TextMeasure {
-  public:
+public:
     virtual ~TextMeasure() = default;
     virtual int Width(const QtfFormat& format, std::string_view text) = 0;
     virtual FontExtent Extent(const QtfFormat& format) = 0;
 };
 
+// A stretch of text of one format on one line.
 struct PlacedText {
     std::string text;
     QtfFormat format;

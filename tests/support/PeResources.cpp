@@ -7,7 +7,7 @@ struct Section {
 };
 
 class Reader {
-  public:
+public:
     Reader(const std::string& bytes, std::string& error) : b_(bytes), error_(error) {}
 
     bool U16(size_t at, uint16_t& v) {
@@ -35,20 +35,20 @@ class Reader {
     }
     const std::string& Bytes() const { return b_; }
 
-  private:
+private:
     uint32_t Byte(size_t at) const { return static_cast<uint8_t>(b_[at]); }
     const std::string& b_;
     std::string& error_;
 };
 
 class ResourceWalker {
-  public:
+public:
     ResourceWalker(Reader& r, const std::vector<Section>& sections, size_t base, uint32_t size)
         : r_(r), sections_(sections), base_(base), size_(size) {}
 
     bool Walk(PeImage& out) { return Directory(0, 0, PeResource{}, out); }
 
-  private:
+private:
     // Three levels: type, then number or name, then language.
     bool Directory(uint32_t offset, int level, PeResource entry, PeImage& out) {
         uint16_t named, numbered;

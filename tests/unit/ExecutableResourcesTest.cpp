@@ -36,7 +36,7 @@ uint32_t Le(const std::string& d, size_t at, int bytes) {
 }
 
 class ExecutableResources : public testing::TestWithParam<Build> {
-  protected:
+protected:
     void SetUp() override {
         std::ifstream in(GetParam().path, std::ios::binary);
         if (!in)
