@@ -30,6 +30,9 @@ protected:
     // Creates the top-level window with a client area of the given size in
     // pixels, centred on the work area; hidden until shown.
     bool CreateTopLevel(const std::string& title, DWORD style, int clientWidth, int clientHeight);
+    // Creates a child window of parent at a place in pixels of the parent's
+    // client area; its messages reach OnMessage like a top-level window's.
+    bool CreateChild(HWND parent, const RECT& pixels, DWORD style, int controlId);
     void SetTitle(const std::string& title);
 
     // Everything the window procedure receives; the default is the system's.

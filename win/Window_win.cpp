@@ -7,6 +7,18 @@ namespace {
 
 const wchar_t kWindowClass[] = L"QuillmarkSetupWindow";
 
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kWindowClass;
+    // Registered by the first window; later registrations answer "already exists".
+    RegisterClassExW(&wc);
+}
+
 }  // namespace
 
 Window::~Window() {
@@ -19,15 +31,7 @@ Window::~Window() {
 
 bool Window::CreateTopLevel(const std::string& title, DWORD style, int clientWidth,
                             int clientHeight) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = Trampoline;
-    wc.hInstance = gui_.Instance();
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kWindowClass;
-    // Registered by the first window; later registrations answer "already exists".
-    RegisterClassExW(&wc);
+    RegisterWindowClass(gui_.Instance(), Trampoline);
 
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
@@ -44,6 +48,15 @@ bool Window::CreateTopLevel(const std::string& title, DWORD style, int clientWid
     return hwnd_ != nullptr;
 }
 
+bool Window::CreateChild(HWND parent, const RECT& pixels, DWORD style, int controlId) {
+    RegisterWindowClass(gui_.Instance(), Trampoline);
+    hwnd_ = CreateWindowExW(0, kWindowClass, L"", style | WS_CHILD, pixels.left, pixels.top,
+                            pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                            gui_.Instance(), this);
+    return hwnd_ != nullptr;
+}
+
 void Window::SetTitle(const std::string& title) {
     SetWindowTextW(hwnd_, Widen(title).c_str());
 }
@@ -54,7 +67,9 @@ void Window::Show(bool visible) {
         UpdateWindow(hwnd_);
 }
 
-bool Window::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+bool Window::Visible() const {
+    return hwnd_ && IsWindowVisible(hwnd_);
+}
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -69,5 +84,12 @@ LRESULT CALLBACK Window::Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPAR
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    return self->OnMessage(message, wParam, lParam);
+    const LRESULT result = self->OnMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        // Destroyed with its parent before the object: the object must not
+        // destroy the handle again later, when it may name another window.
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return result;
 }

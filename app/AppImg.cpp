@@ -1,0 +1,16 @@
+#include "app/AppImg.h"
+
+#include "app/AppImgResources.h"
+
+const AppImgEntry kAppImgEntries[6] = {
+    {AppImgId::setup48, "setup48", 48, APPIMG_SETUP48},
+    {AppImgId::setup32, "setup32", 32, APPIMG_SETUP32},
+    {AppImgId::setup16, "setup16", 16, APPIMG_SETUP16},
+    {AppImgId::PrgFolder_1_48, "PrgFolder_1_48", 48, APPIMG_PRGFOLDER_1_48},
+    {AppImgId::PrgFolder_1_32, "PrgFolder_1_32", 32, APPIMG_PRGFOLDER_1_32},
+    {AppImgId::PrgFolder_1_16, "PrgFolder_1_16", 16, APPIMG_PRGFOLDER_1_16},
+};
+
+const AppImgEntry& AppImgInfo(AppImgId id) {
+    return kAppImgEntries[static_cast<int>(id)];
+}

@@ -1,0 +1,160 @@
+// The information view and the setup's pictures on a real Windows GUI: the
+// view inside a window whose face it must let show through, and the AppImg
+// pictures read from the built setup's resources.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "app/AppImg.h"
+#include "app/Topics.h"
+#include "driver/Driver.h"
+#include "win/Gui.h"
+#include "win/RichTextView.h"
+#include "win/ViewZoom.h"
+#include "win/Window.h"
+
+namespace {
+
+const COLORREF kFace = RGB(250, 236, 190);
+
+// A window with a face of its own colour, the size of the install-folder dialog.
+class FaceWindow : public Window {
+public:
+    explicit FaceWindow(Gui& gui) : Window(gui) {
+        CreateTopLevel("View test", WS_POPUP | WS_CAPTION, 400, 216);
+    }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_ERASEBKGND) {
+            RECT r;
+            GetClientRect(Handle(), &r);
+            HBRUSH brush = CreateSolidBrush(kFace);
+            FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
+            DeleteObject(brush);
+            return 1;
+        }
+        return Window::OnMessage(message, wParam, lParam);
+    }
+};
+
+bool HasScrollBar(const RichTextView& view) {
+    return (GetWindowLongPtrW(view.Handle(), GWL_STYLE) & WS_VSCROLL) != 0;
+}
+
+class RichTextViewTest : public testing::Test {
+protected:
+    RichTextViewTest() : gui_(GetModuleHandleW(nullptr)) { gui_.SetStandardFont("Tahoma", 11); }
+    Gui gui_;
+};
+
+TEST_F(RichTextViewTest, ShowsTheTopicAtTheSetupsZoomWithoutAScrollBar) {
+    FaceWindow face(gui_);
+    RichTextView view(gui_);
+    ASSERT_TRUE(view.Create(face.Handle(), RECT{4, 4, 396, 132}, 100));
+    EXPECT_EQ(GetDlgCtrlID(view.Handle()), 100);
+    view.SetQtf(FindTopic("Zelk-Setup", "App", "firstLay$en-us").text);
+    // At 1:1 a 184-dot name is 184 pixels high: far taller than the view.
+    EXPECT_TRUE(HasScrollBar(view));
+    EXPECT_EQ(view.Width(), 392);  // the laid-out width, bar or not
+    view.SetZoom(ViewZoomNumerator(view.Width()), view.Width());
+    EXPECT_FALSE(HasScrollBar(view));
+    view.SetQtf("");
+    EXPECT_FALSE(HasScrollBar(view));
+}
+
+TEST_F(RichTextViewTest, TheWindowsFaceShowsThroughAroundTheText) {
+    FaceWindow face(gui_);
+    RichTextView view(gui_);
+    ASSERT_TRUE(view.Create(face.Handle(), RECT{4, 4, 396, 132}, 100));
+    view.SetQtf(FindTopic("Zelk-Setup", "App", "firstLay$en-us").text);
+    view.SetZoom(ViewZoomNumerator(view.Width()), view.Width());
+    face.Show(true);
+    SetWindowPos(face.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    UpdateWindow(face.Handle());
+    UpdateWindow(view.Handle());
+
+    HDC dc = GetDC(view.Handle());
+    int faceCount = 0, ink = 0;
+    for (int y = 0; y < 128; y += 2)
+        for (int x = 0; x < 392; x += 2) {
+            const COLORREF c = GetPixel(dc, x, y);
+            faceCount += c == kFace;
+            ink += GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100;
+        }
+    ReleaseDC(view.Handle(), dc);
+    // Mostly face (the bottom rows have no text at all), and some text.
+    EXPECT_GT(faceCount, 64 * 196 / 2);
+    EXPECT_GT(ink, 100);
+}
+
+TEST_F(RichTextViewTest, AParentDestroyedFirstTakesTheViewAlong) {
+    auto face = std::make_unique<FaceWindow>(gui_);
+    RichTextView view(gui_);
+    ASSERT_TRUE(view.Create(face->Handle(), RECT{4, 4, 396, 132}, 100));
+    face.reset();
+    EXPECT_EQ(view.Handle(), nullptr);
+    view.SetQtf("[2 still safe to use]");
+    EXPECT_EQ(view.Width(), 0);
+}
+
+class SetupModule : public testing::Test {
+protected:
+    void SetUp() override {
+        module_ = LoadLibraryExW(driver::SetupExe().c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(module_, nullptr);
+    }
+    void TearDown() override {
+        if (module_)
+            FreeLibrary(module_);
+    }
+    HMODULE module_ = nullptr;
+};
+
+TEST_F(SetupModule, AppImgGivesTheTitleIconAndTheListRowPicture) {
+    HICON icon = AppImgIcon(module_, AppImgId::setup16);
+    ASSERT_NE(icon, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP colour{};
+    GetObjectW(info.hbmColor, sizeof(colour), &colour);
+    EXPECT_EQ(colour.bmWidth, 16);
+    EXPECT_EQ(colour.bmHeight, 16);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+
+    HBITMAP bitmap = AppImgBitmap(module_, AppImgId::PrgFolder_1_16);
+    ASSERT_NE(bitmap, nullptr);
+    DIBSECTION dib{};
+    ASSERT_EQ(GetObjectW(bitmap, sizeof(dib), &dib), int(sizeof(dib)));
+    EXPECT_EQ(dib.dsBmih.biWidth, 16);
+    EXPECT_EQ(std::abs(dib.dsBmih.biHeight), 16);
+    EXPECT_EQ(dib.dsBmih.biBitCount, 32);
+    const auto* pixels = static_cast<const uint8_t*>(dib.dsBm.bmBits);
+    int clear = 0, opaque = 0;
+    for (int i = 0; i < 16 * 16; ++i) {
+        clear += pixels[i * 4 + 3] == 0;
+        opaque += pixels[i * 4 + 3] == 255;
+    }
+    EXPECT_EQ(clear + opaque, 256);
+    EXPECT_GT(clear, 0);
+    EXPECT_GT(opaque, 0);
+    DeleteObject(bitmap);
+
+    // The file's icon loads at each of its sizes.
+    for (int size : {48, 32, 16}) {
+        HANDLE fileIcon = LoadImageW(module_, MAKEINTRESOURCEW(5555), IMAGE_ICON, size, size, 0);
+        EXPECT_NE(fileIcon, nullptr) << size;
+        DestroyIcon(static_cast<HICON>(fileIcon));
+    }
+}
+
+TEST(AppImg, AModuleWithoutThePicturesGivesNothing) {
+    EXPECT_EQ(AppImgIcon(GetModuleHandleW(nullptr), AppImgId::setup16), nullptr);
+    EXPECT_EQ(AppImgBitmap(GetModuleHandleW(nullptr), AppImgId::PrgFolder_1_16), nullptr);
+}
+
+}  // namespace

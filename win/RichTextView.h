@@ -1,0 +1,55 @@
+// A read-only view of QTF rich text, as the setup's dialogs show their
+// information texts: no background or frame of its own (the parent's face
+// shows through), 4-pixel margins, a vertical scroll bar only while the text
+// is taller than the view, and a display zoom m:d from 600-dot QTF heights to
+// pixels (1:1 until set).
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "win/GdiObject.h"
+#include "win/Qtf.h"
+#include "win/RichTextLayout.h"
+#include "win/Window.h"
+
+class RichTextView : public Window {
+public:
+    explicit RichTextView(Gui& gui);
+
+    // A child of parent at pixels (the parent's client coordinates), shown.
+    bool Create(HWND parent, const RECT& pixels, int controlId);
+
+    void SetQtf(const std::string& qtf);
+    // A QTF height of h dots is drawn h * m / d pixels high. d must be positive.
+    void SetZoom(int m, int d);
+
+    // The laid-out width in pixels, scroll bar included.
+    int Width() const;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    class Measure;
+    using FontKey = std::tuple<int, bool, bool, bool, int>;
+
+    HFONT FontFor(const QtfFormat& format);
+    int PixelHeight(int dots) const;
+    void Relayout();
+    void UpdateScrollBar(int viewHeight);
+    void ScrollTo(int pos);
+    void OnVerticalScroll(int request);
+    void Paint();
+    void PaintParentFace(HDC dc, const RECT& client);
+
+    QtfDocument doc_;
+    RichTextLayout layout_;
+    int zoomM_ = 1;
+    int zoomD_ = 1;
+    int scroll_ = 0;
+    bool scrollBarShown_ = false;
+    std::map<FontKey, std::unique_ptr<GdiObject<HFONT>>> fonts_;
+};
