@@ -6,9 +6,17 @@
 
 namespace {
 
+// The visual styles of common controls 6 load further DLLs by name, and not
+// all of those loads keep to the system folder (under Wine, the system
+// libraries' own delay imports also look in the program's folder). Loaded
+// from the system folder first, they are then found already loaded.
+const wchar_t* const kStyleDlls[] = {L"uxtheme.dll", L"msimg32.dll", L"dwmapi.dll"};
+
 // comctl32 is not one of the system's known DLLs, so it is not imported: it is
 // loaded here, after WinMain has limited DLL loading to the system folder.
 void LoadCommonControls() {
+    for (const wchar_t* dll : kStyleDlls)
+        LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     HMODULE comctl = LoadLibraryExW(L"comctl32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!comctl)
         return;
