@@ -25,6 +25,11 @@ public:
     void Reserve(size_t n) {
         if (n <= capacity_)
             return;
+        if (size_ == 0) {  // nothing to keep: no copy
+            std::free(data_);
+            data_ = nullptr;
+            capacity_ = 0;
+        }
         void* grown = std::realloc(data_, n);
         if (!grown)
             throw std::bad_alloc();

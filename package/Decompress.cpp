@@ -47,7 +47,7 @@ size_t DecompressChunkSize(size_t compressedLength) {
 }
 
 DecompressResult DecompressBz2(const unsigned char* stream, size_t length,
-                               const DecompressGate& gate) {
+                               const DecompressGate& gate, ByteBuffer recycled) {
     if (length == 0)
         return Failure("the stream is empty");
     if (length > INT32_MAX)
@@ -62,7 +62,8 @@ DecompressResult DecompressBz2(const unsigned char* stream, size_t length,
     s.avail_in = static_cast<unsigned>(length);
 
     const size_t chunk = DecompressChunkSize(length);
-    ByteBuffer out;
+    ByteBuffer out = std::move(recycled);
+    out.Clear();
     out.Reserve(InitialCapacity(length));
     for (;;) {
         if (out.Room() < chunk)

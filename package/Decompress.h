@@ -24,5 +24,8 @@ size_t DecompressChunkSize(size_t compressedLength);
 // Succeeds only for exactly one complete, intact stream: damaged data, a
 // stream cut short and bytes after the stream's end are all failures, and
 // their output, which libbz2 hands out before it notices, is thrown away.
+// The output goes into recycled, emptied first: a caller that hands back the
+// previous file's buffer saves the new memory pages, and their faults, of
+// every file after the first.
 DecompressResult DecompressBz2(const unsigned char* stream, size_t length,
-                               const DecompressGate& gate);
+                               const DecompressGate& gate, ByteBuffer recycled = {});

@@ -5,15 +5,20 @@
 #include "win/FileSystem.h"
 #include "win/Path.h"
 
+#include <utility>
+
 namespace {
 
+// buffer: the previous file's output, handed on for this file's.
 bool ExtractFile(const FileGroup& group, int32_t i, const std::string& folder,
-                 MyProgress& progress, FileSystem& fs, ExtractFailure& failure) {
+                 MyProgress& progress, FileSystem& fs, ByteBuffer& buffer,
+                 ExtractFailure& failure) {
     const std::string path = folder + group.names[i];
     progress.Display().SetText(group.names[i]);
     DecompressResult file = DecompressBz2(
         group.streams[i], static_cast<size_t>(group.lengths[i]),
-        [&progress](int32_t consumed, int32_t total) { return progress.FileProgress(consumed, total); });
+        [&progress](int32_t consumed, int32_t total) { return progress.FileProgress(consumed, total); },
+        std::move(buffer));
     if (!file.ok) {
         failure = {path, "could not unpack: " + file.error};
         return false;
@@ -22,6 +27,7 @@ bool ExtractFile(const FileGroup& group, int32_t i, const std::string& folder,
         failure = {path, "could not write the file"};
         return false;
     }
+    buffer = std::move(file.data);
     return true;
 }
 
@@ -30,12 +36,13 @@ bool ExtractFile(const FileGroup& group, int32_t i, const std::string& folder,
 bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                     MyProgress& progress, FileSystem& fs, ExtractFailure& failure) {
     int32_t done = 0;
+    ByteBuffer buffer;
     for (const PackageGroup& group : groups) {
         const std::string folder = installFolder + group.tail;
         // Its answer is not needed: a folder that is missing makes the first write fail.
         fs.RealizeDirectory(FolderPart(folder));
         for (int32_t i = 0; i < group.files->count; ++i) {
-            if (!ExtractFile(*group.files, i, folder, progress, fs, failure))
+            if (!ExtractFile(*group.files, i, folder, progress, fs, buffer, failure))
                 return false;
             done += group.files->lengths[i];
             progress.SetDoneBytes(done);
