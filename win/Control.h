@@ -18,6 +18,8 @@ public:
     virtual CtrlKind Kind() const = 0;
 
     // Makes the control as a visible child of parent at rect, in the given font.
+    // The parent must already route notifications for id to this object: some
+    // controls ask their parent about themselves while they are being made.
     bool Create(HWND parent, const RECT& rect, int id, HFONT font);
 
     HWND Handle() const { return hwnd_; }
@@ -35,6 +37,9 @@ public:
     // Notifications the parent receives from this control.
     virtual void OnCommand(int /*notification*/) {}
     virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
+    // Owner-drawn controls; false when the control does not draw itself.
+    virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*measure*/) { return false; }
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*draw*/) { return false; }
 
 protected:
     virtual const wchar_t* ClassName() const = 0;

@@ -5,7 +5,8 @@
 
 namespace {
 
-// Paragraph texts only: style definitions are skipped, format blocks "[... " lose their head and bracket,
+// Paragraph texts only: style definitions are skipped, format blocks "[... " lose their head and
+// bracket,
 // "&" ends a paragraph, "`" escapes the next character.
 std::string PlainText(const std::string& qtf) {
     std::string out;

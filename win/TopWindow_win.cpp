@@ -44,6 +44,7 @@ bool TopWindow::ApplyLayout(const Layout& layout, std::initializer_list<LayoutMe
         const PixelRect p = PlaceItem(item, client, gui_.Dpi());
         const RECT rect{p.left, p.top, p.right, p.bottom};
         const int id = kFirstControlId + static_cast<int>(controls_.size());
+        controls_.push_back(member.control);  // routed to from here on, also during creation
         if (member.control) {
             if (!member.control->Create(Handle(), rect, id, gui_.StandardFont()))
                 return false;
@@ -55,7 +56,6 @@ bool TopWindow::ApplyLayout(const Layout& layout, std::initializer_list<LayoutMe
             SendMessageW(member.view->Handle(), WM_SETFONT,
                          reinterpret_cast<WPARAM>(gui_.StandardFont()), FALSE);
         }
-        controls_.push_back(member.control);
     }
     return true;
 }
@@ -140,6 +140,20 @@ LRESULT TopWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             auto* header = reinterpret_cast<NMHDR*>(lParam);
             if (Control* control = ControlById(static_cast<int>(header->idFrom)))
                 return control->OnNotify(header);
+            break;
+        }
+        case WM_MEASUREITEM: {
+            auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            Control* control = ControlById(static_cast<int>(measure->CtlID));
+            if (control && control->OnMeasureItem(*measure))
+                return TRUE;
+            break;
+        }
+        case WM_DRAWITEM: {
+            const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            Control* control = ControlById(static_cast<int>(draw->CtlID));
+            if (control && control->OnDrawItem(*draw))
+                return TRUE;
             break;
         }
         case DM_GETDEFID:
