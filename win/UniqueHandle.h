@@ -10,6 +10,14 @@ public:
     ~UniqueHandle() { Reset(); }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : h_(other.h_) { other.h_ = nullptr; }
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) {
+            Reset(other.h_);
+            other.h_ = nullptr;
+        }
+        return *this;
+    }
 
     // CreateFile answers INVALID_HANDLE_VALUE, most others NULL: both mean "none".
     bool Valid() const { return h_ != nullptr && h_ != INVALID_HANDLE_VALUE; }

@@ -1,0 +1,33 @@
+# The setup runs elevated, often from a download folder. Windows resolves
+# static imports before the program's first line runs, from the program's own
+# folder first for any DLL that is not one of the system's known DLLs, and
+# under Wine even known ones pull in others that way (gdi32 loads version.dll).
+# So every Windows executable here imports only kernel32 and msvcrt; the other
+# system DLLs are delay-loaded: loaded at their first call, after WinMain has
+# limited DLL loading to the system folder.
+set(QUILLMARK_DELAYED_DLLS user32 gdi32 advapi32 shell32 ole32 oleaut32 comdlg32 shlwapi uuid)
+list(REMOVE_ITEM QUILLMARK_DELAYED_DLLS uuid)  # uuid is static data, not a DLL
+
+get_filename_component(_toolchain_bin "${CMAKE_CXX_COMPILER}" DIRECTORY)
+set(_nm "${QUILLMARK_TRIPLE}-nm")
+set(_dlltool "${QUILLMARK_TRIPLE}-dlltool")
+set(_out "${CMAKE_BINARY_DIR}/delayload")
+file(MAKE_DIRECTORY "${_out}")
+set(_libs "")
+foreach(dll ${QUILLMARK_DELAYED_DLLS})
+    set(lib "${_out}/lib${dll}_delay.a")
+    if(NOT EXISTS "${lib}")
+        execute_process(
+            COMMAND "${PROJECT_SOURCE_DIR}/cmake/make-delaylib.sh" "${_nm}" "${_dlltool}"
+                    "/usr/${QUILLMARK_TRIPLE}/lib/lib${dll}.a" "${dll}.dll" "${lib}"
+            RESULT_VARIABLE rc)
+        if(NOT rc EQUAL 0)
+            message(FATAL_ERROR "Could not make the delay-load library for ${dll}")
+        endif()
+    endif()
+    string(APPEND _libs " \"${lib}\"")
+endforeach()
+# Placed after everything else on every link line, before the compiler's own
+# default libraries: the delay-load versions win.
+set(CMAKE_C_STANDARD_LIBRARIES "${_libs} -luuid -lmingwex")
+set(CMAKE_CXX_STANDARD_LIBRARIES "${_libs} -luuid -lmingwex")

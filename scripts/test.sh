@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The whole test suite: installs what is missing, builds everything, runs the
+# native unit tests, then the tests that drive the setup under Wine on a
+# virtual display, in one Wine prefix prepared for the run.
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$here"
+source scripts/wine-env.sh
+
+scripts/setup-deps.sh || exit 1
+scripts/build.sh || exit 1
+
+results=()
+run_ctest() {  # build dir
+    local log
+    log=$(mktemp)
+    ctest --test-dir "$1" --output-on-failure 2>&1 | tee "$log"
+    results+=("$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)")
+    rm -f "$log"
+}
+
+run_ctest build/host
+
+# A fresh copy of a prepared template prefix: every run starts from the same state.
+scripts/wine-prefix.sh build/wine/template || exit 1
+rm -rf build/wine/prefix
+cp -a build/wine/template build/wine/prefix
+export WINEPREFIX="$here/build/wine/prefix"
+start_display
+trap stop_wine_and_display EXIT
+start_wine build/win-x86_64/tests/wine/test_keeper.exe
+run_ctest build/win-x86_64
+run_ctest build/win-i686
+
+passed=0 failed=0
+for r in "${results[@]}"; do
+    total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$r")
+    bad=$(sed -E 's/.*tests passed, ([0-9]+) tests? failed.*/\1/' <<<"$r")
+    [[ "$total" =~ ^[0-9]+$ ]] || continue
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+done
+[ ${#results[@]} -eq 3 ] || failed=$((failed + 1))
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

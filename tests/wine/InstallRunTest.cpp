@@ -1,0 +1,163 @@
+// The whole setup, run under Wine and driven through its real windows.
+#include <gtest/gtest.h>
+
+#include "driver/Driver.h"
+#include "win/Utf.h"
+#include "win/Win32Registry.h"
+
+using namespace driver;
+
+namespace {
+
+// The product files as the package installs them, in extraction order.
+const wchar_t* const kProductFiles[] = {
+    L"Quillmark.exe",
+    L"Quillmark.ini",
+    L"libnodave.dll",
+    L"Documentations\\UserManual$en-us.chm",
+    L"Documentations\\UserManual$it-it.chm",
+    L"Support\\AppIcons.icl",
+    L"Support\\Project.xml",
+    L"Support\\local.upd",
+    L"Sources\\Quillmark-V390-source.7z",
+    L"Sources\\libnodave-0.8.4.5.zip",
+};
+constexpr int kProjectXml = 6;  // index of a file in a later group
+
+const wchar_t kDone[] = L"Done.";
+const wchar_t kFailed[] = L"Error. Installation package demaged !";
+
+std::wstring InstallFolder() {
+    Win32Registry registry;
+    return Widen(registry.GetString(RegRoot::LocalMachine,
+                                    "Software\\Microsoft\\Windows\\CurrentVersion",
+                                    "ProgramFilesDir")) +
+           L"\\Quillmark";
+}
+
+std::string ProductBytes(int i) {
+    std::string data;
+    EXPECT_TRUE(ReadBytes(ProductFolder() + L"\\" + kProductFiles[i], data)) << kProductFiles[i];
+    return data;
+}
+
+std::string InstalledBytes(int i) {
+    std::string data;
+    ReadBytes(InstallFolder() + L"\\" + kProductFiles[i], data);
+    return data;
+}
+
+// Runs a setup to its final message box, answers it, and gives the message
+// and the exit code.
+struct Outcome {
+    std::wstring message;
+    std::wstring title;
+    DWORD exitCode = STILL_ACTIVE;
+};
+
+Outcome RunToTheEnd(Process& setup) {
+    Outcome outcome;
+    HWND box = WaitForMessageBox(setup, 60000);
+    if (box) {
+        outcome.message = MessageBoxText(box);
+        outcome.title = WindowText(box);
+        PressButton(box, IDOK);
+    }
+    outcome.exitCode = setup.WaitForExit();
+    return outcome;
+}
+
+class InstallRun : public ::testing::Test {
+protected:
+    void SetUp() override { RemoveTree(InstallFolder()); }
+    void TearDown() override { RemoveTree(InstallFolder()); }
+
+    void ExpectNoTemporaryFiles() {
+        for (const wchar_t* folder : {L"", L"\\Documentations", L"\\Support", L"\\Sources"})
+            for (const std::wstring& name : ListFolder(InstallFolder() + folder))
+                EXPECT_EQ(name.find(L"tmp"), std::wstring::npos) << Narrow(name);
+    }
+};
+
+TEST_F(InstallRun, InstallsEveryProductFileExactlyAndEndsWithDone) {
+    // An earlier installation's files are replaced.
+    CreateDirectoryW(InstallFolder().c_str(), nullptr);
+    ASSERT_TRUE(WriteBytes(InstallFolder() + L"\\Quillmark.exe", "old program"));
+
+    Process setup = Process::Start(SetupExe());
+    ASSERT_TRUE(setup.Started());
+    Outcome outcome = RunToTheEnd(setup);
+    EXPECT_EQ(outcome.message, kDone);
+    EXPECT_EQ(outcome.title, L"QuillmarkSetup");  // the program's file name
+    EXPECT_EQ(outcome.exitCode, 0u);
+
+    for (int i = 0; i < static_cast<int>(std::size(kProductFiles)); ++i)
+        EXPECT_TRUE(InstalledBytes(i) == ProductBytes(i)) << Narrow(kProductFiles[i]);
+    for (const wchar_t* folder : {L"\\Documentations", L"\\Support", L"\\Sources"})
+        EXPECT_TRUE(IsFolder(InstallFolder() + folder));
+    ExpectNoTemporaryFiles();
+}
+
+TEST_F(InstallRun, ArgumentsChangeNothing) {
+    Process setup = Process::Start(SetupExe(), L"/uninstall /S extra");
+    Outcome outcome = RunToTheEnd(setup);
+    EXPECT_EQ(outcome.message, kDone);
+    EXPECT_EQ(outcome.exitCode, 0u);
+    EXPECT_TRUE(InstalledBytes(0) == ProductBytes(0));
+}
+
+TEST_F(InstallRun, ALockedProgramStopsTheInstallationAndKeepsItsContent) {
+    CreateDirectoryW(InstallFolder().c_str(), nullptr);
+    const std::wstring program = InstallFolder() + L"\\Quillmark.exe";
+    ASSERT_TRUE(WriteBytes(program, "the running product"));
+    {
+        // Held open without sharing, as a running product would be.
+        UniqueHandle lock(CreateFileW(program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                      nullptr));
+        ASSERT_TRUE(lock.Valid());
+        Process setup = Process::Start(SetupExe());
+        Outcome outcome = RunToTheEnd(setup);
+        EXPECT_EQ(outcome.message, kFailed);
+        EXPECT_EQ(outcome.exitCode, 1u);
+    }
+    std::string kept;
+    ASSERT_TRUE(ReadBytes(program, kept));
+    EXPECT_EQ(kept, "the running product");
+    // Nothing after the locked file was written.
+    EXPECT_EQ(ListFolder(InstallFolder()), std::vector<std::wstring>{L"Quillmark.exe"});
+}
+
+// A copy of the setup whose stream of one file in a later group is damaged.
+std::wstring DamagedSetup(const std::wstring& folder, int file) {
+    std::string exe, stream;
+    EXPECT_TRUE(ReadBytes(SetupExe(), exe));
+    EXPECT_TRUE(ReadBytes(StreamFolder() + L"\\stream" + std::to_wstring(file) + L".bz2", stream));
+    size_t at = exe.find(stream);
+    EXPECT_NE(at, std::string::npos);
+    if (at != std::string::npos)
+        exe[at + stream.size() / 2] = static_cast<char>(exe[at + stream.size() / 2] ^ 0x08);
+    const std::wstring copy = folder + L"\\QuillmarkSetup.exe";
+    EXPECT_TRUE(WriteBytes(copy, exe));
+    return copy;
+}
+
+TEST_F(InstallRun, ADamagedStreamIsReportedAndItsFileIsNotWritten) {
+    const std::wstring setupCopy = DamagedSetup(TempFolder(L"damaged"), kProjectXml);
+    CreateDirectoryW(InstallFolder().c_str(), nullptr);
+    CreateDirectoryW((InstallFolder() + L"\\Support").c_str(), nullptr);
+    ASSERT_TRUE(WriteBytes(InstallFolder() + L"\\Support\\Project.xml", "the user's project"));
+
+    Process setup = Process::Start(setupCopy);
+    Outcome outcome = RunToTheEnd(setup);
+    EXPECT_EQ(outcome.message, kFailed);
+    EXPECT_EQ(outcome.exitCode, 1u);
+
+    for (int i = 0; i < kProjectXml; ++i)
+        EXPECT_TRUE(InstalledBytes(i) == ProductBytes(i)) << Narrow(kProductFiles[i]);
+    EXPECT_EQ(InstalledBytes(kProjectXml), "the user's project");
+    EXPECT_FALSE(Exists(InstallFolder() + L"\\Support\\local.upd"));
+    EXPECT_FALSE(Exists(InstallFolder() + L"\\Sources"));
+    ExpectNoTemporaryFiles();
+}
+
+}  // namespace

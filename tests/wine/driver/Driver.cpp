@@ -1,0 +1,206 @@
+#include "driver/Driver.h"
+
+#include <shellapi.h>
+
+#include "win/FindHandle.h"
+#include "win/Utf.h"
+
+namespace driver {
+
+std::wstring FromUnixPath(const std::string& unixPath) {
+    // Wine's drive Z: is the Unix root.
+    std::wstring path = L"Z:" + Widen(unixPath);
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}
+
+std::wstring SetupExe() { return FromUnixPath(QUILLMARK_SETUP_EXE); }
+std::wstring ProductFolder() { return FromUnixPath(QUILLMARK_PRODUCT_FOLDER); }
+std::wstring StreamFolder() { return FromUnixPath(QUILLMARK_STREAM_FOLDER); }
+
+namespace {
+
+std::wstring EnvironmentBlock(const std::map<std::wstring, std::wstring>& extra) {
+    std::map<std::wstring, std::wstring> vars;
+    wchar_t* block = GetEnvironmentStringsW();
+    for (const wchar_t* p = block; *p; p += wcslen(p) + 1) {
+        std::wstring entry = p;
+        size_t eq = entry.find(L'=', 1);
+        if (eq != std::wstring::npos)
+            vars[entry.substr(0, eq)] = entry.substr(eq + 1);
+    }
+    FreeEnvironmentStringsW(block);
+    for (const auto& [name, value] : extra)
+        vars[name] = value;
+    std::wstring out;
+    for (const auto& [name, value] : vars)
+        out += name + L"=" + value + L'\0';
+    return out + L'\0';
+}
+
+struct Search {
+    DWORD pid;
+    const std::wstring* windowClass;
+    const std::wstring* title;
+    bool needsMessage;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK Match(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<Search*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != s->pid || !IsWindowVisible(hwnd))
+        return TRUE;
+    wchar_t cls[256] = {};
+    GetClassNameW(hwnd, cls, 256);
+    if (!s->windowClass->empty() && *s->windowClass != cls)
+        return TRUE;
+    if (!s->title->empty() && *s->title != WindowText(hwnd))
+        return TRUE;
+    if (s->needsMessage && !GetDlgItem(hwnd, 0xFFFF))
+        return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
+HWND Poll(Search search, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    do {
+        search.found = nullptr;
+        EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
+        Sleep(50);
+    } while (GetTickCount64() < end);
+    return nullptr;
+}
+
+}  // namespace
+
+Process Process::Start(const std::wstring& exe, const std::wstring& arguments,
+                       const std::map<std::wstring, std::wstring>& extraEnv) {
+    Process p;
+    std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    std::wstring env = EnvironmentBlock(extraEnv);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                       CREATE_UNICODE_ENVIRONMENT, env.data(), nullptr, &si, &pi)) {
+        CloseHandle(pi.hThread);
+        p.handle_.Reset(pi.hProcess);
+        p.id_ = pi.dwProcessId;
+    }
+    return p;
+}
+
+DWORD Process::WaitForExit(DWORD timeoutMs) {
+    if (!handle_.Valid())
+        return STILL_ACTIVE;
+    if (timeoutMs == 0 && WaitForSingleObject(handle_.Get(), 0) != WAIT_OBJECT_0)
+        return STILL_ACTIVE;  // only asked whether it has ended
+    if (WaitForSingleObject(handle_.Get(), timeoutMs) != WAIT_OBJECT_0) {
+        TerminateProcess(handle_.Get(), 99);
+        WaitForSingleObject(handle_.Get(), 5000);
+        return STILL_ACTIVE;
+    }
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(handle_.Get(), &code);
+    return code;
+}
+
+HWND WaitForWindow(const Process& p, const std::wstring& windowClass, const std::wstring& title,
+                   DWORD timeoutMs) {
+    return Poll({p.Id(), &windowClass, &title, false}, timeoutMs);
+}
+
+HWND WaitForMessageBox(const Process& p, DWORD timeoutMs) {
+    static const std::wstring kDialogClass = L"#32770", kAny;
+    return Poll({p.Id(), &kDialogClass, &kAny, true}, timeoutMs);
+}
+
+std::wstring WindowText(HWND hwnd) {
+    wchar_t text[1024] = {};
+    // WM_GETTEXT rather than GetWindowText: it reads controls of other processes too.
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        5000, nullptr);
+    return text;
+}
+
+std::wstring MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+
+void PressButton(HWND dialog, int id) {
+    // Posted, not sent: a click that opens a modal window would block a send.
+    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+bool ReadBytes(const std::wstring& path, std::string& data) {
+    UniqueHandle f(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!f.Valid())
+        return false;
+    LARGE_INTEGER size;
+    GetFileSizeEx(f.Get(), &size);
+    data.assign(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD got = 0;
+    return data.empty() || (::ReadFile(f.Get(), &data[0], static_cast<DWORD>(data.size()), &got,
+                                       nullptr) &&
+                            got == data.size());
+}
+
+bool WriteBytes(const std::wstring& path, const std::string& data) {
+    UniqueHandle f(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD put = 0;
+    return f.Valid() && WriteFile(f.Get(), data.data(), static_cast<DWORD>(data.size()), &put,
+                                  nullptr) &&
+           put == data.size();
+}
+
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsFolder(const std::wstring& path) {
+    DWORD a = GetFileAttributesW(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void RemoveTree(const std::wstring& path) {
+    if (!IsFolder(path)) {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+        return;
+    }
+    for (const std::wstring& name : ListFolder(path))
+        RemoveTree(path + L"\\" + name);
+    RemoveDirectoryW(path.c_str());
+}
+
+std::vector<std::wstring> ListFolder(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    FindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &fd));
+    if (!search.Valid())
+        return names;
+    do {
+        std::wstring name = fd.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(name);
+    } while (FindNextFileW(search.Get(), &fd));
+    return names;
+}
+
+std::wstring TempFolder(const std::wstring& name) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring folder = std::wstring(temp) + L"quillmark-tests\\" + name;
+    RemoveTree(folder);
+    CreateDirectoryW((std::wstring(temp) + L"quillmark-tests").c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+}  // namespace driver
