@@ -1,14 +1,12 @@
 // TEMPORARY STAND-IN for the setup's image list: the system's application icon
-// in place of setup16. Replaced by the real image list when that lands.
+// in place of every picture. Replaced by the real image list when that lands.
 #pragma once
 
 #include <windows.h>
 
-namespace AppImg {
+enum class AppImgId { setup48, setup32, setup16, PrgFolder_1_48, PrgFolder_1_32, PrgFolder_1_16 };
 
-// Lives as long as the process; not to be destroyed by the caller.
-inline HICON setup16() {
-    return LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+// The picture as an icon; the caller owns it (DestroyIcon).
+inline HICON AppImgIcon(HINSTANCE /*module*/, AppImgId /*id*/) {
+    return CopyIcon(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION)));
 }
-
-}  // namespace AppImg

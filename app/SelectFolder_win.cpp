@@ -7,6 +7,7 @@
 #include "app/Translations.h"
 #include "win/FolderPicker.h"
 #include "win/Gui.h"
+#include "win/ViewZoom.h"
 
 SelectFolder::SelectFolder(Setup& setup)
     : WithMySelectFolderLay<TopWindow>(setup.gui), setup_(setup) {
@@ -18,10 +19,10 @@ SelectFolder::SelectFolder(Setup& setup)
     Rejector(cancel, kResultCancel);
     ArrangeOkCancel(ok, cancel);
 
-    Icon(AppImg::setup16());
+    Icon(AppImgIcon(setup.gui.Instance(), AppImgId::setup16));
     browse.WhenAction = [this] { BrowseFolder(); };
 
-    info.SetQtf(GetTopic("Zelk-Setup", "App", "firstLay$en-us").text);
+    info.SetQtf(FindTopic("Zelk-Setup", "App", "firstLay$en-us").text);
     info.SetZoom(1, 1);
     const int width = info.Width();
     if (width > 0)

@@ -9,8 +9,8 @@ struct Topic {
     std::string text;  // QTF
 };
 
-inline Topic GetTopic(const std::string& package, const std::string& group,
-                      const std::string& name) {
+inline Topic FindTopic(const std::string& package, const std::string& group,
+                       const std::string& name) {
     if (package != "Zelk-Setup" || group != "App" || name != "firstLay$en-us")
         return {};
     return {"Program setup",

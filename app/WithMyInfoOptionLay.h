@@ -14,10 +14,10 @@ class WithMyInfoOptionLay : public Base {
 public:
     using Base::Base;
 
-    RichTextView prgfolderinfo;
+    RichTextView prgfolderinfo{this->gui_};
     EditString prgfolder;
     ArrayCtrl prgfolderlist;
-    RichTextView desktopiconinfo;
+    RichTextView desktopiconinfo{this->gui_};
     Option option;
     Button ok;
 

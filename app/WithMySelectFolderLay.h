@@ -18,7 +18,7 @@ public:
     Label dv___2;
     Button cancel;
     Button ok;
-    RichTextView info;
+    RichTextView info{this->gui_};
 
 protected:
     bool ApplyMySelectFolderLay(const Translator& translate) {

@@ -6,8 +6,14 @@
 
 #include <string>
 
+class Gui;
+
 class RichTextView {
 public:
+    explicit RichTextView(Gui& /*gui*/) {}
+    RichTextView(const RichTextView&) = delete;
+    RichTextView& operator=(const RichTextView&) = delete;
+
     bool Create(HWND parent, const RECT& pixels, int controlId);
     void SetQtf(const std::string& qtf);
     void SetZoom(int m, int d) {
@@ -22,6 +28,3 @@ private:
     int zoomM_ = 1;
     int zoomD_ = 1;
 };
-
-// Display zoom numerator of an information view: 0.140 of its width, truncated.
-int ViewZoomNumerator(int widthPixels);

@@ -52,7 +52,3 @@ int RichTextView::Width() const {
     GetWindowRect(hwnd_, &r);
     return r.right - r.left + 8;
 }
-
-int ViewZoomNumerator(int widthPixels) {
-    return static_cast<int>(0.140 * widthPixels);
-}

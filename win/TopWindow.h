@@ -11,6 +11,7 @@
 #include "win/Button.h"
 #include "win/Layout.h"
 #include "win/RichTextView.h"
+#include "win/UniqueIcon.h"
 #include "win/Window.h"
 
 // Dialog results of the accepting and the rejecting button.
@@ -48,7 +49,7 @@ public:
     bool Created() const { return Handle() != nullptr; }
 
     void Title(const std::string& title) { SetTitle(title); }
-    // Title-bar (and task-bar) icon; the caller keeps it alive.
+    // Title-bar (and task-bar) icon; the window takes it over.
     void Icon(HICON icon);
 
     // Enter and the button itself end the run with result; the button is drawn as default.
@@ -75,4 +76,5 @@ private:
     Button* acceptor_ = nullptr;
     Button* rejector_ = nullptr;
     HWND lastFocus_ = nullptr;
+    UniqueIcon icon_;
 };

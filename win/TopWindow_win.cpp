@@ -61,6 +61,7 @@ bool TopWindow::ApplyLayout(const Layout& layout, std::initializer_list<LayoutMe
 }
 
 void TopWindow::Icon(HICON icon) {
+    icon_.Reset(icon);
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
