@@ -55,21 +55,34 @@ PickOutcome PickWithItemDialog(HWND owner, const std::wstring& start, const std:
     return PickOutcome::Chosen;
 }
 
-int CALLBACK SelectStartFolder(HWND picker, UINT message, LPARAM, LPARAM start) {
-    if (message == BFFM_INITIALIZED && start)
-        SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, start);
+struct TreeStart {
+    const std::wstring& folder;
+    const std::wstring& title;
+};
+
+int CALLBACK InitFolderTree(HWND picker, UINT message, LPARAM, LPARAM data) {
+    if (message != BFFM_INITIALIZED)
+        return 0;
+    const auto* start = reinterpret_cast<const TreeStart*>(data);
+    // The tree picker shows lpszTitle above the tree; the caption is its own
+    // unless set here.
+    SetWindowTextW(picker, start->title.c_str());
+    if (!start->folder.empty())
+        SendMessageW(picker, BFFM_SETSELECTIONW, TRUE,
+                     reinterpret_cast<LPARAM>(start->folder.c_str()));
     return 0;
 }
 
 // The older tree picker, for systems where the one above cannot be made.
 PickOutcome PickWithFolderTree(HWND owner, const std::wstring& start, const std::wstring& title,
                                std::string& chosen) {
+    TreeStart init{start, title};
     BROWSEINFOW info{};
     info.hwndOwner = owner;
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-    info.lpfn = SelectStartFolder;
-    info.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
+    info.lpfn = InitFolderTree;
+    info.lParam = reinterpret_cast<LPARAM>(&init);
     CoTaskMem<ITEMIDLIST> item;
     *item.Receive() = SHBrowseForFolderW(&info);
     if (!item.Get())
