@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <set>
 #include <string>
 
@@ -15,6 +16,16 @@ PixelRect At(const Layout& layout, const char* member, int dpi) {
     if (!item)
         return {};
     return PlaceItem(*item, LayoutClientSize(layout, dpi), dpi);
+}
+
+struct Place {
+    const char* member;
+    PixelRect rect;
+};
+
+void ExpectPlaces(const Layout& layout, int dpi, std::initializer_list<Place> places) {
+    for (const Place& place : places)
+        EXPECT_EQ(At(layout, place.member, dpi), place.rect) << place.member << " at " << dpi;
 }
 
 std::string Order(const Layout& layout) {
@@ -58,12 +69,13 @@ TEST(SelectFolderLayout, PlacesAt96DpiOneToOne) {
     EXPECT_EQ(client.width, 400);
     EXPECT_EQ(client.height, 216);
     // The field stretches to 76 units before the right edge.
-    EXPECT_EQ(At(MySelectFolderLay, "path", 96), (PixelRect{4, 156, 324, 175}));
-    EXPECT_EQ(At(MySelectFolderLay, "browse", 96), (PixelRect{332, 152, 396, 176}));
-    EXPECT_EQ(At(MySelectFolderLay, "dv___2", 96), (PixelRect{4, 136, 66, 155}));
-    EXPECT_EQ(At(MySelectFolderLay, "cancel", 96), (PixelRect{332, 188, 396, 212}));
-    EXPECT_EQ(At(MySelectFolderLay, "ok", 96), (PixelRect{260, 188, 324, 212}));
-    EXPECT_EQ(At(MySelectFolderLay, "info", 96), (PixelRect{4, 4, 396, 132}));
+    ExpectPlaces(MySelectFolderLay, 96,
+                 {{"path", {4, 156, 324, 175}},
+                  {"browse", {332, 152, 396, 176}},
+                  {"dv___2", {4, 136, 66, 155}},
+                  {"cancel", {332, 188, 396, 212}},
+                  {"ok", {260, 188, 324, 212}},
+                  {"info", {4, 4, 396, 132}}});
     // Windows order: OK to the left of Cancel.
     EXPECT_LT(At(MySelectFolderLay, "ok", 96).right, At(MySelectFolderLay, "cancel", 96).left);
 }
@@ -72,9 +84,9 @@ TEST(SelectFolderLayout, ScalesWithTheScreenAndKeepsTheStretchedEdge) {
     const PixelSize client = LayoutClientSize(MySelectFolderLay, 144);
     EXPECT_EQ(client.width, 600);
     EXPECT_EQ(client.height, 324);
-    EXPECT_EQ(At(MySelectFolderLay, "path", 144), (PixelRect{6, 234, 486, 263}));
-    EXPECT_EQ(At(MySelectFolderLay, "ok", 144), (PixelRect{390, 282, 486, 318}));
-    EXPECT_EQ(At(MySelectFolderLay, "info", 144), (PixelRect{6, 6, 594, 198}));
+    ExpectPlaces(
+        MySelectFolderLay, 144,
+        {{"path", {6, 234, 486, 263}}, {"ok", {390, 282, 486, 318}}, {"info", {6, 6, 594, 198}}});
 
     // 120 DPI: 1.25, where rounding shows; the stretched edge follows the client width.
     const PixelRect path = At(MySelectFolderLay, "path", 120);
@@ -91,13 +103,14 @@ TEST(InfoOptionLayout, ControlsInTabOrderAndPlaces) {
     const PixelSize client = LayoutClientSize(MyInfoOptionLay, 96);
     EXPECT_EQ(client.width, 356);
     EXPECT_EQ(client.height, 324);
-    EXPECT_EQ(At(MyInfoOptionLay, "prgfolderinfo", 96), (PixelRect{4, 4, 352, 40}));
-    EXPECT_EQ(At(MyInfoOptionLay, "prgfolder", 96), (PixelRect{4, 48, 352, 67}));
-    EXPECT_EQ(At(MyInfoOptionLay, "prgfolderlist", 96), (PixelRect{4, 76, 352, 204}));
-    EXPECT_EQ(At(MyInfoOptionLay, "desktopiconinfo", 96), (PixelRect{4, 248, 352, 272}));
-    EXPECT_EQ(At(MyInfoOptionLay, "option", 96), (PixelRect{4, 276, 352, 291}));
-    EXPECT_EQ(At(MyInfoOptionLay, "ok", 96), (PixelRect{288, 296, 352, 320}));
-    EXPECT_EQ(At(MyInfoOptionLay, "ok", 192), (PixelRect{576, 592, 704, 640}));
+    ExpectPlaces(MyInfoOptionLay, 96,
+                 {{"prgfolderinfo", {4, 4, 352, 40}},
+                  {"prgfolder", {4, 48, 352, 67}},
+                  {"prgfolderlist", {4, 76, 352, 204}},
+                  {"desktopiconinfo", {4, 248, 352, 272}},
+                  {"option", {4, 276, 352, 291}},
+                  {"ok", {288, 296, 352, 320}}});
+    ExpectPlaces(MyInfoOptionLay, 192, {{"ok", {576, 592, 704, 640}}});
 
     EXPECT_STREQ(FindItem(MyInfoOptionLay, "ok")->label, "&Next >");
     EXPECT_STREQ(FindItem(MyInfoOptionLay, "option")->label, "");

@@ -41,19 +41,27 @@ struct RunningSetup {
 
     HWND Button(const std::wstring& label) const { return FindControl(dialog, L"Button", label); }
 
-    // Answers the final message; the message text, empty when none came.
-    std::wstring FinalMessage() {
+    // Clicks Browse; the folder picker it opens, or null.
+    HWND Browse() {
+        Click(Button(L"&Browse"));
+        return WaitForFolderPicker(process);
+    }
+    void WaitForPickerToClose() {
+        for (int i = 0; i < 50 && WaitForFolderPicker(process, 0); ++i) Sleep(100);
+    }
+
+    // The installation runs to "Done." and the setup ends with 0.
+    void ExpectCompleted() {
         HWND box = WaitForMessageBox(process, 60000);
-        if (!box)
-            return {};
-        std::wstring text = MessageBoxText(box);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageBoxText(box), L"Done.");
         PressButton(box, IDOK);
-        return text;
+        EXPECT_EQ(process.WaitForExit(), 0u);
     }
 };
 
 class InstallFolderDialog : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         RemoveTree(DefaultInstallFolder());
         scratch_ = TempFolder(L"install folder dialog");
@@ -110,8 +118,7 @@ TEST_F(InstallFolderDialog, OkWithTheProposalInstallsIntoProgramFilesQuillmark) 
     ASSERT_NE(setup.field, nullptr);
     EXPECT_EQ(WindowText(setup.field), ProgramFiles() + L"\\Quillmark");
     Click(setup.Button(L"O&k"));
-    EXPECT_EQ(setup.FinalMessage(), L"Done.");
-    EXPECT_EQ(setup.process.WaitForExit(), 0u);
+    setup.ExpectCompleted();
     EXPECT_TRUE(Exists(DefaultInstallFolder() + L"\\Quillmark.exe"));
 }
 
@@ -122,8 +129,7 @@ TEST_F(InstallFolderDialog, ATypedFolderIsUsedExactlyAsTyped) {
     ASSERT_NE(setup.field, nullptr);
     SetText(setup.field, typed);
     PressKey(setup.field, VK_RETURN);
-    EXPECT_EQ(setup.FinalMessage(), L"Done.");
-    EXPECT_EQ(setup.process.WaitForExit(), 0u);
+    setup.ExpectCompleted();
 
     // Paths are the folder followed by "\...": the doubled backslash is harmless.
     EXPECT_TRUE(Exists(typed + L"\\Quillmark.exe"));
@@ -170,8 +176,7 @@ TEST_F(InstallFolderDialog, BrowseStartsInTheInstallFolderAndAPickedFolderReplac
     RunningSetup setup;
     ASSERT_NE(setup.field, nullptr);
     SetText(setup.field, typed);
-    Click(setup.Button(L"&Browse"));
-    HWND picker = WaitForFolderPicker(setup.process);
+    HWND picker = setup.Browse();
     ASSERT_NE(picker, nullptr);
     const std::vector<std::wstring> first = FolderPickerEntries(picker);
     RemoveDirectoryW(programFilesMarker.c_str());
@@ -179,23 +184,21 @@ TEST_F(InstallFolderDialog, BrowseStartsInTheInstallFolderAndAPickedFolderReplac
     EXPECT_FALSE(Contains(first, L"Typed marker")) << "not in the typed folder";
 
     ConfirmFolderInPicker(picker, picked);
-    for (int i = 0; i < 50 && WaitForFolderPicker(setup.process, 0); ++i) Sleep(100);
+    setup.WaitForPickerToClose();
     // Exactly the picked folder: nothing appended.
     for (int i = 0; i < 50 && WindowText(setup.field) != picked; ++i) Sleep(100);
     EXPECT_EQ(WindowText(setup.field), picked);
 
     // The second picker starts where the first one ended; cancelling it changes nothing.
-    Click(setup.Button(L"&Browse"));
-    picker = WaitForFolderPicker(setup.process);
+    picker = setup.Browse();
     ASSERT_NE(picker, nullptr);
     EXPECT_TRUE(Contains(FolderPickerEntries(picker), L"Picked Folder marker"));
     PressButton(picker, IDCANCEL);
-    for (int i = 0; i < 50 && WaitForFolderPicker(setup.process, 0); ++i) Sleep(100);
+    setup.WaitForPickerToClose();
     EXPECT_EQ(WindowText(setup.field), picked);
 
     Click(setup.Button(L"O&k"));
-    EXPECT_EQ(setup.FinalMessage(), L"Done.");
-    EXPECT_EQ(setup.process.WaitForExit(), 0u);
+    setup.ExpectCompleted();
     EXPECT_TRUE(Exists(picked + L"\\Quillmark.exe"));
     EXPECT_FALSE(Exists(picked + L"\\Quillmark\\Quillmark.exe"));
     EXPECT_FALSE(Exists(DefaultInstallFolder()));
@@ -206,16 +209,14 @@ TEST_F(InstallFolderDialog, CancellingThePickerKeepsTheTypedFolder) {
     RunningSetup setup;
     ASSERT_NE(setup.field, nullptr);
     SetText(setup.field, typed);
-    Click(setup.Button(L"&Browse"));
-    HWND picker = WaitForFolderPicker(setup.process);
+    HWND picker = setup.Browse();
     ASSERT_NE(picker, nullptr);
     PressButton(picker, IDCANCEL);
-    for (int i = 0; i < 50 && WaitForFolderPicker(setup.process, 0); ++i) Sleep(100);
+    setup.WaitForPickerToClose();
     EXPECT_EQ(WindowText(setup.field), typed);
 
     Click(setup.Button(L"O&k"));
-    EXPECT_EQ(setup.FinalMessage(), L"Done.");
-    EXPECT_EQ(setup.process.WaitForExit(), 0u);
+    setup.ExpectCompleted();
     EXPECT_TRUE(Exists(typed + L"\\Quillmark.exe"));
 }
 
