@@ -4,6 +4,10 @@
 #include "package/Extract.h"
 #include "package/FileGroup.h"
 #include "package/MyProgress.h"
+#include "settings/SettingsFile.h"
+#include "shell/ProductFileTypes.h"
+#include "shell/ShellNotify.h"
+#include "shell/Uninstall.h"
 #include "win/Gui.h"
 #include "win/ProgressWindow.h"
 #include "win/Prompt.h"
@@ -12,6 +16,7 @@ namespace {
 
 const char kDone[] = "Done.";
 const char kExtractionFailed[] = "Error. Installation package demaged !";
+const char kProductExeTail[] = "\\Quillmark.exe";
 
 // Before any window exists: English texts (UTF-8 throughout) and the standard font.
 void SelectProcessSettings(Gui& gui) {
@@ -32,6 +37,8 @@ bool ExtractProduct(Setup& setup) {
 
     ExtractFailure failure;
     if (!ExtractPackage(groups, setup.installFolder, progress, setup.fs, failure)) {
+        // Before the message, so that closing the setup then loses nothing.
+        PutBackEarlierSettingsFile(setup.fs, setup.installFolder, setup.earlierSettingsFile);
         PromptExclamation(kExtractionFailed, &window);
         return false;
     }
@@ -50,8 +57,18 @@ int RunMainSequence(Setup& setup) {
         return kExitCompleted;  // cancelled: nothing is installed, nothing said
     selectFolder.Show(false);
 
+    ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.earlierSettingsFile);
     if (!ExtractProduct(setup))
         return kExitFailed;
+    AdoptDefaultSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.defaultSettings);
+
+    RegisterUninstall(setup.registry, setup.installFolder + kProductExeTail, "Quillmark",
+                      " /uninstall");
+
+    WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings);
+
+    RegisterProductFileTypes(setup.registry, setup.installFolder + kProductExeTail);
+    NotifyAssociationsChanged();
 
     PromptOK(kDone);
     return kExitCompleted;

@@ -2,7 +2,10 @@
 // process-wide state that its steps share.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "settings/IniDocument.h"
 
 class FileSystem;
 class Gui;
@@ -16,6 +19,15 @@ struct Setup {
     // The folder the product goes to, exactly as chosen: later paths are this
     // followed by a tail that begins with a backslash.
     std::string installFolder;
+
+    // The earlier installation's settings, read before extraction, and the
+    // package's defaults that the user's values are merged into and that are
+    // written at the end.
+    IniDocument oldSettings{};
+    IniDocument defaultSettings{};
+    // The earlier settings file as it was, put back should extraction fail
+    // after replacing it; empty when there was none.
+    std::optional<std::string> earlierSettingsFile{};
 };
 
 // Exit codes of the setup process.

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/HexEncode.h"
+
 namespace {
 
 struct SampleFile {
@@ -45,15 +47,6 @@ const SampleFile kFiles[] = {
 // (a folder and a list of recent projects), chosen so that the file has the
 // real one's size.
 std::string DefaultSettings() {
-    auto hex = [](const std::string& s) {
-        static const char digits[] = "0123456789ABCDEF";
-        std::string out;
-        for (unsigned char c : s) {
-            out += digits[c >> 4];
-            out += digits[c & 15];
-        }
-        return out;
-    };
     const char* lines[] = {
         "[App]",
         "Language=EN-US",
@@ -83,16 +76,16 @@ std::string DefaultSettings() {
         out += line;
         out += "\r\n";
     }
-    std::string lastPath = "LastPath=" + hex("C:\\Program Files\\Quillmark") + "\r\n";
+    std::string lastPath = "LastPath=" + HexEncode("C:\\Program Files\\Quillmark") + "\r\n";
     out.insert(out.find("[Communication]"), lastPath);
     // What is left of the 527 bytes goes to the list of recent projects.
     std::string recents =
         "C:\\Quillmark\\Projects\\Line1.qkprj|C:\\Quillmark\\Projects\\Press.qkprj|"
         "D:\\Plant\\Mixer.qkprj";
-    std::string recentsLine = "Recents=" + hex(recents) + "\r\n";
+    std::string recentsLine = "Recents=" + HexEncode(recents) + "\r\n";
     while (out.size() + recentsLine.size() > 527 && !recents.empty()) {
         recents.pop_back();
-        recentsLine = "Recents=" + hex(recents) + "\r\n";
+        recentsLine = "Recents=" + HexEncode(recents) + "\r\n";
     }
     out.insert(out.find("[Communication]"), recentsLine);
     return out;

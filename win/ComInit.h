@@ -1,21 +1,22 @@
-// COM for the current thread, for as long as the object lives.
+// COM for the current thread (single-threaded apartment) for one scope.
 #pragma once
 
 #include <objbase.h>
 
 class ComInit {
-public:
-    ComInit() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  public:
+    ComInit() : result_(CoInitialize(nullptr)) {}
+    // S_FALSE (already initialised here) also counts and must be balanced;
+    // a refusal such as RPC_E_CHANGED_MODE must not be.
     ~ComInit() {
-        // Only a successful initialisation (also "already initialised") is balanced.
-        if (ok_)
+        if (SUCCEEDED(result_))
             CoUninitialize();
     }
     ComInit(const ComInit&) = delete;
     ComInit& operator=(const ComInit&) = delete;
 
-    bool Ok() const { return ok_; }
+    HRESULT Result() const { return result_; }
 
-private:
-    bool ok_;
+  private:
+    HRESULT result_;
 };

@@ -1,9 +1,11 @@
-// Owner of one COM interface pointer.
+// Owner of one reference to a COM interface: released exactly once.
 #pragma once
 
-template <typename T>
+#include <unknwn.h>
+
+template <class T>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ~ComPtr() { Reset(); }
     ComPtr(const ComPtr&) = delete;
@@ -12,17 +14,21 @@ public:
     T* Get() const { return p_; }
     T* operator->() const { return p_; }
     explicit operator bool() const { return p_ != nullptr; }
-    // For the calls that hand out an interface through a pointer.
-    T** Receive() {
+
+    // For CoCreateInstance and QueryInterface, which hand out a reference
+    // through a void**. Anything held before is released first.
+    void** Receive() {
         Reset();
-        return &p_;
-    }
-    void Reset() {
-        if (p_)
-            p_->Release();
-        p_ = nullptr;
+        return reinterpret_cast<void**>(&p_);
     }
 
-private:
+    void Reset() {
+        if (p_) {
+            p_->Release();
+            p_ = nullptr;
+        }
+    }
+
+  private:
     T* p_ = nullptr;
 };

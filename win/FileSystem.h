@@ -19,4 +19,7 @@ public:
     // Reads a whole file; false when it cannot be opened or read.
     virtual bool ReadFile(const std::string& path, std::string& data) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
+    // Gives a file a new name in the same folder; fails when the file is missing
+    // or a file of the new name exists, which is left as it is.
+    virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
 };

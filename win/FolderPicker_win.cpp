@@ -28,7 +28,7 @@ PickOutcome PickWithItemDialog(HWND owner, const std::wstring& start, const std:
                                std::string& chosen) {
     ComPtr<IFileOpenDialog> dialog;
     if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IFileOpenDialog, reinterpret_cast<void**>(dialog.Receive()))))
+                                IID_IFileOpenDialog, dialog.Receive())))
         return PickOutcome::Unavailable;
     FILEOPENDIALOGOPTIONS options = 0;
     dialog->GetOptions(&options);
@@ -38,7 +38,7 @@ PickOutcome PickWithItemDialog(HWND owner, const std::wstring& start, const std:
         // A start folder that does not exist leaves the picker at its own default place.
         ComPtr<IShellItem> folder;
         if (SUCCEEDED(SHCreateItemFromParsingName(start.c_str(), nullptr, IID_IShellItem,
-                                                  reinterpret_cast<void**>(folder.Receive()))))
+                                                  folder.Receive())))
             dialog->SetFolder(folder.Get());
     }
     const HRESULT shown = dialog->Show(owner);
@@ -48,7 +48,7 @@ PickOutcome PickWithItemDialog(HWND owner, const std::wstring& start, const std:
         return PickOutcome::Unavailable;
     ComPtr<IShellItem> result;
     CoTaskMem<wchar_t> path;
-    if (FAILED(dialog->GetResult(result.Receive())) ||
+    if (FAILED(dialog->GetResult(reinterpret_cast<IShellItem**>(result.Receive()))) ||
         FAILED(result->GetDisplayName(SIGDN_FILESYSPATH, path.Receive())) || !path.Get())
         return PickOutcome::Cancelled;
     chosen = Narrow(path.Get());

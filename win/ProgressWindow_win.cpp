@@ -50,8 +50,10 @@ void ProgressWindow::SetPos(int32_t pos, int32_t total) {
 }
 
 void ProgressWindow::Refresh() {
+    // The controls redraw themselves when their values change; the window's
+    // own face needs no erasing for that.
     if (Visible())
-        InvalidateRect(Handle(), nullptr, TRUE);
+        InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void ProgressWindow::Close() { Show(false); }
@@ -66,9 +68,20 @@ void ProgressWindow::UpdateIfDue() {
 }
 
 void ProgressWindow::ShowState() {
-    SetWindowTextW(text_, Widen(textLine_).c_str());
-    SendMessageW(bar_, PBM_SETRANGE32, 0, total_ > 0 ? total_ : 1);
-    SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(pos_ > 0 ? pos_ : 0), 0);
+    // Only what changed: each change costs a redraw, and under a remote or
+    // emulated display a redraw is not cheap.
+    if (textLine_ != shownText_) {
+        SetWindowTextW(text_, Widen(textLine_).c_str());
+        shownText_ = textLine_;
+    }
+    if (total_ != shownTotal_) {
+        SendMessageW(bar_, PBM_SETRANGE32, 0, total_ > 0 ? total_ : 1);
+        shownTotal_ = total_;
+    }
+    if (pos_ != shownPos_) {
+        SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(pos_ > 0 ? pos_ : 0), 0);
+        shownPos_ = pos_;
+    }
 }
 
 LRESULT ProgressWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

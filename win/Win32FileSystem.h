@@ -9,4 +9,5 @@ public:
     bool RealizeDirectory(const std::string& folder) override;
     bool ReadFile(const std::string& path, std::string& data) override;
     bool RemoveFile(const std::string& path) override;
+    bool RenameFile(const std::string& from, const std::string& to) override;
 };

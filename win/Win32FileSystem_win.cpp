@@ -80,3 +80,8 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& data) {
 bool Win32FileSystem::RemoveFile(const std::string& path) {
     return DeleteFileW(Widen(path).c_str()) != 0;
 }
+
+bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
+    // No flags: an existing target is not replaced, and nothing is copied.
+    return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), 0) != 0;
+}

@@ -33,4 +33,12 @@ public:
         return true;
     }
     bool RemoveFile(const std::string& path) override { return files.erase(path) > 0; }
+    bool RenameFile(const std::string& from, const std::string& to) override {
+        auto it = files.find(from);
+        if (it == files.end() || files.count(to))
+            return false;
+        files[to] = std::move(it->second);
+        files.erase(from);
+        return true;
+    }
 };

@@ -61,7 +61,7 @@ struct RunningSetup {
 };
 
 class InstallFolderDialog : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         RemoveTree(DefaultInstallFolder());
         scratch_ = TempFolder(L"install folder dialog");
@@ -146,6 +146,13 @@ TEST_F(InstallFolderDialog, CancelEscapeAndTheCloseBoxLeaveNothingBehind) {
         {"Escape", [](RunningSetup& s) { PressKey(s.field, VK_ESCAPE); }},
         {"close box", [](RunningSetup& s) { PostMessageW(s.dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     };
+    // What a completed run writes to the registry; earlier tests may have left it.
+    const wchar_t kUninstallKey[] =
+        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
+    const wchar_t* const kFileTypes[] = {L".qkmem", L".qkprj", L".qkint"};
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kUninstallKey);
+    for (const wchar_t* type : kFileTypes) RegDeleteTreeW(HKEY_CLASSES_ROOT, type);
+
     const std::wstring typed = scratch_ + L"\\Cancelled\\Quillmark";
     for (const auto& ending : endings) {
         SCOPED_TRACE(ending.name);
@@ -158,10 +165,8 @@ TEST_F(InstallFolderDialog, CancelEscapeAndTheCloseBoxLeaveNothingBehind) {
 
         EXPECT_FALSE(Exists(scratch_ + L"\\Cancelled"));
         EXPECT_FALSE(Exists(DefaultInstallFolder()));
-        EXPECT_FALSE(
-            KeyExists(HKEY_LOCAL_MACHINE,
-                      L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark"));
-        for (const wchar_t* type : {L".qkmem", L".qkprj", L".qkint"})
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+        for (const wchar_t* type : kFileTypes)
             EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, type)) << Narrow(type);
     }
 }

@@ -1,0 +1,164 @@
+// Extraction speed and the setup's memory, measured under Wine.
+//
+// Speed: the setup's extraction (the same code, with its progress window and
+// its file writes) against a floor, a plain loop that decompresses the same
+// ten streams with libbz2 and writes them; runs alternate, medians compared.
+// Memory: the real setup run to its final message, its peak working set read
+// then, against an idle Wine program's.
+//
+//   extract_bench.exe [RUNS]
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <bzlib.h>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "driver/Driver.h"
+#include "package/Extract.h"
+#include "package/FileGroup.h"
+#include "package/MyProgress.h"
+#include "win/Gui.h"
+#include "win/ProgressWindow.h"
+#include "win/Utf.h"
+#include "win/Win32FileSystem.h"
+
+namespace {
+
+double Seconds() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// The floor: decompress and write, nothing else.
+bool PlainExtract(const std::string& folder, std::vector<char>& buffer) {
+    for (const PackageGroup& group : ProductPackage()) {
+        const std::string target = folder + group.tail;
+        CreateDirectoryW(Widen(target).c_str(), nullptr);
+        for (int32_t i = 0; i < group.files->count; ++i) {
+            unsigned int size = static_cast<unsigned int>(buffer.size());
+            if (BZ2_bzBuffToBuffDecompress(buffer.data(), &size,
+                                           const_cast<char*>(reinterpret_cast<const char*>(
+                                               group.files->streams[i])),
+                                           static_cast<unsigned>(group.files->lengths[i]), 0,
+                                           0) != BZ_OK)
+                return false;
+            HANDLE f = CreateFileW(Widen(target + group.files->names[i]).c_str(), GENERIC_WRITE, 0,
+                                   nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+            DWORD written = 0;
+            bool ok = f != INVALID_HANDLE_VALUE && WriteFile(f, buffer.data(), size, &written, nullptr);
+            if (f != INVALID_HANDLE_VALUE)
+                CloseHandle(f);
+            if (!ok)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool SetupExtract(Gui& gui, const std::string& folder) {
+    Win32FileSystem fs;
+    ProgressWindow window(gui);
+    MyProgress progress(window);
+    const std::vector<PackageGroup> groups = ProductPackage();
+    progress.SetTotalBytes(TotalCompressedBytes(groups));
+    progress.SetDoneBytes(0);
+    window.SetTitle("Setup progress");
+    window.SetTextAlignLeft();
+    ExtractFailure failure;
+    bool ok = ExtractPackage(groups, folder, progress, fs, failure);
+    window.Close();
+    return ok;
+}
+
+// Peak working set of a program run to its end, answering its windows as a
+// user who accepts every proposal; read just before its last message is answered.
+SIZE_T PeakOf(const std::wstring& exe) {
+    driver::Process p = driver::Process::Start(exe);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.Id());
+    SIZE_T peak = 0;
+    for (int i = 0; i < 600 && p.WaitForExit(0) == STILL_ACTIVE; ++i) {
+        PROCESS_MEMORY_COUNTERS counters{};
+        if (GetProcessMemoryInfo(process, &counters, sizeof counters))
+            peak = std::max(peak, counters.PeakWorkingSetSize);
+        if (HWND box = driver::WaitForMessageBox(p, 100)) {
+            if (GetProcessMemoryInfo(process, &counters, sizeof counters))
+                peak = std::max(peak, counters.PeakWorkingSetSize);
+            driver::PressButton(box, IDOK);
+        } else if (HWND window = driver::WaitForWindow(p, L"", L"", 50)) {
+            if (driver::WindowText(window) != L"Setup progress")
+                PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+        }
+    }
+    p.WaitForExit(5000);
+    CloseHandle(process);
+    return peak;
+}
+
+size_t FileSize(const std::wstring& path) {
+    std::string data;
+    driver::ReadBytes(path, data);
+    return data.size();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 7;
+    Gui gui(GetModuleHandleW(nullptr));
+    gui.SetStandardFont("Tahoma", 11);
+    const std::string root = Narrow(driver::TempFolder(L"bench"));
+    std::vector<char> buffer(8 << 20);
+
+    std::vector<double> floor, setup;
+    for (int r = 0; r < runs; ++r) {
+        double t0 = Seconds();
+        if (!PlainExtract(root + "\\floor", buffer))
+            return std::fprintf(stderr, "the plain extraction failed\n"), 1;
+        double t1 = Seconds();
+        if (!SetupExtract(gui, root + "\\setup"))
+            return std::fprintf(stderr, "the setup's extraction failed\n"), 1;
+        double t2 = Seconds();
+        floor.push_back(t1 - t0);
+        setup.push_back(t2 - t1);
+    }
+    const double f = Median(floor), s = Median(setup);
+    std::printf("extraction of the sample package, median of %d runs under Wine:\n", runs);
+    std::printf("  floor (libbz2 + WriteFile)  %.3f s\n", f);
+    std::printf("  setup (with progress)       %.3f s\n", s);
+    std::printf("  ratio                       %.3f   (goal: at most 1.15)\n", s / f);
+
+    const std::wstring exe = driver::SetupExe();
+    // The sample product's program: a Wine program that shows one message box.
+    const SIZE_T idle = PeakOf(driver::ProductFolder() + L"\\Quillmark.exe");
+    const SIZE_T peak = PeakOf(exe);
+    size_t largest = 0;
+    for (const PackageGroup& group : ProductPackage())
+        for (int32_t i = 0; i < group.files->count; ++i)
+            largest = std::max(largest, FileSize(driver::ProductFolder() +
+                                                 Widen(group.tail + std::string(group.files->names[i]))));
+    const size_t exeSize = FileSize(exe);
+    const double mb = 1024.0 * 1024.0;
+    std::printf("memory of a whole setup run (peak working set):\n");
+    std::printf("  setup                       %.1f MB\n", peak / mb);
+    std::printf("  an idle Wine program        %.1f MB\n", idle / mb);
+    std::printf("  setup beyond idle           %.1f MB   (goal: under %.1f MB = 2.5 x %.1f MB + %.1f MB)\n",
+                (peak - std::min(peak, idle)) / mb, (2.5 * largest + exeSize) / mb, largest / mb,
+                exeSize / mb);
+    driver::RemoveTree(driver::TempFolder(L"bench"));
+    return 0;
+}

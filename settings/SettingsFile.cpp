@@ -1,0 +1,52 @@
+#include "settings/SettingsFile.h"
+
+#include "settings/LoadIniDocument.h"
+#include "settings/MergeSettings.h"
+#include "settings/SaveIniDocument.h"
+#include "win/FileSystem.h"
+#include "win/Path.h"
+
+std::string SettingsFilePath(const std::string& installFolder) {
+    return installFolder + "\\Quillmark.ini";
+}
+
+std::string ConfigFilePath(const std::string& installFolder) {
+    // The product program's folder already ends with a backslash; the doubled
+    // one that follows is what the product uses, and Windows accepts it.
+    return FolderPart(installFolder + "\\Quillmark.exe") + "\\Quillmark.cfg";
+}
+
+void ReadOldSettings(FileSystem& fs, const std::string& installFolder, IniDocument& oldSettings,
+                     std::optional<std::string>& earlierFile) {
+    const std::string path = SettingsFilePath(installFolder);
+    std::string bytes;
+    if (fs.ReadFile(path, bytes))
+        earlierFile = std::move(bytes);
+    else
+        earlierFile.reset();
+    LoadIniDocument(fs, path, oldSettings);
+}
+
+bool PutBackEarlierSettingsFile(FileSystem& fs, const std::string& installFolder,
+                                const std::optional<std::string>& earlierFile) {
+    if (!earlierFile)
+        return false;
+    const std::string path = SettingsFilePath(installFolder);
+    std::string current;
+    if (fs.ReadFile(path, current) && current == *earlierFile)
+        return true;
+    return fs.SaveFile(path, *earlierFile);
+}
+
+void AdoptDefaultSettings(FileSystem& fs, const std::string& installFolder,
+                          IniDocument& oldSettings, IniDocument& defaultSettings) {
+    LoadIniDocument(fs, SettingsFilePath(installFolder), defaultSettings);
+    MergeSettings(oldSettings, defaultSettings, installFolder);
+    // Missing on a first installation: nothing to delete is no failure.
+    fs.RemoveFile(ConfigFilePath(installFolder));
+}
+
+bool WriteSettings(FileSystem& fs, const std::string& installFolder,
+                   const IniDocument& defaultSettings) {
+    return SaveIniDocument(fs, SettingsFilePath(installFolder), defaultSettings);
+}

@@ -1,0 +1,27 @@
+#include "shell/Shortcut.h"
+
+#include "shell/ShellFolder.h"
+#include "shell/ShortcutWriter.h"
+#include "win/FileSystem.h"
+#include "win/Path.h"
+
+bool CreateDesktopShortcut(ShortcutPlatform& platform, const std::string& target,
+                           const std::string& linkName, const std::string& description) {
+    const std::string folder = GetShellFolder(platform.registry, "Desktop");
+    return platform.writer.Write(
+        {target, "", AppendFileName(folder, linkName), description, "", 0});
+}
+
+bool CreateProgramsShortcut(ShortcutPlatform& platform, const std::optional<std::string>& group,
+                            const std::string& target, const std::string& arguments,
+                            const std::string& linkName, const std::string& description,
+                            const std::string& iconPath, int iconIndex) {
+    std::string folder = GetShellFolder(platform.registry, "Programs");
+    if (group) {
+        folder = AppendFileName(folder, *group);
+        // A folder that cannot be made shows in the save that follows.
+        platform.fs.RealizeDirectory(folder);
+    }
+    return platform.writer.Write(
+        {target, arguments, AppendFileName(folder, linkName), description, iconPath, iconIndex});
+}

@@ -1,0 +1,17 @@
+// A shortcut writer that remembers what it was asked to write.
+#pragma once
+
+#include <vector>
+
+#include "shell/ShortcutWriter.h"
+
+class RecordingShortcutWriter : public ShortcutWriter {
+  public:
+    std::vector<ShortcutRequest> written;
+    bool succeeds = true;
+
+    bool Write(const ShortcutRequest& request) override {
+        written.push_back(request);
+        return succeeds;
+    }
+};

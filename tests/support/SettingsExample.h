@@ -1,0 +1,61 @@
+// An update over an earlier installation whose settings file holds the
+// user's own values: the file before, and the file the setup writes. Shared
+// by the native test of the settings steps and the run under Wine.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/HexEncode.h"
+#include "settings/MergeSettings.h"
+
+inline std::string ExampleOldSettingsFile() {
+    return "[App]\r\n"
+           "Language=IT-IT\r\n"
+           "FirstOpen=false\r\n"
+           "UpdateUrl=687474703A2F2F6F6C642E6578616D706C652F\r\n"
+           "LastPath=433A5C4F6C645C4C6F67676572\r\n"
+           "Recents=R any text = here\r\n"
+           "; the user's own note\r\n"
+           "Theme=dark\r\n"
+           "[Communication]\r\n"
+           "Device=3\r\n"
+           "IpString=10.0.0.7\r\n"
+           "SerialCommPort=COM1\r\n"
+           "SerialCommSpeed=19200\r\n"
+           "Address=2\r\n"
+           "Rack=1\r\n"
+           "[Get]\r\n"
+           "GetFileName=D:\\last.qkmem\r\n"
+           "Area=4\r\nDb=4\r\nStart=4\r\nLength=4\r\n"
+           "[InstallUninstall]\r\n"
+           "StartFolderPath=Old group\r\n";
+}
+
+// The lines written over the package's default file, up to the program group
+// that the launch-icons step adds behind them: the user's values where they
+// are kept, the forced ones, and the cleared last transfer.
+inline std::vector<std::string> ExampleMergedLines(const std::string& installFolder) {
+    return {
+        "[App]",
+        "Language=IT-IT",
+        "FirstOpen=true",
+        "UpdateUrl=" + HexEncode(kUpdateSiteUrl),
+        "LastPath=" + HexEncode(installFolder),
+        "Recents=R any text = here",
+        "[Communication]",
+        "Device=3",
+        "IpString=10.0.0.7",
+        "SerialCommPort=COM1",
+        "SerialCommSpeed=19200",
+        "Address=2",
+        "Rack=1",
+        "Slot=",
+        "[Get]",
+        "GetFileName=",
+        "Area=",
+        "Db=",
+        "Start=",
+        "Length=",
+    };
+}

@@ -1,0 +1,104 @@
+#include "settings/MergeSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/HexEncode.h"
+#include "settings/IniDocument.h"
+#include "support/IniText.h"
+
+namespace {
+
+TEST(HexEncodeTest, TwoUppercaseDigitsPerByte) {
+    EXPECT_EQ(HexEncode("abc"), "616263");
+    EXPECT_EQ(HexEncode(""), "");
+    EXPECT_EQ(HexEncode(std::string("\0\x0F\x10\x9A\xFF", 5)), "000F109AFF");
+    EXPECT_EQ(HexEncode("D:\\x y"), "443A5C782079");
+}
+
+TEST(UpdateSiteTest, IsAnHttpUrlEndingInTheMakersFolder) {
+    const std::string url = kUpdateSiteUrl;
+    EXPECT_EQ(url.rfind("http://", 0), 0u);
+    const size_t path = url.find('/', 7);
+    ASSERT_NE(path, std::string::npos);
+    EXPECT_GT(path, 7u);  // a host
+    EXPECT_EQ(url.substr(path), "/zelk/");
+}
+
+std::string MergedLanguage(const std::string& oldFile) {
+    IniDocument oldSettings = ParseIni(oldFile);
+    IniDocument defaults = ParseIni("[App]\r\nLanguage=EN-US\r\n");
+    MergeSettings(oldSettings, defaults, "C:\\Q");
+    return defaults.Section("App").Value("Language");
+}
+
+TEST(MergeSettingsTest, OnlyAFullLanguageCodeIsKept) {
+    EXPECT_EQ(MergedLanguage("[App]\r\nLanguage=IT-IT\r\n"), "IT-IT");
+    EXPECT_EQ(MergedLanguage("[App]\r\nLanguage=DE-DE\r\n"), "DE-DE");
+    EXPECT_EQ(MergedLanguage("[App]\r\nLanguage=ZH-HANS\r\n"), "ZH-HANS");
+    EXPECT_EQ(MergedLanguage("[App]\r\nLanguage=DE-D\r\n"), "EN-US");
+    EXPECT_EQ(MergedLanguage("[App]\r\nLanguage=EN\r\n"), "EN-US");
+    EXPECT_EQ(MergedLanguage("[App]\r\nLanguage=\r\n"), "EN-US");
+    EXPECT_EQ(MergedLanguage("[App]\r\nOther=1\r\n"), "EN-US");
+    // Counted in bytes: two UTF-8 letters are four.
+    EXPECT_EQ(MergedLanguage("[App]\r\nLanguage=\xC3\xA9\xC3\xA9\r\n"), "EN-US");
+    // Another section's Language is not the user's.
+    EXPECT_EQ(MergedLanguage("[Other]\r\nLanguage=IT-IT\r\n"), "EN-US");
+}
+
+TEST(MergeSettingsTest, TheFirstOfRepeatedOldEntriesIsCopied) {
+    IniDocument oldSettings = ParseIni("[Communication]\r\nAddress=7\r\nAddress=9\r\n");
+    IniDocument defaults = ParseIni("[Communication]\r\nAddress=2\r\n");
+    MergeSettings(oldSettings, defaults, "C:\\Q");
+    EXPECT_EQ(defaults.Section("Communication").Value("Address"), "7");
+}
+
+TEST(MergeSettingsTest, AKeyTheDefaultFileLacksIsAppendedToItsSection) {
+    IniDocument oldSettings = ParseIni("[Communication]\r\nRack=1\r\n");
+    IniDocument defaults = ParseIni("[Communication]\r\nDevice=5\r\nSlot=2\r\n[Get]\r\nArea=3\r\n");
+    MergeSettings(oldSettings, defaults, "C:\\Q");
+    const IniSection& communication = defaults.Section("Communication");
+    std::vector<std::string> keys;
+    for (const IniEntry& entry : communication.Entries()) keys.push_back(entry.key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"Device", "Slot", "IpString", "SerialCommPort",
+                                              "SerialCommSpeed", "Address", "Rack"}));
+    EXPECT_EQ(communication.Entries().back().value, "1");
+}
+
+TEST(MergeSettingsTest, WithoutADefaultFileTheKeysComeInMergeOrder) {
+    IniDocument oldSettings;
+    IniDocument defaults;
+    MergeSettings(oldSettings, defaults, "C:\\Program Files\\Quillmark");
+    const IniDocument expected = MakeIni({
+        {"App",
+         {{"Language", "EN-US"},
+          {"UpdateUrl", HexEncode(kUpdateSiteUrl)},
+          {"FirstOpen", "true"},
+          {"LastPath", HexEncode("C:\\Program Files\\Quillmark")},
+          {"Recents", ""}}},
+        {"Communication",
+         {{"Device", ""},
+          {"IpString", ""},
+          {"SerialCommPort", ""},
+          {"SerialCommSpeed", ""},
+          {"Address", ""},
+          {"Rack", ""},
+          {"Slot", ""}}},
+        {"Get", {{"GetFileName", ""}, {"Area", ""}, {"Db", ""}, {"Start", ""}, {"Length", ""}}},
+    });
+    EXPECT_EQ(defaults, expected) << Describe(defaults);
+}
+
+TEST(MergeSettingsTest, OnlyTheListedKeysAreCarriedOver) {
+    IniDocument oldSettings =
+        ParseIni("; the user's note\r\n[App]\r\nTheme=dark\r\nRecents=R\r\n[Plugins]\r\nx=1\r\n");
+    IniDocument defaults = ParseIni("; package note\r\n[App]\r\nRecents=list\r\n");
+    MergeSettings(oldSettings, defaults, "C:\\Q");
+    EXPECT_EQ(defaults.Sections()[0].Entries()[0].value, "; package note");
+    EXPECT_EQ(defaults.Section("App").Entries()[0], (IniEntry{"Recents", "R"}));
+    for (const IniSection& section : defaults.Sections()) {
+        EXPECT_NE(section.Name(), "Plugins");
+        for (const IniEntry& entry : section.Entries()) EXPECT_NE(entry.key, "Theme");
+    }
+}
+
+}  // namespace

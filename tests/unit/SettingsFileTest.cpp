@@ -1,0 +1,179 @@
+#include "settings/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/HexEncode.h"
+#include "settings/IniDocument.h"
+#include "settings/MergeSettings.h"
+#include "support/IniText.h"
+#include "support/MemoryFileSystem.h"
+#include "support/SettingsExample.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+std::string Crlf(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+// The settings file the package carries.
+const std::vector<std::string> kDefaultFile = {
+    "[App]",
+    "Language=EN-US",
+    "FirstOpen=false",
+    "UpdateUrl=",
+    "LastPath=" + HexEncode("C:\\Program Files\\Quillmark"),
+    "Recents=" + HexEncode("C:\\Projects\\a.qkprj|C:\\Projects\\b.qkprj"),
+    "[Communication]",
+    "Device=5",
+    "IpString=192.168.1.98",
+    "SerialCommPort=COM15",
+    "SerialCommSpeed=9600",
+    "Address=2",
+    "Rack=0",
+    "Slot=2",
+    "[Get]",
+    "GetFileName=C:\\Documents and Settings\\Administrator\\test01.qkmem",
+    "Area=3",
+    "Db=2",
+    "Start=0",
+    "Length=92",
+};
+
+using Lines = std::vector<std::string>;
+
+// What the launch-icons step adds at the end of every written file.
+const Lines kProgramGroup = {"[InstallUninstall]", "StartFolderPath=Zelk\\Quillmark"};
+
+Lines Concat(Lines head, const Lines& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+// The steps around extraction as the main sequence runs them, with the
+// extraction itself reduced to what it does to the settings file.
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    void InstallOver(const std::string& folder) {
+        ReadOldSettings(fs, folder, oldSettings, earlierFile);
+        fs.files[SettingsFilePath(folder)] = Crlf(kDefaultFile);
+        AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
+        // What the launch-icons step adds.
+        defaultSettings.Section("InstallUninstall").Value("StartFolderPath") = "Zelk\\Quillmark";
+        EXPECT_TRUE(WriteSettings(fs, folder, defaultSettings));
+    }
+
+    MemoryFileSystem fs;
+    IniDocument oldSettings, defaultSettings;
+    std::optional<std::string> earlierFile;
+};
+
+TEST_F(SettingsFileTest, AnUpdateKeepsTheUsersValues) {
+    const std::string folder = "D:\\Plant\\Logger";
+    fs.files["D:\\Plant\\Logger\\Quillmark.ini"] = ExampleOldSettingsFile();
+    fs.files["D:\\Plant\\Logger\\\\Quillmark.cfg"] = "configuration";
+    InstallOver(folder);
+
+    const Lines lines = CrLfLines(fs.files.at("D:\\Plant\\Logger\\Quillmark.ini"));
+    EXPECT_EQ(lines, Concat(ExampleMergedLines(folder), kProgramGroup));
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[4], "LastPath=443A5C506C616E745C4C6F67676572");
+    EXPECT_FALSE(fs.files.count("D:\\Plant\\Logger\\\\Quillmark.cfg"));
+    EXPECT_FALSE(fs.files.count("D:\\Plant\\Logger\\Quillmark.ini.bak"));
+}
+
+TEST_F(SettingsFileTest, AFirstInstallationGetsTheForcedValuesAndEmptyOnes) {
+    InstallOver("C:\\Program Files\\Quillmark");
+    EXPECT_FALSE(earlierFile);
+    EXPECT_EQ(CrLfLines(fs.files.at("C:\\Program Files\\Quillmark\\Quillmark.ini")),
+              Concat(
+                  {
+                      "[App]",
+                      "Language=EN-US",
+                      "FirstOpen=true",
+                      "UpdateUrl=" + HexEncode(kUpdateSiteUrl),
+                      "LastPath=" + HexEncode("C:\\Program Files\\Quillmark"),
+                      "Recents=",
+                      "[Communication]",
+                      "Device=",
+                      "IpString=",
+                      "SerialCommPort=",
+                      "SerialCommSpeed=",
+                      "Address=",
+                      "Rack=",
+                      "Slot=",
+                      "[Get]",
+                      "GetFileName=",
+                      "Area=",
+                      "Db=",
+                      "Start=",
+                      "Length=",
+                  },
+                  kProgramGroup));
+}
+
+TEST_F(SettingsFileTest, CommentsAndBlankLinesOfTheDefaultFileStayInPlace) {
+    const std::string folder = "C:\\Q";
+    fs.files["C:\\Q\\Quillmark.ini"] = "[App]\r\nLanguage=DE-DE\r\n";
+    ReadOldSettings(fs, folder, oldSettings, earlierFile);
+    fs.files["C:\\Q\\Quillmark.ini"] =
+        "; Quillmark settings\r\n\r\n"
+        "[App]\r\nLanguage=EN-US\r\n\r\n; serial line\r\n"
+        "[Get]\r\nDb=2\r\n";
+    AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
+    WriteSettings(fs, folder, defaultSettings);
+    const std::vector<std::string> lines = CrLfLines(fs.files.at("C:\\Q\\Quillmark.ini"));
+    ASSERT_GE(lines.size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 4),
+              (std::vector<std::string>{"; Quillmark settings", "", "[App]", "Language=DE-DE"}));
+    // The keys the default file lacks go behind its blank line and comment.
+    EXPECT_EQ(lines[4], "");
+    EXPECT_EQ(lines[5], "; serial line");
+    EXPECT_EQ(lines[6], "UpdateUrl=" + HexEncode(kUpdateSiteUrl));
+}
+
+TEST(SettingsPathsTest, AreThePlainConcatenationsTheProductUses) {
+    EXPECT_EQ(SettingsFilePath("D:\\Plant\\Logger"), "D:\\Plant\\Logger\\Quillmark.ini");
+    EXPECT_EQ(ConfigFilePath("D:\\Plant\\Logger"), "D:\\Plant\\Logger\\\\Quillmark.cfg");
+    EXPECT_EQ(SettingsFilePath("D:\\"), "D:\\\\Quillmark.ini");
+    EXPECT_EQ(ConfigFilePath("D:\\"), "D:\\\\\\Quillmark.cfg");
+}
+
+class EarlierSettingsFileTest : public ::testing::Test {
+  protected:
+    const std::string folder = "C:\\Q";
+    const std::string path = "C:\\Q\\Quillmark.ini";
+    MemoryFileSystem fs;
+    IniDocument oldSettings;
+    std::optional<std::string> earlierFile;
+};
+
+TEST_F(EarlierSettingsFileTest, IsPutBackByteForByteAfterAFailedExtraction) {
+    const std::string bytes = "[App]\nLanguage=IT-IT\n\n\n;\xFF odd\tbytes\0 kept\r"s;
+    fs.files[path] = bytes;
+    ReadOldSettings(fs, folder, oldSettings, earlierFile);
+    fs.files[path] = "[App]\r\nLanguage=EN-US\r\n";  // the package's default
+    EXPECT_TRUE(PutBackEarlierSettingsFile(fs, folder, earlierFile));
+    EXPECT_EQ(fs.files.at(path), bytes);
+}
+
+TEST_F(EarlierSettingsFileTest, IsNotWrittenWhenExtractionLeftItAsItWas) {
+    fs.files[path] = "Language=IT-IT";
+    ReadOldSettings(fs, folder, oldSettings, earlierFile);
+    fs.locked.insert(path);  // extraction failed on this very file
+    EXPECT_TRUE(PutBackEarlierSettingsFile(fs, folder, earlierFile));
+    EXPECT_EQ(fs.files.at(path), "Language=IT-IT");
+}
+
+TEST_F(EarlierSettingsFileTest, AFirstInstallationHasNothingToPutBack) {
+    ReadOldSettings(fs, folder, oldSettings, earlierFile);
+    EXPECT_EQ(oldSettings, IniDocument());
+    fs.files[path] = "[App]\r\n";
+    EXPECT_FALSE(PutBackEarlierSettingsFile(fs, folder, earlierFile));
+    EXPECT_EQ(fs.files.at(path), "[App]\r\n");
+}
+
+}  // namespace

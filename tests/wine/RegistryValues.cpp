@@ -1,0 +1,67 @@
+#include "RegistryValues.h"
+
+#include <utility>
+#include <vector>
+
+#include "win/RegKey.h"
+
+std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const std::wstring& name) {
+    RegKey k;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, k.Receive()) != ERROR_SUCCESS)
+        return std::nullopt;
+    RawValue value;
+    DWORD bytes = 0;
+    if (RegQueryValueExW(k.Get(), name.c_str(), nullptr, &value.type, nullptr, &bytes) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    std::vector<wchar_t> data(bytes / sizeof(wchar_t) + 1);
+    if (RegQueryValueExW(k.Get(), name.c_str(), nullptr, &value.type,
+                         reinterpret_cast<BYTE*>(data.data()), &bytes) != ERROR_SUCCESS)
+        return std::nullopt;
+    value.text.assign(data.data(), bytes / sizeof(wchar_t));
+    return value;
+}
+
+bool KeyExists(HKEY root, const std::wstring& key) {
+    RegKey k;
+    return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, k.Receive()) == ERROR_SUCCESS;
+}
+
+void DeleteKeyTree(HKEY root, const std::wstring& key) {
+    RegDeleteTreeW(root, key.c_str());
+    RegDeleteKeyW(root, key.c_str());
+}
+
+bool WriteRawString(HKEY root, const std::wstring& key, const std::wstring& name,
+                    const std::wstring& text, bool withTerminator, DWORD type) {
+    RegKey k;
+    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, k.Receive(),
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    DWORD bytes = static_cast<DWORD>((text.size() + (withTerminator ? 1 : 0)) * sizeof(wchar_t));
+    return RegSetValueExW(k.Get(), name.c_str(), 0, type,
+                          reinterpret_cast<const BYTE*>(text.c_str()), bytes) == ERROR_SUCCESS;
+}
+
+ScopedRegistryString::ScopedRegistryString(HKEY root, std::wstring key, std::wstring name,
+                                           const std::wstring& text)
+    : root_(root),
+      key_(std::move(key)),
+      name_(std::move(name)),
+      earlier_(ReadRawValue(root_, key_, name_)) {
+    WriteRawString(root_, key_, name_, text);
+}
+
+ScopedRegistryString::~ScopedRegistryString() {
+    if (earlier_) {
+        RegKey k;
+        if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE, k.Receive()) == ERROR_SUCCESS)
+            RegSetValueExW(k.Get(), name_.c_str(), 0, earlier_->type,
+                           reinterpret_cast<const BYTE*>(earlier_->text.data()),
+                           static_cast<DWORD>(earlier_->text.size() * sizeof(wchar_t)));
+        return;
+    }
+    RegKey k;
+    if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE, k.Receive()) == ERROR_SUCCESS)
+        RegDeleteValueW(k.Get(), name_.c_str());
+}

@@ -1,0 +1,33 @@
+// The registry as the Wine tests look at it: raw values with their type, and
+// values or keys put in place for one test and put back afterwards.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+struct RawValue {
+    DWORD type = REG_NONE;
+    std::wstring text;  // the data as stored, terminator included when stored
+};
+
+std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const std::wstring& name);
+bool KeyExists(HKEY root, const std::wstring& key);
+void DeleteKeyTree(HKEY root, const std::wstring& key);
+bool WriteRawString(HKEY root, const std::wstring& key, const std::wstring& name,
+                    const std::wstring& text, bool withTerminator = true, DWORD type = REG_SZ);
+
+// Sets a string value for one scope; the earlier value, or its absence, comes back.
+class ScopedRegistryString {
+  public:
+    ScopedRegistryString(HKEY root, std::wstring key, std::wstring name, const std::wstring& text);
+    ~ScopedRegistryString();
+    ScopedRegistryString(const ScopedRegistryString&) = delete;
+    ScopedRegistryString& operator=(const ScopedRegistryString&) = delete;
+
+  private:
+    HKEY root_;
+    std::wstring key_, name_;
+    std::optional<RawValue> earlier_;
+};

@@ -1,0 +1,96 @@
+// The user's settings across a whole setup run under Wine: an update keeps
+// them, and a failed one leaves the earlier settings file as it was.
+#include <gtest/gtest.h>
+
+#include "driver/Driver.h"
+#include "support/IniText.h"
+#include "support/SettingsExample.h"
+#include "win/Utf.h"
+#include "win/Win32Registry.h"
+
+using namespace driver;
+using namespace std::string_literals;
+
+namespace {
+
+std::wstring InstallFolder() {
+    Win32Registry registry;
+    const std::string programFiles = registry.GetString(
+        RegRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir");
+    return Widen(programFiles) + L"\\Quillmark";
+}
+
+std::wstring SettingsFile() {
+    return InstallFolder() + L"\\Quillmark.ini";
+}
+
+// Runs the setup and answers its last message; gives that message.
+std::wstring RunSetup() {
+    Process setup = Process::Start(SetupExe());
+    EXPECT_TRUE(setup.Started());
+    EXPECT_TRUE(AcceptInstallFolder(setup));
+    std::wstring message;
+    if (HWND box = WaitForMessageBox(setup, 60000)) {
+        message = MessageBoxText(box);
+        PressButton(box, IDOK);
+    }
+    EXPECT_NE(setup.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
+    return message;
+}
+
+class SettingsRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        RemoveTree(InstallFolder());
+        ASSERT_TRUE(CreateDirectoryW(InstallFolder().c_str(), nullptr));
+    }
+    void TearDown() override { RemoveTree(InstallFolder()); }
+};
+
+TEST_F(SettingsRun, AnUpdateKeepsTheUsersValuesAndForcesTheRest) {
+    ASSERT_TRUE(WriteBytes(SettingsFile(), ExampleOldSettingsFile()));
+    const std::wstring configFile = InstallFolder() + L"\\Quillmark.cfg";
+    ASSERT_TRUE(WriteBytes(configFile, "the earlier configuration"));
+
+    EXPECT_EQ(RunSetup(), L"Done.");
+
+    std::string written;
+    ASSERT_TRUE(ReadBytes(SettingsFile(), written));
+    const std::vector<std::string> lines = CrLfLines(written);
+    const std::vector<std::string> merged = ExampleMergedLines(Narrow(InstallFolder()));
+    ASSERT_GE(lines.size(), merged.size()) << written;
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + merged.size()), merged);
+    // Only the program group the launch-icons step records may follow.
+    if (lines.size() > merged.size()) {
+        EXPECT_EQ(lines[merged.size()], "[InstallUninstall]");
+    }
+    EXPECT_LE(lines.size(), merged.size() + 2);
+
+    EXPECT_FALSE(Exists(configFile));
+    EXPECT_FALSE(Exists(SettingsFile() + L".bak"));
+}
+
+TEST_F(SettingsRun, AFailedUpdatePutsTheEarlierSettingsFileBack) {
+    // Bytes of every kind, line ends of every kind: nothing may be rewritten.
+    const std::string earlier = "[App]\nLanguage=DE-DE\r\n\r\n; \xE4\xF6\xFC\tx\0y\rRecents=R"s;
+    ASSERT_TRUE(WriteBytes(SettingsFile(), earlier));
+    const std::wstring support = InstallFolder() + L"\\Support";
+    ASSERT_TRUE(CreateDirectoryW(support.c_str(), nullptr));
+    const std::wstring project = support + L"\\Project.xml";
+    ASSERT_TRUE(WriteBytes(project, "the user's project"));
+    {
+        // Held open without sharing: the Support group cannot be written.
+        UniqueHandle lock(
+            CreateFileW(project.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock.Valid());
+        EXPECT_EQ(RunSetup(), L"Error. Installation package demaged !");
+    }
+    // The root group, the settings file's default among it, was installed.
+    EXPECT_TRUE(Exists(InstallFolder() + L"\\libnodave.dll"));
+    std::string kept;
+    ASSERT_TRUE(ReadBytes(SettingsFile(), kept));
+    EXPECT_EQ(kept, earlier);
+    EXPECT_FALSE(Exists(SettingsFile() + L".bak"));
+}
+
+}  // namespace
