@@ -1,6 +1,6 @@
 #include "app/Setup.h"
 
-#include "app/ProgramFilesFolder.h"
+#include "app/SelectFolder.h"
 #include "package/Extract.h"
 #include "package/FileGroup.h"
 #include "package/MyProgress.h"
@@ -50,7 +50,12 @@ bool ExtractProduct(Setup& setup) {
 
 int RunMainSequence(Setup& setup) {
     SelectProcessSettings(setup.gui);
-    setup.installFolder = ProgramFilesFolder(setup.registry) + "\\Quillmark";
+
+    // The dialog stays alive, hidden, until the sequence ends.
+    SelectFolder selectFolder(setup);
+    if (!selectFolder.AskInstallFolder())
+        return kExitCompleted;  // cancelled: nothing is installed, nothing said
+    selectFolder.Show(false);
 
     ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.earlierSettingsFile);
     if (!ExtractProduct(setup))

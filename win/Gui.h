@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "win/DpiScale.h"
 #include "win/GdiObject.h"
 
 class Gui {
@@ -25,7 +26,8 @@ public:
     HFONT StandardFont() const { return font_.Get(); }
 
     // Layout units and pixel sizes are given for 96 DPI; this scales them for the screen.
-    int Scale(int units) const { return MulDiv(units, dpi_, 96); }
+    int Scale(int units) const { return ScaleForDpi(units, dpi_); }
+    int Dpi() const { return dpi_; }
 
 private:
     HINSTANCE instance_;

@@ -48,8 +48,8 @@ std::string InstalledBytes(int i) {
     return data;
 }
 
-// Runs a setup to its final message box, answers it, and gives the message
-// and the exit code.
+// Runs a setup to its final message box, accepting the proposed install
+// folder, answers the box, and gives the message and the exit code.
 struct Outcome {
     std::wstring message;
     std::wstring title;
@@ -58,6 +58,7 @@ struct Outcome {
 
 Outcome RunToTheEnd(Process& setup) {
     Outcome outcome;
+    EXPECT_TRUE(AcceptInstallFolder(setup));
     HWND box = WaitForMessageBox(setup, 60000);
     if (box) {
         outcome.message = MessageBoxText(box);

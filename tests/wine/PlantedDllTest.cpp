@@ -46,6 +46,7 @@ TEST(DllPlanting, DllsBesideTheSetupAreNotLoaded) {
     Process setup = Process::Start(setupCopy, L"",
                                    {{L"WINEDLLOVERRIDES", overrides}, {L"WINEDEBUG", L"+loaddll"}});
     ASSERT_TRUE(setup.Started());
+    ASSERT_TRUE(AcceptInstallFolder(setup));
     HWND box = WaitForMessageBox(setup, 60000);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"Done.");

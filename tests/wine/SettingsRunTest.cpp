@@ -28,6 +28,7 @@ std::wstring SettingsFile() {
 std::wstring RunSetup() {
     Process setup = Process::Start(SetupExe());
     EXPECT_TRUE(setup.Started());
+    EXPECT_TRUE(AcceptInstallFolder(setup));
     std::wstring message;
     if (HWND box = WaitForMessageBox(setup, 60000)) {
         message = MessageBoxText(box);

@@ -71,6 +71,7 @@ class ShellRegistration : public ::testing::Test {
                                           parent);
         Process setup = Process::Start(SetupExe());
         ASSERT_TRUE(setup.Started());
+        ASSERT_TRUE(AcceptInstallFolder(setup));
         HWND box = WaitForMessageBox(setup, 60000);
         ASSERT_TRUE(box);
         EXPECT_EQ(MessageBoxText(box), L"Done.");

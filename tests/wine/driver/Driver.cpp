@@ -1,5 +1,6 @@
 #include "driver/Driver.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include "win/FindHandle.h"
@@ -135,6 +136,144 @@ std::wstring MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF
 void PressButton(HWND dialog, int id) {
     // Posted, not sent: a click that opens a modal window would block a send.
     PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+namespace {
+
+struct ControlSearch {
+    const std::wstring* windowClass;
+    const std::wstring* text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchControl(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<ControlSearch*>(lp);
+    wchar_t cls[256] = {};
+    GetClassNameW(hwnd, cls, 256);
+    if (*s->windowClass == cls && (s->text->empty() || *s->text == WindowText(hwnd))) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Memory in another process for the messages whose data is a pointer.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, size_t size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        process_.Reset(
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+        if (process_.Valid())
+            at_ = static_cast<char*>(
+                VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    }
+    ~RemoteBuffer() {
+        if (at_)
+            VirtualFreeEx(process_.Get(), at_, 0, MEM_RELEASE);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    char* At() const { return at_; }
+    bool Write(size_t offset, const void* data, size_t size) {
+        return WriteProcessMemory(process_.Get(), at_ + offset, data, size, nullptr);
+    }
+    bool Read(size_t offset, void* data, size_t size) {
+        return ReadProcessMemory(process_.Get(), at_ + offset, data, size, nullptr);
+    }
+
+private:
+    UniqueHandle process_;
+    char* at_ = nullptr;
+};
+
+const wchar_t kInstallFolderTitle[] = L"Quillmark setup program";
+const wchar_t kFolderPickerTitle[] = L"Select directory";
+constexpr int kPickerNameField = 1152;  // the file dialog's name field (edt1)
+
+}  // namespace
+
+HWND FindControl(HWND parent, const std::wstring& windowClass, const std::wstring& text) {
+    ControlSearch search{&windowClass, &text};
+    EnumChildWindows(parent, MatchControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void Click(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+void SetText(HWND edit, const std::wstring& text) {
+    SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+void PressKey(HWND hwnd, UINT virtualKey) {
+    PostMessageW(hwnd, WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(hwnd, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+std::vector<std::wstring> ListViewTexts(HWND list) {
+    std::vector<std::wstring> texts;
+    constexpr size_t kChars = 512;
+    RemoteBuffer remote(list, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+    if (!remote.At())
+        return texts;
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        LVITEMW item{};
+        item.iSubItem = 0;
+        item.cchTextMax = kChars;
+        item.pszText = reinterpret_cast<wchar_t*>(remote.At() + sizeof(LVITEMW));
+        wchar_t text[kChars] = {};
+        if (remote.Write(0, &item, sizeof(item)) &&
+            SendMessageW(list, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(remote.At())) >= 0 &&
+            remote.Read(sizeof(LVITEMW), text, sizeof(text) - sizeof(wchar_t)))
+            texts.push_back(text);
+    }
+    return texts;
+}
+
+HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs) {
+    return WaitForWindow(p, L"", kInstallFolderTitle, timeoutMs);
+}
+
+HWND InstallFolderField(HWND dialog) {
+    return FindControl(dialog, L"Edit");
+}
+
+bool AcceptInstallFolder(const Process& p) {
+    HWND dialog = WaitForInstallFolderDialog(p);
+    HWND ok = dialog ? FindControl(dialog, L"Button", L"O&k") : nullptr;
+    if (!ok)
+        return false;
+    Click(ok);
+    return true;
+}
+
+HWND WaitForFolderPicker(const Process& p, DWORD timeoutMs) {
+    return WaitForWindow(p, L"#32770", kFolderPickerTitle, timeoutMs);
+}
+
+std::vector<std::wstring> FolderPickerEntries(HWND picker) {
+    // The folder's entries are listed a moment after the picker appears.
+    std::vector<std::wstring> entries;
+    const ULONGLONG end = GetTickCount64() + 5000;
+    do {
+        if (HWND list = FindControl(picker, L"SysListView32"))
+            entries = ListViewTexts(list);
+        if (!entries.empty())
+            break;
+        Sleep(100);
+    } while (GetTickCount64() < end);
+    return entries;
+}
+
+void ConfirmFolderInPicker(HWND picker, const std::wstring& folder) {
+    SetText(GetDlgItem(picker, kPickerNameField), folder);
+    PressButton(picker, IDOK);
 }
 
 bool ReadBytes(const std::wstring& path, std::string& data) {

@@ -50,6 +50,29 @@ std::wstring MessageBoxText(HWND box);
 // Presses a button of a dialog by its control id (IDOK...) as a click would.
 void PressButton(HWND dialog, int id);
 
+// Controls of another process's window.
+// The first child, at any depth, of that class whose text matches (empty: any).
+HWND FindControl(HWND parent, const std::wstring& windowClass, const std::wstring& text = L"");
+// Clicks a button found by FindControl; posted, like PressButton.
+void Click(HWND button);
+// Replaces an edit field's text as typing would (one change notification).
+void SetText(HWND edit, const std::wstring& text);
+// A key pressed and released in the window that has it, as IsDialogMessage sees it.
+void PressKey(HWND hwnd, UINT virtualKey);
+// The item texts of a list view, first column.
+std::vector<std::wstring> ListViewTexts(HWND list);
+
+// The install-folder dialog, the first window of the setup.
+HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs = 20000);
+HWND InstallFolderField(HWND dialog);  // the path field
+// Waits for the dialog and presses its OK button; false when it did not appear.
+bool AcceptInstallFolder(const Process& p);
+// The system's folder picker that Browse opens: its current folder's entries,
+// and a folder typed into its name field and confirmed.
+HWND WaitForFolderPicker(const Process& p, DWORD timeoutMs = 20000);
+std::vector<std::wstring> FolderPickerEntries(HWND picker);
+void ConfirmFolderInPicker(HWND picker, const std::wstring& folder);
+
 // Files as the tests check them.
 bool ReadBytes(const std::wstring& path, std::string& data);
 bool WriteBytes(const std::wstring& path, const std::string& data);

@@ -1,0 +1,25 @@
+// The install-folder dialog: proposes the program-files folder + "\Quillmark",
+// lets the user type or pick another, and sets the install folder.
+#pragma once
+
+#include "app/WithMySelectFolderLay.h"
+
+struct Setup;
+
+class SelectFolder : public WithMySelectFolderLay<TopWindow> {
+public:
+    // Builds the dialog, hidden, and gives the install folder its first value.
+    explicit SelectFolder(Setup& setup);
+
+    // Runs the dialog; the install folder becomes the field's text whatever the
+    // ending. True only when the user accepted.
+    bool AskInstallFolder();
+
+    // The action of `browse`: the system's folder picker, starting in the install folder.
+    void BrowseFolder();
+
+private:
+    std::string Tr(const std::string& key) const;
+
+    Setup& setup_;
+};

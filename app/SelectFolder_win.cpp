@@ -1,0 +1,51 @@
+#include "app/SelectFolder.h"
+
+#include "app/AppImg.h"
+#include "app/ProgramFilesFolder.h"
+#include "app/Setup.h"
+#include "app/Topics.h"
+#include "app/Translations.h"
+#include "win/FolderPicker.h"
+#include "win/Gui.h"
+#include "win/ViewZoom.h"
+
+SelectFolder::SelectFolder(Setup& setup)
+    : WithMySelectFolderLay<TopWindow>(setup.gui), setup_(setup) {
+    if (!ApplyMySelectFolderLay([this](const std::string& key) { return Tr(key); }))
+        return;  // Run answers Cancel for a dialog that could not be made
+    Title(Tr("Quillmark setup program"));
+
+    Acceptor(ok, kResultOk);
+    Rejector(cancel, kResultCancel);
+    ArrangeOkCancel(ok, cancel);
+
+    Icon(AppImgIcon(setup.gui.Instance(), AppImgId::setup16));
+    browse.WhenAction = [this] { BrowseFolder(); };
+
+    info.SetQtf(FindTopic("Zelk-Setup", "App", "firstLay$en-us").text);
+    info.SetZoom(1, 1);
+    const int width = info.Width();
+    if (width > 0)
+        info.SetZoom(ViewZoomNumerator(width), width);
+
+    setup_.installFolder = ProgramFilesFolder(setup_.registry);
+    path.SetText(setup_.installFolder + "\\Quillmark");
+}
+
+bool SelectFolder::AskInstallFolder() {
+    const int result = Run();
+    setup_.installFolder = path.GetText();
+    return result == kResultOk;
+}
+
+void SelectFolder::BrowseFolder() {
+    std::string chosen;
+    if (!PickFolder(Handle(), setup_.installFolder, Tr("Select directory"), chosen))
+        return;
+    setup_.installFolder = chosen;
+    path.SetText(chosen);
+}
+
+std::string SelectFolder::Tr(const std::string& key) const {
+    return Translate(key, setup_.gui.Language());
+}
