@@ -167,3 +167,32 @@ TEST_F(InstallRun, ADamagedStreamIsReportedAndItsFileIsNotWritten) {
 }
 
 }  // namespace
+
+namespace {
+
+// Text is UTF-8 inside the setup and wide at every system call: a folder name
+// outside the ANSI code page must arrive exactly, not as its UTF-8 bytes.
+TEST(InstallRunUnicode, AFolderNameWithAnUmlautIsUsedExactly) {
+    const std::wstring parent = L"C:\\Programme";
+    const std::wstring folder = parent + L"\\M\u00fcller Tools \u0141\u00f3d\u017a";
+    RemoveTree(parent);
+    Process setup = Process::Start(SetupExe());
+    HWND dialog = WaitForInstallFolderDialog(setup);
+    ASSERT_NE(dialog, nullptr);
+    SetText(InstallFolderField(dialog), folder);
+    Click(FindControl(dialog, L"Button", L"O&k"));
+    HWND box = WaitForMessageBox(setup, 60000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), kDone);
+    PressButton(box, IDOK);
+    EXPECT_EQ(setup.WaitForExit(), 0u);
+
+    EXPECT_EQ(ListFolder(parent), std::vector<std::wstring>{L"M\u00fcller Tools \u0141\u00f3d\u017a"});
+    std::string installed, packaged;
+    EXPECT_TRUE(ReadBytes(folder + L"\\Sources\\libnodave-0.8.4.5.zip", installed));
+    EXPECT_TRUE(ReadBytes(ProductFolder() + L"\\Sources\\libnodave-0.8.4.5.zip", packaged));
+    EXPECT_TRUE(installed == packaged);
+    RemoveTree(parent);
+}
+
+}  // namespace
