@@ -3,7 +3,6 @@
 #include "app/SelectFolder.h"
 #include "package/Extract.h"
 #include "package/FileGroup.h"
-#include "package/MyProgress.h"
 #include "settings/SettingsFile.h"
 #include "shell/ProductFileTypes.h"
 #include "shell/ShellNotify.h"
@@ -28,15 +27,8 @@ void SelectProcessSettings(Gui& gui) {
 // is reported here and ends the installation.
 bool ExtractProduct(Setup& setup) {
     ProgressWindow window(setup.gui);
-    MyProgress progress(window);
-    const std::vector<PackageGroup> groups = ProductPackage();
-    progress.SetTotalBytes(TotalCompressedBytes(groups));
-    progress.SetDoneBytes(0);
-    window.SetTitle("Setup progress");
-    window.SetTextAlignLeft();
-
     ExtractFailure failure;
-    if (!ExtractPackage(groups, setup.installFolder, progress, setup.fs, failure)) {
+    if (!ExtractWithProgress(ProductPackage(), setup.installFolder, window, setup.fs, failure)) {
         // Before the message, so that closing the setup then loses nothing.
         PutBackEarlierSettingsFile(setup.fs, setup.installFolder, setup.earlierSettingsFile);
         PromptExclamation(kExtractionFailed, &window);

@@ -20,7 +20,6 @@
 #include "driver/Driver.h"
 #include "package/Extract.h"
 #include "package/FileGroup.h"
-#include "package/MyProgress.h"
 #include "win/Gui.h"
 #include "win/ProgressWindow.h"
 #include "win/Utf.h"
@@ -75,15 +74,9 @@ bool PlainExtract(const std::string& folder, std::vector<char>& buffer) {
 bool SetupExtract(Gui& gui, const std::string& folder, double& seconds) {
     Win32FileSystem fs;
     ProgressWindow window(gui);
-    MyProgress progress(window);
-    const std::vector<PackageGroup> groups = ProductPackage();
-    progress.SetTotalBytes(TotalCompressedBytes(groups));
-    progress.SetDoneBytes(0);
-    window.SetTitle("Setup progress");
-    window.SetTextAlignLeft();
     ExtractFailure failure;
     const double start = Seconds();
-    bool ok = ExtractPackage(groups, folder, progress, fs, failure);
+    bool ok = ExtractWithProgress(ProductPackage(), folder, window, fs, failure);
     window.Close();
     seconds = Seconds() - start;
     return ok;

@@ -50,3 +50,13 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
     }
     return true;
 }
+
+bool ExtractWithProgress(const std::vector<PackageGroup>& groups, const std::string& installFolder,
+                         Progress& display, FileSystem& fs, ExtractFailure& failure) {
+    MyProgress progress(display);
+    progress.SetTotalBytes(TotalCompressedBytes(groups));
+    progress.SetDoneBytes(0);
+    display.SetTitle("Setup progress");
+    display.SetTextAlignLeft();
+    return ExtractPackage(groups, installFolder, progress, fs, failure);
+}

@@ -8,6 +8,7 @@
 
 class FileSystem;
 class MyProgress;
+class Progress;
 
 struct ExtractFailure {
     std::string path;    // the file that could not be written
@@ -19,3 +20,8 @@ struct ExtractFailure {
 // that cannot be decoded or written; answers false with that file in failure.
 bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                     MyProgress& progress, FileSystem& fs, ExtractFailure& failure);
+
+// The extraction as the setup shows it: display titled "Setup progress", its
+// text line left-aligned, its bar over the whole package from 0.
+bool ExtractWithProgress(const std::vector<PackageGroup>& groups, const std::string& installFolder,
+                         Progress& display, FileSystem& fs, ExtractFailure& failure);

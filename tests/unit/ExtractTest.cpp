@@ -84,6 +84,16 @@ TEST_F(ExtractTest, ADamagedStreamWritesNoFile) {
     EXPECT_EQ(fs.files.size(), 1u);
 }
 
+TEST_F(ExtractTest, TheSetupsDisplayIsTitledAndRunsOverTheWholePackage) {
+    RecordingProgress setupDisplay;
+    ASSERT_TRUE(ExtractWithProgress(groups, "C:\\Q", setupDisplay, fs, failure));
+    EXPECT_EQ(setupDisplay.title, "Setup progress");
+    EXPECT_TRUE(setupDisplay.alignedLeft);
+    const int32_t total = lengths[0] + lengths[1] + lengths[2];
+    EXPECT_EQ(setupDisplay.positions.front(), std::make_pair(0, total));
+    EXPECT_EQ(setupDisplay.positions.back(), std::make_pair(total, total));
+}
+
 TEST_F(ExtractTest, TheTotalIsTheSumOfAllStreams) {
     EXPECT_EQ(progress.TotalBytes(), lengths[0] + lengths[1] + lengths[2]);
     EXPECT_EQ(TotalCompressedBytes({{&empty, "\\"}}), 0);
