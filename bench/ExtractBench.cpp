@@ -82,9 +82,10 @@ bool SetupExtract(Gui& gui, const std::string& folder, double& seconds) {
     return ok;
 }
 
-// Peak working set of a program run to its end, answering its windows as a
-// user who accepts every proposal; read just before its last message is answered.
-SIZE_T PeakOf(const std::wstring& exe) {
+// Peak working set of a program run to its end, answering each of its windows
+// with key (Enter accepts every proposal, Escape cancels at the first window)
+// and its messages with OK; read just before its last message is answered.
+SIZE_T PeakOf(const std::wstring& exe, UINT key = VK_RETURN) {
     driver::Process p = driver::Process::Start(exe);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.Id());
     SIZE_T peak = 0;
@@ -98,7 +99,7 @@ SIZE_T PeakOf(const std::wstring& exe) {
             driver::PressButton(box, IDOK);
         } else if (HWND window = driver::WaitForWindow(p, L"", L"", 50)) {
             if (driver::WindowText(window) != L"Setup progress")
-                PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+                PostMessageW(window, WM_KEYDOWN, key, 0);
         }
     }
     p.WaitForExit(5000);
@@ -142,6 +143,7 @@ int wmain(int argc, wchar_t** argv) {
     // The sample product's program: a Wine program that shows one message box.
     const SIZE_T idle = PeakOf(driver::ProductFolder() + L"\\Quillmark.exe");
     const SIZE_T peak = PeakOf(exe);
+    const SIZE_T cancelled = PeakOf(exe, VK_ESCAPE);
     size_t largest = 0;
     for (const PackageGroup& group : ProductPackage())
         for (int32_t i = 0; i < group.files->count; ++i)
@@ -149,9 +151,13 @@ int wmain(int argc, wchar_t** argv) {
                                                  Widen(group.tail + std::string(group.files->names[i]))));
     const size_t exeSize = FileSize(exe);
     const double mb = 1024.0 * 1024.0;
-    std::printf("memory of a whole setup run (peak working set):\n");
-    std::printf("  setup                       %.1f MB\n", peak / mb);
-    std::printf("  an idle Wine program        %.1f MB\n", idle / mb);
+    std::printf("memory (peak working set of the whole Wine process):\n");
+    std::printf("  setup, complete run         %.1f MB\n", peak / mb);
+    std::printf("  setup, cancelled at once    %.1f MB   (its windows, no extraction)\n",
+                cancelled / mb);
+    std::printf("  an idle Wine program        %.1f MB   (one message box)\n", idle / mb);
+    std::printf("  extraction adds             %.1f MB   (complete - cancelled)\n",
+                (peak - std::min(peak, cancelled)) / mb);
     std::printf("  setup beyond idle           %.1f MB   (goal: under %.1f MB = 2.5 x %.1f MB + %.1f MB)\n",
                 (peak - std::min(peak, idle)) / mb, (2.5 * largest + exeSize) / mb, largest / mb,
                 exeSize / mb);

@@ -32,7 +32,7 @@ private:
     int32_t pos_ = 0;
     int32_t total_ = 0;
     std::string shownText_;
-    int32_t shownPos_ = -1;
+    int32_t shownPixel_ = -1;
     int32_t shownTotal_ = -1;
     ProgressThrottle throttle_;
 };

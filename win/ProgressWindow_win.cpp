@@ -19,7 +19,10 @@ constexpr int kBarHeight = 18;
 
 ProgressWindow::ProgressWindow(Gui& gui) : Window(gui), throttle_(GetTickCount64()) {
     // No system menu: the window has no close box, there is nothing to cancel.
-    CreateTopLevel("Working...", WS_POPUP | WS_CAPTION, gui.Scale(kWidth), gui.Scale(kHeight));
+    // Clipping its children: redrawing the window's face then leaves the text
+    // and the bar alone, which redraw themselves when their values change.
+    CreateTopLevel("Working...", WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, gui.Scale(kWidth),
+                   gui.Scale(kHeight));
     const int inner = gui.Scale(kWidth - 2 * kMargin);
     text_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX |
                                                    SS_PATHELLIPSIS,
@@ -77,10 +80,17 @@ void ProgressWindow::ShowState() {
     if (total_ != shownTotal_) {
         SendMessageW(bar_, PBM_SETRANGE32, 0, total_ > 0 ? total_ : 1);
         shownTotal_ = total_;
+        shownPixel_ = -1;
     }
-    if (pos_ != shownPos_) {
+    // The bar is redrawn only when it would look different: a step smaller
+    // than one of its pixels changes nothing on screen.
+    RECT bar;
+    GetClientRect(bar_, &bar);
+    const int64_t pixels = bar.right > 0 ? bar.right : 1;
+    const int32_t pixel = total_ > 0 ? static_cast<int32_t>(int64_t{pos_ > 0 ? pos_ : 0} * pixels / total_) : 0;
+    if (pixel != shownPixel_) {
         SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(pos_ > 0 ? pos_ : 0), 0);
-        shownPos_ = pos_;
+        shownPixel_ = pixel;
     }
 }
 

@@ -48,6 +48,8 @@ bool Win32FileSystem::SaveFile(const std::string& path, std::string_view data) {
 }
 
 bool Win32FileSystem::RealizeDirectory(const std::string& folder) {
+    if (!folder.empty() && IsDirectory(Widen(folder)))
+        return true;  // the usual case on a second run: one look instead of one per level
     const std::vector<std::string> levels = FolderLevels(folder);
     for (const std::string& level : levels) {
         std::wstring wide = Widen(level);
