@@ -50,16 +50,16 @@ bool PlainExtract(const std::string& folder, std::vector<char>& buffer) {
         CreateDirectoryW(Widen(target).c_str(), nullptr);
         for (int32_t i = 0; i < group.files->count; ++i) {
             unsigned int size = static_cast<unsigned int>(buffer.size());
-            if (BZ2_bzBuffToBuffDecompress(buffer.data(), &size,
-                                           const_cast<char*>(reinterpret_cast<const char*>(
-                                               group.files->streams[i])),
-                                           static_cast<unsigned>(group.files->lengths[i]), 0,
-                                           0) != BZ_OK)
+            if (BZ2_bzBuffToBuffDecompress(
+                    buffer.data(), &size,
+                    const_cast<char*>(reinterpret_cast<const char*>(group.files->streams[i])),
+                    static_cast<unsigned>(group.files->lengths[i]), 0, 0) != BZ_OK)
                 return false;
             HANDLE f = CreateFileW(Widen(target + group.files->names[i]).c_str(), GENERIC_WRITE, 0,
                                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
             DWORD written = 0;
-            bool ok = f != INVALID_HANDLE_VALUE && WriteFile(f, buffer.data(), size, &written, nullptr);
+            bool ok =
+                f != INVALID_HANDLE_VALUE && WriteFile(f, buffer.data(), size, &written, nullptr);
             if (f != INVALID_HANDLE_VALUE)
                 CloseHandle(f);
             if (!ok)
@@ -147,8 +147,9 @@ int wmain(int argc, wchar_t** argv) {
     size_t largest = 0;
     for (const PackageGroup& group : ProductPackage())
         for (int32_t i = 0; i < group.files->count; ++i)
-            largest = std::max(largest, FileSize(driver::ProductFolder() +
-                                                 Widen(group.tail + std::string(group.files->names[i]))));
+            largest =
+                std::max(largest, FileSize(driver::ProductFolder() +
+                                           Widen(group.tail + std::string(group.files->names[i]))));
     const size_t exeSize = FileSize(exe);
     const double mb = 1024.0 * 1024.0;
     std::printf("memory (peak working set of the whole Wine process):\n");
@@ -158,9 +159,10 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("  an idle Wine program        %.1f MB   (one message box)\n", idle / mb);
     std::printf("  extraction adds             %.1f MB   (complete - cancelled)\n",
                 (peak - std::min(peak, cancelled)) / mb);
-    std::printf("  setup beyond idle           %.1f MB   (goal: under %.1f MB = 2.5 x %.1f MB + %.1f MB)\n",
-                (peak - std::min(peak, idle)) / mb, (2.5 * largest + exeSize) / mb, largest / mb,
-                exeSize / mb);
+    std::printf(
+        "  setup beyond idle           %.1f MB   (goal: under %.1f MB = 2.5 x %.1f MB + %.1f MB)\n",
+        (peak - std::min(peak, idle)) / mb, (2.5 * largest + exeSize) / mb, largest / mb,
+        exeSize / mb);
     driver::RemoveTree(driver::TempFolder(L"bench"));
     return 0;
 }

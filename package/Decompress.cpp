@@ -38,7 +38,9 @@ uint64_t Consumed(const bz_stream& s) {
 
 // A first guess at the output size that fits most product files, so that the
 // output buffer rarely has to move.
-size_t InitialCapacity(size_t length) { return length * 2 + 65536; }
+size_t InitialCapacity(size_t length) {
+    return length * 2 + 65536;
+}
 
 }  // namespace
 

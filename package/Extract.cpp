@@ -10,14 +10,15 @@
 namespace {
 
 // buffer: the previous file's output, handed on for this file's.
-bool ExtractFile(const FileGroup& group, int32_t i, const std::string& folder,
-                 MyProgress& progress, FileSystem& fs, ByteBuffer& buffer,
-                 ExtractFailure& failure) {
+bool ExtractFile(const FileGroup& group, int32_t i, const std::string& folder, MyProgress& progress,
+                 FileSystem& fs, ByteBuffer& buffer, ExtractFailure& failure) {
     const std::string path = folder + group.names[i];
     progress.Display().SetText(group.names[i]);
     DecompressResult file = DecompressBz2(
         group.streams[i], static_cast<size_t>(group.lengths[i]),
-        [&progress](int32_t consumed, int32_t total) { return progress.FileProgress(consumed, total); },
+        [&progress](int32_t consumed, int32_t total) {
+            return progress.FileProgress(consumed, total);
+        },
         std::move(buffer));
     if (!file.ok) {
         failure = {path, "could not unpack: " + file.error};

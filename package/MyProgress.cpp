@@ -28,7 +28,8 @@ void MyProgress::SetDoneBytes(int32_t done) {
 }
 
 bool MyProgress::FileProgress(int32_t consumed, int32_t fileTotal) {
-    int64_t pos = static_cast<int64_t>(doneBytes_) + InFileProgress(consumed, fileTotal, totalBytes_);
+    int64_t pos =
+        static_cast<int64_t>(doneBytes_) + InFileProgress(consumed, fileTotal, totalBytes_);
     display_.SetPos(ClampToInt32(static_cast<double>(pos)), totalBytes_);
     display_.Refresh();
     return false;

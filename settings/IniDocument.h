@@ -17,7 +17,7 @@ struct IniEntry {
 };
 
 class IniSection {
-  public:
+public:
     explicit IniSection(std::string name = {}) : name_(std::move(name)) {}
 
     const std::string& Name() const { return name_; }
@@ -36,14 +36,14 @@ class IniSection {
         return name_ == other.name_ && entries_ == other.entries_;
     }
 
-  private:
+private:
     std::string name_;
     // A deque, so that references handed out by Value survive later appends.
     std::deque<IniEntry> entries_;
 };
 
 class IniDocument {
-  public:
+public:
     const std::deque<IniSection>& Sections() const { return sections_; }
 
     // The first section with exactly this name; a missing one is appended,
@@ -62,6 +62,6 @@ class IniDocument {
 
     bool operator==(const IniDocument& other) const { return sections_ == other.sections_; }
 
-  private:
+private:
     std::deque<IniSection> sections_;
 };

@@ -11,14 +11,14 @@ constexpr int kEnd = -1;  // end of file: not a byte
 
 // One file's bytes, handed out one at a time as 0..255, then kEnd.
 class ByteSource {
-  public:
+public:
     void Reset(std::string data) {
         data_ = std::move(data);
         pos_ = 0;
     }
     int Next() { return pos_ < data_.size() ? static_cast<unsigned char>(data_[pos_++]) : kEnd; }
 
-  private:
+private:
     std::string data_;
     size_t pos_ = 0;
 };
@@ -101,7 +101,7 @@ void Store(const Line& line, IniDocument& document) {
 
 // The files one load has read, so that a chain of links cannot go on forever.
 class LinkTrail {
-  public:
+public:
     explicit LinkTrail(const std::string& first) : read_{first} {}
 
     // Opens the file a "LINK" line names, unless it was read already or the
@@ -118,7 +118,7 @@ class LinkTrail {
         return true;
     }
 
-  private:
+private:
     std::set<std::string> read_;
     int links_ = 0;
 };

@@ -15,6 +15,6 @@ bool CreateShellLink(const std::string& target, const std::string& arguments,
                      const std::string& iconPath, int iconIndex);
 
 class Win32ShortcutWriter : public ShortcutWriter {
-  public:
+public:
     bool Write(const ShortcutRequest& request) override;
 };

@@ -22,7 +22,7 @@ struct IconLocation {
 std::optional<IconLocation> IconLocationOf(const ShortcutRequest& request);
 
 class ShortcutWriter {
-  public:
+public:
     virtual ~ShortcutWriter() = default;
     // Saves the shortcut file, over any file of that name; true when it was saved.
     virtual bool Write(const ShortcutRequest& request) = 0;

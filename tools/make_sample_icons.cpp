@@ -35,8 +35,12 @@ const std::function<void(Canvas&)> kSubjects[] = {
             c.FillEllipse(0.30 + 0.45 * t, 0.86 - 0.62 * t, 0.07, 0.07, kInk);
         }
     },
-    [](Canvas& c) { Document(c, Rgba{46, 150, 80, 255}); },    // data
-    [](Canvas& c) { Document(c, Rgba{140, 140, 150, 255}); },  // settings
+    [](Canvas& c) {
+        Document(c, Rgba{46, 150, 80, 255});
+    },  // data
+    [](Canvas& c) {
+        Document(c, Rgba{140, 140, 150, 255});
+    },               // settings
     [](Canvas& c) {  // uninstall: a red disc with a white bar
         c.FillEllipse(0.5, 0.5, 0.44, 0.44, Rgba{196, 40, 36, 255});
         c.FillRect(0.24, 0.43, 0.76, 0.57, Rgba{255, 255, 255, 255});

@@ -131,8 +131,7 @@ public:
                                                      : static_cast<char>(r & 0xff);
                 }
             } else {
-                for (size_t i = 0; i < n; ++i)
-                    out += kPhrase[phrase++ % (sizeof kPhrase - 1)];
+                for (size_t i = 0; i < n; ++i) out += kPhrase[phrase++ % (sizeof kPhrase - 1)];
             }
         }
         return out;
@@ -202,7 +201,8 @@ int main(int argc, char** argv) {
         else if (name == "AppIcons.icl")
             prefix = icons;
         else if (name == "Project.xml")
-            prefix = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Project name=\"Sample\">\r\n<!-- ";
+            prefix =
+                "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Project name=\"Sample\">\r\n<!-- ";
         else if (name == "local.upd")
             prefix = "<?xml version=\"1.0\"?>\r\n<Update v=\"3.90\" b=\"21\"/>\r\n<!-- ";
         std::string data = name == "Quillmark.ini" ? DefaultSettings() : Tune(f, prefix, seed++);

@@ -4,7 +4,7 @@
 #include <objbase.h>
 
 class ComInit {
-  public:
+public:
     ComInit() : result_(CoInitialize(nullptr)) {}
     // S_FALSE (already initialised here) also counts and must be balanced;
     // a refusal such as RPC_E_CHANGED_MODE must not be.
@@ -17,6 +17,6 @@ class ComInit {
 
     HRESULT Result() const { return result_; }
 
-  private:
+private:
     HRESULT result_;
 };

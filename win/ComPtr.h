@@ -5,7 +5,7 @@
 
 template <class T>
 class ComPtr {
-  public:
+public:
     ComPtr() = default;
     ~ComPtr() { Reset(); }
     ComPtr(const ComPtr&) = delete;
@@ -29,6 +29,6 @@ class ComPtr {
         }
     }
 
-  private:
+private:
     T* p_ = nullptr;
 };

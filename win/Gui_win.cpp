@@ -48,6 +48,5 @@ void Gui::SetStandardFont(const std::string& face, int height) {
     // A negative height asks for the character height, as a font size in pixels means.
     font_.Reset(CreateFontW(-Scale(height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                            Widen(face).c_str()));
+                            CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Widen(face).c_str()));
 }

@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 // Length of the part of the path that no folder creation can make: "C:\",
 // "C:", "\\server\share\", "\", or the same behind "\\?\".
@@ -12,8 +14,7 @@ size_t RootLength(const std::string& p) {
     if (p.size() >= 2 && IsSeparator(p[0]) && IsSeparator(p[1])) {
         size_t i = 2;
         for (int component = 0; component < 2 && i < p.size(); ++component) {
-            while (i < p.size() && !IsSeparator(p[i]))
-                ++i;
+            while (i < p.size() && !IsSeparator(p[i])) ++i;
             if (i < p.size())
                 ++i;
         }
@@ -44,8 +45,7 @@ std::vector<std::string> FolderLevels(const std::string& folder) {
     size_t i = RootLength(folder);
     while (i < folder.size()) {
         size_t end = i;
-        while (end < folder.size() && !IsSeparator(folder[end]))
-            ++end;
+        while (end < folder.size() && !IsSeparator(folder[end])) ++end;
         if (end > i)
             levels.push_back(folder.substr(0, end));
         i = end + 1;

@@ -24,8 +24,8 @@ ProgressWindow::ProgressWindow(Gui& gui) : Window(gui), throttle_(GetTickCount64
     CreateTopLevel("Working...", WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, gui.Scale(kWidth),
                    gui.Scale(kHeight));
     const int inner = gui.Scale(kWidth - 2 * kMargin);
-    text_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX |
-                                                   SS_PATHELLIPSIS,
+    text_ = CreateWindowExW(0, L"STATIC", L"",
+                            WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX | SS_PATHELLIPSIS,
                             gui.Scale(kMargin), gui.Scale(kMargin), inner, gui.Scale(kTextHeight),
                             Handle(), nullptr, gui.Instance(), nullptr);
     bar_ = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_SMOOTH,
@@ -34,7 +34,9 @@ ProgressWindow::ProgressWindow(Gui& gui) : Window(gui), throttle_(GetTickCount64
     SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(gui.StandardFont()), FALSE);
 }
 
-void ProgressWindow::SetTitle(const std::string& title) { Window::SetTitle(title); }
+void ProgressWindow::SetTitle(const std::string& title) {
+    Window::SetTitle(title);
+}
 
 void ProgressWindow::SetText(const std::string& text) {
     textLine_ = text;
@@ -59,7 +61,9 @@ void ProgressWindow::Refresh() {
         InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void ProgressWindow::Close() { Show(false); }
+void ProgressWindow::Close() {
+    Show(false);
+}
 
 void ProgressWindow::UpdateIfDue() {
     if (!throttle_.TakeUpdate(GetTickCount64()))
@@ -87,7 +91,8 @@ void ProgressWindow::ShowState() {
     RECT bar;
     GetClientRect(bar_, &bar);
     const int64_t pixels = bar.right > 0 ? bar.right : 1;
-    const int32_t pixel = total_ > 0 ? static_cast<int32_t>(int64_t{pos_ > 0 ? pos_ : 0} * pixels / total_) : 0;
+    const int32_t pixel =
+        total_ > 0 ? static_cast<int32_t>(int64_t{pos_ > 0 ? pos_ : 0} * pixels / total_) : 0;
     if (pixel != shownPixel_) {
         SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(pos_ > 0 ? pos_ : 0), 0);
         shownPixel_ = pixel;

@@ -21,8 +21,7 @@ public:
         return true;
     }
     bool RealizeDirectory(const std::string& folder) override {
-        for (const std::string& level : FolderLevels(folder))
-            folders.insert(level);
+        for (const std::string& level : FolderLevels(folder)) folders.insert(level);
         return true;
     }
     bool ReadFile(const std::string& path, std::string& data) override {

@@ -13,7 +13,7 @@
 #include "win/Registry.h"
 
 class MemoryRegistry : public Registry {
-  public:
+public:
     struct NoCaseLess {
         static std::string Lower(std::string s) {
             std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) {
@@ -81,7 +81,7 @@ class MemoryRegistry : public Registry {
         return out;
     }
 
-  private:
+private:
     // "A\B\C" gives "A", "A\B", "A\B\C".
     static std::set<std::string> Levels(const std::string& keyPath) {
         std::set<std::string> out;

@@ -6,7 +6,7 @@
 #include "shell/ShortcutWriter.h"
 
 class RecordingShortcutWriter : public ShortcutWriter {
-  public:
+public:
     std::vector<ShortcutRequest> written;
     bool succeeds = true;
 

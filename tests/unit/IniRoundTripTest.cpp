@@ -15,7 +15,7 @@
 namespace {
 
 class Generator {
-  public:
+public:
     explicit Generator(uint32_t seed) : random_(seed) {}
 
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
@@ -60,7 +60,7 @@ class Generator {
         return document;
     }
 
-  private:
+private:
     void AddEntry(IniSection& section, bool firstInFile) {
         switch (Below(firstInFile ? 2 : 3)) {
             case 0: {

@@ -113,7 +113,7 @@ TEST(LoadIniDocumentTest, LoadingReplacesWhatTheDocumentHeld) {
 }
 
 class LinkTest : public ::testing::Test {
-  protected:
+protected:
     IniDocument Load(const std::string& path) {
         IniDocument document;
         EXPECT_TRUE(LoadIniDocument(fs, path, document));

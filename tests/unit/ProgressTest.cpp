@@ -6,9 +6,9 @@
 
 namespace {
 
-constexpr int32_t kTotal = 4922614;       // all compressed bytes of the product package
-constexpr int32_t kProgram = 990623;      // the product program's stream, the first file
-constexpr int32_t kLargest = 3210993;     // the last and largest stream
+constexpr int32_t kTotal = 4922614;    // all compressed bytes of the product package
+constexpr int32_t kProgram = 990623;   // the product program's stream, the first file
+constexpr int32_t kLargest = 3210993;  // the last and largest stream
 
 TEST(InFileProgress, TheProductProgramMovesTheBarOneFifthOfItsShare) {
     EXPECT_EQ(InFileProgress(0, kProgram, kTotal), 0);
@@ -28,10 +28,10 @@ TEST(InFileProgress, NeverPassesTheFilesOwnShare) {
 }
 
 TEST(InFileProgress, DegenerateTotalsStayInRange) {
-    EXPECT_EQ(InFileProgress(0, 0, 0), 0);                   // 0 / (0 / 0)
-    EXPECT_EQ(InFileProgress(5, 10, 0), INT32_MAX);          // nothing to divide by
+    EXPECT_EQ(InFileProgress(0, 0, 0), 0);           // 0 / (0 / 0)
+    EXPECT_EQ(InFileProgress(5, 10, 0), INT32_MAX);  // nothing to divide by
     EXPECT_EQ(InFileProgress(-5, 10, 0), INT32_MIN);
-    EXPECT_EQ(InFileProgress(10, 0, kTotal), 0);             // an empty file
+    EXPECT_EQ(InFileProgress(10, 0, kTotal), 0);  // an empty file
     EXPECT_EQ(InFileProgress(INT32_MAX, INT32_MAX, 1), INT32_MAX);
 }
 

@@ -56,7 +56,7 @@ Lines Concat(Lines head, const Lines& tail) {
 // The steps around extraction as the main sequence runs them, with the
 // extraction itself reduced to what it does to the settings file.
 class SettingsFileTest : public ::testing::Test {
-  protected:
+protected:
     void InstallOver(const std::string& folder) {
         ReadOldSettings(fs, folder, oldSettings, earlierFile);
         fs.files[SettingsFilePath(folder)] = Crlf(kDefaultFile);
@@ -143,7 +143,7 @@ TEST(SettingsPathsTest, AreThePlainConcatenationsTheProductUses) {
 }
 
 class EarlierSettingsFileTest : public ::testing::Test {
-  protected:
+protected:
     const std::string folder = "C:\\Q";
     const std::string path = "C:\\Q\\Quillmark.ini";
     MemoryFileSystem fs;

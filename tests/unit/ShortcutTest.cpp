@@ -16,7 +16,7 @@ const char kShellFolders[] =
 const char kPrograms[] = "C:\\Users\\Me\\Start Menu\\Programs";
 
 class ShortcutTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         reg.SetString(RegRoot::CurrentUser, kShellFolders, "Programs", kPrograms);
         reg.SetString(RegRoot::CurrentUser, kShellFolders, "Desktop", "C:\\Users\\Me\\Desktop");

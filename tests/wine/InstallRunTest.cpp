@@ -118,8 +118,8 @@ TEST_F(InstallRun, ALockedProgramStopsTheInstallationAndKeepsItsContent) {
     ASSERT_TRUE(WriteBytes(program, "the running product"));
     {
         // Held open without sharing, as a running product would be.
-        UniqueHandle lock(CreateFileW(program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                      nullptr));
+        UniqueHandle lock(
+            CreateFileW(program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock.Valid());
         Process setup = Process::Start(SetupExe());
         Outcome outcome = RunToTheEnd(setup);
@@ -187,7 +187,8 @@ TEST(InstallRunUnicode, AFolderNameWithAnUmlautIsUsedExactly) {
     PressButton(box, IDOK);
     EXPECT_EQ(setup.WaitForExit(), 0u);
 
-    EXPECT_EQ(ListFolder(parent), std::vector<std::wstring>{L"M\u00fcller Tools \u0141\u00f3d\u017a"});
+    EXPECT_EQ(ListFolder(parent),
+              std::vector<std::wstring>{L"M\u00fcller Tools \u0141\u00f3d\u017a"});
     std::string installed, packaged;
     EXPECT_TRUE(ReadBytes(folder + L"\\Sources\\libnodave-0.8.4.5.zip", installed));
     EXPECT_TRUE(ReadBytes(ProductFolder() + L"\\Sources\\libnodave-0.8.4.5.zip", packaged));

@@ -16,9 +16,13 @@ namespace {
 // DLLs that are not among the system's known DLLs and that the setup, the
 // system libraries it uses or the visual styles might load.
 const wchar_t* const kPlantedNames[] = {
-    L"comctl32", L"version",  L"uxtheme", L"dwmapi",  L"cryptbase", L"winmm",   L"propsys",
-    L"profapi",  L"userenv",  L"sspicli", L"msimg32", L"oleacc",    L"riched20", L"wtsapi32",
-    L"netapi32", L"secur32",  L"dbghelp", L"bcrypt",  L"powrprof",  L"wldp",    L"textinputframework",
+    L"comctl32", L"version",   L"uxtheme",
+    L"dwmapi",   L"cryptbase", L"winmm",
+    L"propsys",  L"profapi",   L"userenv",
+    L"sspicli",  L"msimg32",   L"oleacc",
+    L"riched20", L"wtsapi32",  L"netapi32",
+    L"secur32",  L"dbghelp",   L"bcrypt",
+    L"powrprof", L"wldp",      L"textinputframework",
 };
 
 std::wstring Lower(std::wstring s) {
@@ -70,7 +74,8 @@ TEST(DllPlanting, DllsBesideTheSetupAreNotLoaded) {
             continue;
         if (line.find(L"system32") != std::wstring::npos)
             ++fromSystem;
-        if (line.find(L"quillmark-tests") != std::wstring::npos && line.find(L".dll") != std::wstring::npos)
+        if (line.find(L"quillmark-tests") != std::wstring::npos &&
+            line.find(L".dll") != std::wstring::npos)
             ADD_FAILURE() << "loaded from beside the setup: " << Narrow(line);
     }
     EXPECT_GT(fromSystem, 0);

@@ -20,13 +20,13 @@ bool WriteRawString(HKEY root, const std::wstring& key, const std::wstring& name
 
 // Sets a string value for one scope; the earlier value, or its absence, comes back.
 class ScopedRegistryString {
-  public:
+public:
     ScopedRegistryString(HKEY root, std::wstring key, std::wstring name, const std::wstring& text);
     ~ScopedRegistryString();
     ScopedRegistryString(const ScopedRegistryString&) = delete;
     ScopedRegistryString& operator=(const ScopedRegistryString&) = delete;
 
-  private:
+private:
     HKEY root_;
     std::wstring key_, name_;
     std::optional<RawValue> earlier_;

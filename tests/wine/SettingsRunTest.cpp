@@ -39,7 +39,7 @@ std::wstring RunSetup() {
 }
 
 class SettingsRun : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         RemoveTree(InstallFolder());
         ASSERT_TRUE(CreateDirectoryW(InstallFolder().c_str(), nullptr));

@@ -65,7 +65,7 @@ std::optional<LinkFields> LoadLink(const std::wstring& path) {
 // The current user's Desktop and Programs folders, moved into a profile
 // folder with a non-ASCII name for the test's duration.
 class ShellLinkTest : public ::testing::Test {
-  protected:
+protected:
     ShellLinkTest()
         : profile_(std::wstring(L"C:\\users\\") + kProfileName),
           install_(TempFolder(kInstallName)),
@@ -183,7 +183,7 @@ TEST_F(ShellLinkTest, LinkPathsMustFitTheSaveBufferWhole) {
 
 // The registry string routines under the same conditions.
 class RegistryStrings : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kKey); }
     const wchar_t* kKey = L"Software\\QuillmarkTests";
     const std::string kKeyU8 = "Software\\QuillmarkTests";

@@ -50,7 +50,7 @@ std::wstring UninstallValue(const std::wstring& name) {
 }
 
 class ShellRegistration : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { Clean(); }
     void TearDown() override { Clean(); }
 

@@ -17,9 +17,15 @@ std::wstring FromUnixPath(const std::string& unixPath) {
     return path;
 }
 
-std::wstring SetupExe() { return FromUnixPath(QUILLMARK_SETUP_EXE); }
-std::wstring ProductFolder() { return FromUnixPath(QUILLMARK_PRODUCT_FOLDER); }
-std::wstring StreamFolder() { return FromUnixPath(QUILLMARK_STREAM_FOLDER); }
+std::wstring SetupExe() {
+    return FromUnixPath(QUILLMARK_SETUP_EXE);
+}
+std::wstring ProductFolder() {
+    return FromUnixPath(QUILLMARK_PRODUCT_FOLDER);
+}
+std::wstring StreamFolder() {
+    return FromUnixPath(QUILLMARK_STREAM_FOLDER);
+}
 
 namespace {
 
@@ -33,11 +39,9 @@ std::wstring EnvironmentBlock(const std::map<std::wstring, std::wstring>& extra)
             vars[entry.substr(0, eq)] = entry.substr(eq + 1);
     }
     FreeEnvironmentStringsW(block);
-    for (const auto& [name, value] : extra)
-        vars[name] = value;
+    for (const auto& [name, value] : extra) vars[name] = value;
     std::wstring out;
-    for (const auto& [name, value] : vars)
-        out += name + L"=" + value + L'\0';
+    for (const auto& [name, value] : vars) out += name + L"=" + value + L'\0';
     return out + L'\0';
 }
 
@@ -131,7 +135,9 @@ std::wstring WindowText(HWND hwnd) {
     return text;
 }
 
-std::wstring MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+std::wstring MessageBoxText(HWND box) {
+    return WindowText(GetDlgItem(box, 0xFFFF));
+}
 
 void PressButton(HWND dialog, int id) {
     // Posted, not sent: a click that opens a modal window would block a send.
@@ -285,16 +291,16 @@ bool ReadBytes(const std::wstring& path, std::string& data) {
     GetFileSizeEx(f.Get(), &size);
     data.assign(static_cast<size_t>(size.QuadPart), '\0');
     DWORD got = 0;
-    return data.empty() || (::ReadFile(f.Get(), &data[0], static_cast<DWORD>(data.size()), &got,
-                                       nullptr) &&
-                            got == data.size());
+    return data.empty() ||
+           (::ReadFile(f.Get(), &data[0], static_cast<DWORD>(data.size()), &got, nullptr) &&
+            got == data.size());
 }
 
 bool WriteBytes(const std::wstring& path, const std::string& data) {
     UniqueHandle f(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     DWORD put = 0;
-    return f.Valid() && WriteFile(f.Get(), data.data(), static_cast<DWORD>(data.size()), &put,
-                                  nullptr) &&
+    return f.Valid() &&
+           WriteFile(f.Get(), data.data(), static_cast<DWORD>(data.size()), &put, nullptr) &&
            put == data.size();
 }
 
@@ -313,8 +319,7 @@ void RemoveTree(const std::wstring& path) {
         DeleteFileW(path.c_str());
         return;
     }
-    for (const std::wstring& name : ListFolder(path))
-        RemoveTree(path + L"\\" + name);
+    for (const std::wstring& name : ListFolder(path)) RemoveTree(path + L"\\" + name);
     RemoveDirectoryW(path.c_str());
 }
 
