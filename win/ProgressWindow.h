@@ -33,6 +33,7 @@ private:
     int32_t total_ = 0;
     std::string shownText_;
     int32_t shownPixel_ = -1;
+    bool repaintWanted_ = false;
     int32_t shownTotal_ = -1;
     ProgressThrottle throttle_;
 };

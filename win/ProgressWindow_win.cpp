@@ -55,10 +55,9 @@ void ProgressWindow::SetPos(int32_t pos, int32_t total) {
 }
 
 void ProgressWindow::Refresh() {
-    // The controls redraw themselves when their values change; the window's
-    // own face needs no erasing for that.
-    if (Visible())
-        InvalidateRect(Handle(), nullptr, FALSE);
+    // Drawn at the next visible update: asked for after every piece of output,
+    // a repaint between two updates would show nothing new.
+    repaintWanted_ = true;
 }
 
 void ProgressWindow::Close() {
@@ -71,6 +70,9 @@ void ProgressWindow::UpdateIfDue() {
     ShowState();
     if (!Visible())
         Show(true);
+    else if (repaintWanted_)
+        InvalidateRect(Handle(), nullptr, FALSE);  // its face; the controls redraw themselves
+    repaintWanted_ = false;
     PumpPendingMessages();
 }
 
