@@ -94,18 +94,14 @@ SIZE_T PeakOf(const std::wstring& exe, UINT key = VK_RETURN) {
     driver::Process p = driver::Process::Start(exe);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.Id());
     SIZE_T peak = 0;
-    for (int i = 0; i < 600 && p.WaitForExit(0) == STILL_ACTIVE; ++i) {
+    auto sample = [&](HWND) {
         PROCESS_MEMORY_COUNTERS counters{};
         if (GetProcessMemoryInfo(process, &counters, sizeof counters))
             peak = std::max(peak, counters.PeakWorkingSetSize);
-        if (HWND box = driver::WaitForMessageBox(p, 100)) {
-            if (GetProcessMemoryInfo(process, &counters, sizeof counters))
-                peak = std::max(peak, counters.PeakWorkingSetSize);
-            driver::PressButton(box, IDOK);
-        } else if (HWND window = driver::WaitForWindow(p, L"", L"", 50)) {
-            if (driver::WindowText(window) != L"Setup progress")
-                PostMessageW(window, WM_KEYDOWN, key, 0);
-        }
+    };
+    for (int i = 0; i < 600 && p.WaitForExit(0) == STILL_ACTIVE; ++i) {
+        sample(nullptr);
+        driver::AnswerNextWindow(p, key, 150, sample);
     }
     p.WaitForExit(5000);
     CloseHandle(process);

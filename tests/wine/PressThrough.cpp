@@ -24,22 +24,14 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     for (;;) {
-        if (HWND box = WaitForMessageBox(setup, 200)) {
-            std::printf("The setup says: %s\n", Narrow(MessageBoxText(box)).c_str());
-            std::fflush(stdout);
-            PressButton(box, IDOK);
-            Sleep(300);
-            continue;
-        }
-        // Any other window that waits for an answer gets Enter, which presses
-        // its default button; the progress window has none and ignores it.
-        if (HWND window = WaitForWindow(setup, L"", L"", 200)) {
-            if (WindowText(window) != L"Setup progress") {
+        AnswerNextWindow(setup, VK_RETURN, 400, [](HWND window) {
+            if (GetDlgItem(window, 0xFFFF)) {
+                std::printf("The setup says: %s\n", Narrow(MessageBoxText(window)).c_str());
+                std::fflush(stdout);
+            } else {
                 Sleep(500);  // let a user see it
-                PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
-                PostMessageW(window, WM_KEYUP, VK_RETURN, 0);
             }
-        }
+        });
         DWORD code = setup.WaitForExit(0);
         if (code != STILL_ACTIVE) {
             std::printf("The setup ended with exit code %lu.\n", code);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -72,6 +73,14 @@ bool AcceptInstallFolder(const Process& p);
 HWND WaitForFolderPicker(const Process& p, DWORD timeoutMs = 20000);
 std::vector<std::wstring> FolderPickerEntries(HWND picker);
 void ConfirmFolderInPicker(HWND picker, const std::wstring& folder);
+
+// One look at the process's windows, answering as a user who gives every
+// window the same answer: OK to a message box, key (Enter to accept, Escape to
+// refuse) to any other window but the progress window, which waits for
+// nothing. beforeAnswer sees the window just before it is answered. Answers
+// whether a window was there.
+bool AnswerNextWindow(const Process& p, UINT key, DWORD timeoutMs,
+                      const std::function<void(HWND)>& beforeAnswer = {});
 
 // Files as the tests check them.
 bool ReadBytes(const std::wstring& path, std::string& data);
