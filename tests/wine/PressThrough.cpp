@@ -26,7 +26,10 @@ int wmain(int argc, wchar_t** argv) {
     for (;;) {
         AnswerNextWindow(setup, VK_RETURN, 400, [](HWND window) {
             if (GetDlgItem(window, 0xFFFF)) {
-                std::printf("The setup says: %s\n", Narrow(MessageBoxText(window)).c_str());
+                // A box already answered can still be seen closing: its text is gone.
+                const std::wstring text = MessageBoxText(window);
+                if (!text.empty())
+                    std::printf("The setup says: %s\n", Narrow(text).c_str());
                 std::fflush(stdout);
             } else {
                 Sleep(500);  // let a user see it
