@@ -22,6 +22,16 @@ done
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
+# The shipped setup is 32-bit. Wine runs it (through WOW64) only where the
+# kernel runs 32-bit code, which is found out here, not assumed.
+if "$here/scripts/can-run-32bit.sh"; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup-deps: adding the i386 architecture for wine32"
+    as_root dpkg --add-architecture i386
+  fi
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed' || missing+=(wine32:i386)
+fi
+
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup-deps: installing ${missing[*]}"
   as_root apt-get update -qq
