@@ -11,12 +11,17 @@ start_display() {
     if [ "${1:-}" = user ] && [ -n "${DISPLAY:-}" ]; then
         return
     fi
-    local n=100
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display number itself and writes it to the pipe, so
+    # that test runs started side by side never race for the same number.
+    local fifo n
+    fifo=$(mktemp -u "${TMPDIR:-/tmp}/xvfb-display.XXXXXX")
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     xvfb_pid=$!
+    read -r -t 20 n <"$fifo" || true
+    rm -f "$fifo"
+    [ -n "$n" ] || { echo "Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
 }
 
 # Starts the prefix's wineserver and services before any test does: started
