@@ -8,17 +8,26 @@
 set(QUILLMARK_DELAYED_DLLS user32 gdi32 advapi32 shell32 ole32 oleaut32 comdlg32 shlwapi uuid)
 list(REMOVE_ITEM QUILLMARK_DELAYED_DLLS uuid)  # uuid is static data, not a DLL
 
-get_filename_component(_toolchain_bin "${CMAKE_CXX_COMPILER}" DIRECTORY)
-set(_nm "${QUILLMARK_TRIPLE}-nm")
-set(_dlltool "${QUILLMARK_TRIPLE}-dlltool")
-set(_out "${CMAKE_BINARY_DIR}/delayload")
+# The libraries live in a folder named after the script that makes them: when
+# it changes, they are made again and every link line changes with them, so
+# every executable is linked again.
+set(_maker "${PROJECT_SOURCE_DIR}/cmake/make-delaylib.sh")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_maker}")
+file(SHA256 "${_maker}" _maker_hash)
+string(SUBSTRING "${_maker_hash}" 0 12 _maker_hash)
+set(_out "${CMAKE_BINARY_DIR}/delayload/${_maker_hash}")
+file(GLOB _stale LIST_DIRECTORIES true "${CMAKE_BINARY_DIR}/delayload/*")
+list(REMOVE_ITEM _stale "${_out}")
+if(_stale)
+    file(REMOVE_RECURSE ${_stale})
+endif()
 file(MAKE_DIRECTORY "${_out}")
 set(_libs "")
 foreach(dll ${QUILLMARK_DELAYED_DLLS})
     set(lib "${_out}/lib${dll}_delay.a")
     if(NOT EXISTS "${lib}")
         execute_process(
-            COMMAND "${PROJECT_SOURCE_DIR}/cmake/make-delaylib.sh" "${_nm}" "${_dlltool}"
+            COMMAND sh "${_maker}" "${QUILLMARK_TRIPLE}-"
                     "/usr/${QUILLMARK_TRIPLE}/lib/lib${dll}.a" "${dll}.dll" "${lib}"
             RESULT_VARIABLE rc)
         if(NOT rc EQUAL 0)

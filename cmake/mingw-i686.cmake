@@ -1,5 +1,7 @@
-# Cross build for 32-bit Windows with mingw-w64. Built and inspected only:
-# these machines cannot run 32-bit code, so no emulator is set.
+# Cross build for 32-bit Windows with mingw-w64 (posix thread model, so that
+# GoogleTest compiles): the build that ships. Test executables run under
+# wine64, which starts 32-bit programs through WOW64 where wine32 is installed
+# and the kernel runs 32-bit code (scripts/can-run-32bit.sh).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR X86)
 set(QUILLMARK_TRIPLE i686-w64-mingw32)
@@ -10,3 +12,4 @@ set(CMAKE_FIND_ROOT_PATH /usr/${QUILLMARK_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)

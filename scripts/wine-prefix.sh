@@ -4,17 +4,31 @@
 # One virtual desktop shared by every program of the prefix (so that a test
 # driver sees the setup's windows), fonts that Wine finds, and Desktop and
 # the other user folders inside the prefix instead of links into the real home.
-# Idempotent: a prepared prefix is left as it is.
+# Where this machine runs 32-bit Windows programs (scripts/wine-runs-32bit.sh),
+# the prefix must run them too: only a prefix made after wine32
+# was installed has the 32-bit system folder (syswow64) that WOW64 loads from.
+# Idempotent: a prepared prefix is left as it is, unless it lacks the 32-bit
+# system folder that this machine could now use; then it is made again.
 set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 prefix=${1:?usage: wine-prefix.sh PREFIX_DIR}
 mkdir -p "$(dirname "$prefix")"
 prefix=$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")
-[ -f "$prefix/.quillmark-ready" ] && exit 0
+runs_32bit() { [ -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ]; }
+want_32bit=0
+"$here/wine-runs-32bit.sh" >/dev/null && want_32bit=1
+if [ -f "$prefix/.quillmark-ready" ]; then
+    if [ "$want_32bit" = 0 ] || runs_32bit; then
+        exit 0
+    fi
+    echo "wine-prefix: $prefix was made before wine32 could run here; making it again"
+fi
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine=/usr/lib/wine/wine64
 
+[ -d "$prefix" ] && /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
 rm -rf "$prefix"
 "$wine" wineboot -i >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
@@ -35,4 +49,8 @@ for link in "$prefix"/drive_c/users/*/*; do
         mkdir -p "$link"
     fi
 done
+if [ "$want_32bit" = 1 ] && ! runs_32bit; then
+    echo "wine-prefix: $prefix has no 32-bit system folder although wine32 is installed" >&2
+    exit 1
+fi
 touch "$prefix/.quillmark-ready"

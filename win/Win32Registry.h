@@ -1,4 +1,5 @@
-// The real registry, through the wide registry functions.
+// The real registry, through the wide registry functions; machine-wide keys
+// in the 32-bit view (win/RegistryView.h).
 #pragma once
 
 #include "win/Registry.h"

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "win/RegKey.h"
+#include "win/RegistryView.h"
 #include "win/Utf.h"
 
 namespace {
@@ -23,9 +24,11 @@ HKEY RootKey(RegRoot root) {
 
 bool Win32Registry::SetString(RegRoot root, const std::string& keyPath,
                               const std::string& valueName, const std::string& text) {
+    const HKEY rootKey = RootKey(root);
     RegKey key;
-    if (RegCreateKeyExW(RootKey(root), Widen(keyPath).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(rootKey, Widen(keyPath).c_str(), 0, nullptr, 0,
+                        KEY_ALL_ACCESS | ViewOf(rootKey), nullptr, key.Receive(),
+                        nullptr) != ERROR_SUCCESS)
         return false;
     // The terminating NUL is stored with the text.
     std::wstring data = Widen(text);
@@ -36,9 +39,10 @@ bool Win32Registry::SetString(RegRoot root, const std::string& keyPath,
 
 std::string Win32Registry::GetString(RegRoot root, const std::string& keyPath,
                                      const std::string& valueName) {
+    const HKEY rootKey = RootKey(root);
     RegKey key;
-    if (RegOpenKeyExW(RootKey(root), Widen(keyPath).c_str(), 0, KEY_READ, key.Receive()) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExW(rootKey, Widen(keyPath).c_str(), 0, KEY_READ | ViewOf(rootKey),
+                      key.Receive()) != ERROR_SUCCESS)
         return {};
     std::wstring name = Widen(valueName);
     DWORD type = 0;

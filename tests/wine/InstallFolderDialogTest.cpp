@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
+#include "RegistryValues.h"
 #include "driver/Driver.h"
-#include "win/RegKey.h"
 #include "win/Utf.h"
 #include "win/Win32Registry.h"
 
@@ -26,11 +26,6 @@ std::wstring DefaultInstallFolder() {
 
 bool Contains(const std::vector<std::wstring>& names, const std::wstring& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-bool KeyExists(HKEY root, const wchar_t* path) {
-    RegKey key;
-    return RegOpenKeyExW(root, path, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
 }
 
 // The setup, started and showing its install-folder dialog.
@@ -150,8 +145,8 @@ TEST_F(InstallFolderDialog, CancelEscapeAndTheCloseBoxLeaveNothingBehind) {
     const wchar_t kUninstallKey[] =
         L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
     const wchar_t* const kFileTypes[] = {L".qkmem", L".qkprj", L".qkint"};
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kUninstallKey);
-    for (const wchar_t* type : kFileTypes) RegDeleteTreeW(HKEY_CLASSES_ROOT, type);
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, kUninstallKey);
+    for (const wchar_t* type : kFileTypes) DeleteKeyTree(HKEY_CLASSES_ROOT, type);
 
     const std::wstring typed = scratch_ + L"\\Cancelled\\Quillmark";
     for (const auto& ending : endings) {

@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "win/RegKey.h"
+#include "win/RegistryView.h"
 
 std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const std::wstring& name) {
     RegKey k;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, k.Receive()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | ViewOf(root), k.Receive()) != ERROR_SUCCESS)
         return std::nullopt;
     RawValue value;
     DWORD bytes = 0;
@@ -24,18 +25,23 @@ std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const s
 
 bool KeyExists(HKEY root, const std::wstring& key) {
     RegKey k;
-    return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, k.Receive()) == ERROR_SUCCESS;
+    return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | ViewOf(root), k.Receive()) == ERROR_SUCCESS;
 }
 
 void DeleteKeyTree(HKEY root, const std::wstring& key) {
-    RegDeleteTreeW(root, key.c_str());
-    RegDeleteKeyW(root, key.c_str());
+    {
+        RegKey k;
+        if (RegOpenKeyExW(root, key.c_str(), 0, KEY_ALL_ACCESS | ViewOf(root), k.Receive()) ==
+            ERROR_SUCCESS)
+            RegDeleteTreeW(k.Get(), nullptr);
+    }
+    RegDeleteKeyExW(root, key.c_str(), ViewOf(root), 0);
 }
 
 bool WriteRawString(HKEY root, const std::wstring& key, const std::wstring& name,
                     const std::wstring& text, bool withTerminator, DWORD type) {
     RegKey k;
-    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, k.Receive(),
+    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | ViewOf(root), nullptr, k.Receive(),
                         nullptr) != ERROR_SUCCESS)
         return false;
     DWORD bytes = static_cast<DWORD>((text.size() + (withTerminator ? 1 : 0)) * sizeof(wchar_t));
@@ -55,13 +61,13 @@ ScopedRegistryString::ScopedRegistryString(HKEY root, std::wstring key, std::wst
 ScopedRegistryString::~ScopedRegistryString() {
     if (earlier_) {
         RegKey k;
-        if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE, k.Receive()) == ERROR_SUCCESS)
+        if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE | ViewOf(root_), k.Receive()) == ERROR_SUCCESS)
             RegSetValueExW(k.Get(), name_.c_str(), 0, earlier_->type,
                            reinterpret_cast<const BYTE*>(earlier_->text.data()),
                            static_cast<DWORD>(earlier_->text.size() * sizeof(wchar_t)));
         return;
     }
     RegKey k;
-    if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE, k.Receive()) == ERROR_SUCCESS)
+    if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE | ViewOf(root_), k.Receive()) == ERROR_SUCCESS)
         RegDeleteValueW(k.Get(), name_.c_str());
 }

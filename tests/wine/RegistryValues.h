@@ -1,5 +1,6 @@
 // The registry as the Wine tests look at it: raw values with their type, and
-// values or keys put in place for one test and put back afterwards.
+// values or keys put in place for one test and put back afterwards. Keys are
+// those of the view the setup uses (win/RegistryView.h).
 #pragma once
 
 #include <windows.h>
