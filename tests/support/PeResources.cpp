@@ -119,6 +119,38 @@ private:
     uint32_t size_;
 };
 
+// The file offset of an RVA, or false when no section's file data holds it.
+bool FileOffsetOf(const std::vector<Section>& sections, uint32_t rva, size_t& offset) {
+    for (const Section& s : sections)
+        if (rva >= s.rva && rva - s.rva < s.fileSize) {
+            offset = size_t(s.fileOffset) + (rva - s.rva);
+            return true;
+        }
+    return false;
+}
+
+// One descriptor of 20 bytes per DLL, up to one of zeros; the fourth field is
+// the RVA of the DLL's name.
+bool ReadImports(Reader& r, const std::vector<Section>& sections, uint32_t rva, PeImage& out) {
+    size_t at = 0;
+    if (!FileOffsetOf(sections, rva, at))
+        return r.Fail("import directory outside every section");
+    for (;; at += 20) {
+        uint32_t lookup, nameRva, addresses;
+        if (!r.U32(at, lookup) || !r.U32(at + 12, nameRva) || !r.U32(at + 16, addresses))
+            return false;
+        if (lookup == 0 && nameRva == 0 && addresses == 0)
+            return true;
+        size_t name = 0;
+        if (!FileOffsetOf(sections, nameRva, name))
+            return r.Fail("imported DLL name outside every section");
+        const size_t end = r.Bytes().find('\0', name);
+        if (end == std::string::npos)
+            return r.Fail("imported DLL name without its end");
+        out.importedDlls.push_back(r.Bytes().substr(name, end - name));
+    }
+}
+
 }  // namespace
 
 std::vector<const PeResource*> PeImage::OfType(uint32_t type) const {
@@ -154,12 +186,13 @@ bool ReadPeImage(const std::string& bytes, PeImage& out, std::string& error) {
         return r.Fail("unknown optional header");
     // The data directories follow the fields that differ between PE32 and PE32+.
     const size_t directories = optional + (magic == 0x20b ? 112 : 96);
-    uint32_t directoryCount, resourceRva, resourceSize;
+    uint32_t directoryCount, importRva, resourceRva, resourceSize;
     if (!r.U32(directories - 4, directoryCount))
         return false;
     if (directoryCount < 3)
         return true;
-    if (!r.U32(directories + 16, resourceRva) || !r.U32(directories + 20, resourceSize))
+    if (!r.U32(directories + 8, importRva) || !r.U32(directories + 16, resourceRva) ||
+        !r.U32(directories + 20, resourceSize))
         return false;
 
     std::vector<Section> sections;
@@ -172,6 +205,8 @@ bool ReadPeImage(const std::string& bytes, PeImage& out, std::string& error) {
             return false;
         sections.push_back(s);
     }
+    if (importRva != 0 && !ReadImports(r, sections, importRva, out))
+        return false;
     if (resourceRva == 0)
         return true;
     for (const Section& s : sections)

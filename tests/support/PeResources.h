@@ -20,6 +20,9 @@ constexpr uint32_t kNamed = 0xffffffff;
 struct PeImage {
     uint16_t machine = 0;  // 0x14c i386, 0x8664 x86-64
     std::vector<PeResource> resources;
+    // The DLLs the loader resolves before the program's first line, as named
+    // by the import directory (delay-loaded ones are not among them).
+    std::vector<std::string> importedDlls;
 
     // The resources of one type in the order the directory lists them.
     std::vector<const PeResource*> OfType(uint32_t type) const;
@@ -27,5 +30,6 @@ struct PeImage {
 };
 
 // False, with a reason, for anything that is not a whole PE file with a
-// well-formed resource directory; a file without resources is well formed.
+// well-formed resource directory and import directory; a file without
+// resources or imports is well formed.
 bool ReadPeImage(const std::string& bytes, PeImage& out, std::string& error);

@@ -2,6 +2,7 @@
 // themselves. Skipped when a Windows build has not been made.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -236,6 +237,17 @@ TEST_P(ExecutableResources, ManifestAsksForAdministratorRights) {
               (std::map<std::string, std::string>{{"level", "requireAdministrator"},
                                                   {"uiAccess", "false"}}));
     EXPECT_EQ(pe_.OfType(kManifest).size(), 1u);
+}
+
+// Imports resolved before WinMain are looked for beside the setup first; every
+// other system DLL is delay-loaded, after WinMain has limited where DLLs come from.
+TEST_P(ExecutableResources, ImportsNothingButKernel32AndMsvcrt) {
+    std::set<std::string> dlls;
+    for (std::string dll : pe_.importedDlls) {
+        for (char& c : dll) c = char(std::tolower(static_cast<unsigned char>(c)));
+        dlls.insert(dll);
+    }
+    EXPECT_EQ(dlls, (std::set<std::string>{"kernel32.dll", "msvcrt.dll"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, ExecutableResources, testing::ValuesIn(kBuilds),

@@ -25,7 +25,8 @@ std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const s
 
 bool KeyExists(HKEY root, const std::wstring& key) {
     RegKey k;
-    return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | ViewOf(root), k.Receive()) == ERROR_SUCCESS;
+    return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | ViewOf(root), k.Receive()) ==
+           ERROR_SUCCESS;
 }
 
 void DeleteKeyTree(HKEY root, const std::wstring& key) {
@@ -41,8 +42,8 @@ void DeleteKeyTree(HKEY root, const std::wstring& key) {
 bool WriteRawString(HKEY root, const std::wstring& key, const std::wstring& name,
                     const std::wstring& text, bool withTerminator, DWORD type) {
     RegKey k;
-    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | ViewOf(root), nullptr, k.Receive(),
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | ViewOf(root), nullptr,
+                        k.Receive(), nullptr) != ERROR_SUCCESS)
         return false;
     DWORD bytes = static_cast<DWORD>((text.size() + (withTerminator ? 1 : 0)) * sizeof(wchar_t));
     return RegSetValueExW(k.Get(), name.c_str(), 0, type,
@@ -61,13 +62,15 @@ ScopedRegistryString::ScopedRegistryString(HKEY root, std::wstring key, std::wst
 ScopedRegistryString::~ScopedRegistryString() {
     if (earlier_) {
         RegKey k;
-        if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE | ViewOf(root_), k.Receive()) == ERROR_SUCCESS)
+        if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE | ViewOf(root_), k.Receive()) ==
+            ERROR_SUCCESS)
             RegSetValueExW(k.Get(), name_.c_str(), 0, earlier_->type,
                            reinterpret_cast<const BYTE*>(earlier_->text.data()),
                            static_cast<DWORD>(earlier_->text.size() * sizeof(wchar_t)));
         return;
     }
     RegKey k;
-    if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE | ViewOf(root_), k.Receive()) == ERROR_SUCCESS)
+    if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE | ViewOf(root_), k.Receive()) ==
+        ERROR_SUCCESS)
         RegDeleteValueW(k.Get(), name_.c_str());
 }
