@@ -24,19 +24,26 @@ std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const s
 }
 
 bool KeyExists(HKEY root, const std::wstring& key) {
-    RegKey k;
-    return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | ViewOf(root), k.Receive()) ==
-           ERROR_SUCCESS;
+    return KeyExistsInView(root, key, ViewOf(root));
 }
 
 void DeleteKeyTree(HKEY root, const std::wstring& key) {
+    DeleteKeyTreeInView(root, key, ViewOf(root));
+}
+
+bool KeyExistsInView(HKEY root, const std::wstring& key, REGSAM view) {
+    RegKey k;
+    return RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | view, k.Receive()) == ERROR_SUCCESS;
+}
+
+void DeleteKeyTreeInView(HKEY root, const std::wstring& key, REGSAM view) {
     {
         RegKey k;
-        if (RegOpenKeyExW(root, key.c_str(), 0, KEY_ALL_ACCESS | ViewOf(root), k.Receive()) ==
+        if (RegOpenKeyExW(root, key.c_str(), 0, KEY_ALL_ACCESS | view, k.Receive()) ==
             ERROR_SUCCESS)
             RegDeleteTreeW(k.Get(), nullptr);
     }
-    RegDeleteKeyExW(root, key.c_str(), ViewOf(root), 0);
+    RegDeleteKeyExW(root, key.c_str(), view, 0);
 }
 
 bool WriteRawString(HKEY root, const std::wstring& key, const std::wstring& name,

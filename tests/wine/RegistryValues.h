@@ -16,6 +16,9 @@ struct RawValue {
 std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const std::wstring& name);
 bool KeyExists(HKEY root, const std::wstring& key);
 void DeleteKeyTree(HKEY root, const std::wstring& key);
+// The same in a view named by its flag (KEY_WOW64_32KEY, KEY_WOW64_64KEY).
+bool KeyExistsInView(HKEY root, const std::wstring& key, REGSAM view);
+void DeleteKeyTreeInView(HKEY root, const std::wstring& key, REGSAM view);
 bool WriteRawString(HKEY root, const std::wstring& key, const std::wstring& name,
                     const std::wstring& text, bool withTerminator = true, DWORD type = REG_SZ);
 

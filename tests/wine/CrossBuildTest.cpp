@@ -1,0 +1,191 @@
+// One installation, two builds: the 32-bit setup that ships and the 64-bit
+// one are the same program to a user of 64-bit Windows. An update made by
+// either over an installation made by the other proposes the same folder,
+// keeps the user's settings and leaves one uninstall entry and one set of
+// document types.
+#include <gtest/gtest.h>
+
+#include "RegistryValues.h"
+#include "driver/Driver.h"
+#include "support/IniText.h"
+#include "support/SettingsExample.h"
+#include "win/Utf.h"
+
+using namespace driver;
+
+namespace {
+
+const wchar_t kUninstallKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
+const wchar_t* const kClassKeys[] = {L".qkmem",
+                                     L".qkprj",
+                                     L".qkint",
+                                     L"Quillmark.qkmem.File",
+                                     L"Quillmark.qkprj.File",
+                                     L"Quillmark.qkint.File"};
+
+std::wstring Environment(const wchar_t* name) {
+    wchar_t buffer[MAX_PATH] = {};
+    const DWORD n = GetEnvironmentVariableW(name, buffer, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::wstring(buffer, n) : std::wstring();
+}
+
+// The folders of 32-bit and of 64-bit programs, as the system tells every
+// process, whatever its own kind.
+std::wstring ProgramFiles32() {
+    return Environment(L"ProgramFiles(x86)");
+}
+std::wstring ProgramFiles64() {
+    return Environment(L"ProgramW6432");
+}
+
+struct Build {
+    const char* name;
+    const char* unixPath;
+};
+const Build k32Bit{"32-bit", QUILLMARK_SETUP_EXE_I686};
+const Build k64Bit{"64-bit", QUILLMARK_SETUP_EXE_X86_64};
+
+// What one run showed: the folder its install-folder dialog proposed and its
+// last message.
+struct SetupRun {
+    std::wstring proposed;
+    std::wstring message;
+    DWORD exitCode = STILL_ACTIVE;
+};
+
+// A message box, titled with the setup's file name, can be seen a moment
+// before its text is there, and again while it closes, without its text: the
+// text is taken when there is one.
+void NoteMessage(HWND window, SetupRun& run) {
+    if (WindowText(window) != L"QuillmarkSetup")
+        return;
+    for (int i = 0; i < 20; ++i) {
+        const std::wstring text = GetDlgItem(window, 0xFFFF) ? MessageBoxText(window) : L"";
+        if (!text.empty()) {
+            run.message = text;
+            return;
+        }
+        Sleep(100);
+    }
+}
+
+// Runs a build's setup to its end as a user who accepts every proposal.
+SetupRun RunAccepting(const Build& build) {
+    SetupRun run;
+    Process setup = Process::Start(FromUnixPath(build.unixPath));
+    if (!setup.Started()) {
+        ADD_FAILURE() << "cannot start the " << build.name << " setup at " << build.unixPath;
+        return run;
+    }
+    if (HWND dialog = WaitForInstallFolderDialog(setup))
+        run.proposed = WindowText(InstallFolderField(dialog));
+    const ULONGLONG end = GetTickCount64() + 120000;
+    while (setup.WaitForExit(0) == STILL_ACTIVE && GetTickCount64() < end)
+        AnswerNextWindow(setup, VK_RETURN, 400, [&run](HWND window) { NoteMessage(window, run); });
+    run.exitCode = setup.WaitForExit(1000);
+    return run;
+}
+
+std::wstring DefaultValue(HKEY root, const std::wstring& key) {
+    std::optional<RawValue> v = ReadRawValue(root, key, L"");
+    return v ? std::wstring(v->text.c_str()) : L"<missing>";
+}
+
+struct Order {
+    const char* name;
+    Build first, second;
+};
+
+class CrossBuild : public ::testing::TestWithParam<Order> {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(ProgramFiles32().empty()) << "not a 64-bit system";
+        folder_ = ProgramFiles32() + L"\\Quillmark";
+        Clean();
+    }
+    void TearDown() override { Clean(); }
+
+    // No earlier installation, in either view or either program-files folder.
+    void Clean() {
+        RemoveTree(folder_);
+        RemoveTree(ProgramFiles64() + L"\\Quillmark");
+        for (const wchar_t* key : kClassKeys) DeleteKeyTree(HKEY_CLASSES_ROOT, key);
+        for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+            DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, kUninstallKey, view);
+            for (const wchar_t* key : kClassKeys)
+                DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, std::wstring(L"Software\\Classes\\") + key,
+                                    view);
+        }
+    }
+
+    void ExpectOneUninstallEntry() {
+        const std::wstring exe = folder_ + L"\\Quillmark.exe";
+        EXPECT_TRUE(KeyExistsInView(HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_32KEY));
+        EXPECT_FALSE(KeyExistsInView(HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_64KEY))
+            << "a second entry among the 64-bit programs";
+        std::optional<RawValue> command =
+            ReadRawValue(HKEY_LOCAL_MACHINE, kUninstallKey, L"UninstallString");
+        ASSERT_TRUE(command);
+        EXPECT_EQ(std::wstring(command->text.c_str()), L"\"" + exe + L"\" /uninstall");
+    }
+
+    void ExpectOneSetOfDocumentTypes() {
+        const std::wstring exe = folder_ + L"\\Quillmark.exe";
+        EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, L".qkmem"), L"Quillmark.qkmem.File");
+        EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, L"Quillmark.qkmem.File\\Shell\\Open\\Command"),
+                  L"\"" + exe + L"\" \"/F:%1\"");
+        EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, L"Quillmark.qkprj.File\\Shell\\Open\\Command"),
+                  L"\"" + exe + L"\" \"/P:%1\"");
+        // The machine's classes are one key for 32-bit and 64-bit programs;
+        // nothing went to the user's classes, which would hide the machine's.
+        for (const wchar_t* key : kClassKeys) {
+            SCOPED_TRACE(Narrow(key));
+            const std::wstring machine = std::wstring(L"Software\\Classes\\") + key;
+            EXPECT_TRUE(KeyExistsInView(HKEY_LOCAL_MACHINE, machine, KEY_WOW64_64KEY));
+            EXPECT_FALSE(KeyExistsInView(HKEY_LOCAL_MACHINE,
+                                         std::wstring(L"Software\\Classes\\Wow6432Node\\") + key,
+                                         KEY_WOW64_64KEY));
+            EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, machine));
+        }
+    }
+
+    std::wstring folder_;
+};
+
+TEST_P(CrossBuild, AnUpdateByTheOtherBuildFindsTheInstallationAndKeepsTheSettings) {
+    const Order& order = GetParam();
+    const SetupRun first = RunAccepting(order.first);
+    EXPECT_EQ(first.proposed, folder_) << order.first.name;
+    EXPECT_EQ(first.message, L"Done.");
+    EXPECT_EQ(first.exitCode, 0u);
+    ASSERT_TRUE(Exists(folder_ + L"\\Quillmark.exe"));
+
+    // The user works with the product and changes its settings.
+    ASSERT_TRUE(WriteBytes(folder_ + L"\\Quillmark.ini", ExampleOldSettingsFile()));
+
+    const SetupRun second = RunAccepting(order.second);
+    EXPECT_EQ(second.proposed, folder_) << order.second.name;
+    EXPECT_EQ(second.message, L"Done.");
+    EXPECT_EQ(second.exitCode, 0u);
+
+    std::string written;
+    ASSERT_TRUE(ReadBytes(folder_ + L"\\Quillmark.ini", written));
+    const std::vector<std::string> lines = CrLfLines(written);
+    const std::vector<std::string> merged = ExampleMergedLines(Narrow(folder_));
+    ASSERT_GE(lines.size(), merged.size()) << written;
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + merged.size()), merged);
+
+    EXPECT_FALSE(Exists(ProgramFiles64() + L"\\Quillmark")) << "a second copy";
+    ExpectOneUninstallEntry();
+    ExpectOneSetOfDocumentTypes();
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWays, CrossBuild,
+                         testing::Values(Order{"InstalledBy32UpdatedBy64", k32Bit, k64Bit},
+                                         Order{"InstalledBy64UpdatedBy32", k64Bit, k32Bit}),
+                         [](const testing::TestParamInfo<Order>& info) {
+                             return std::string(info.param.name);
+                         });
+
+}  // namespace
