@@ -6,7 +6,8 @@
 // 32-bit view. The 64-bit build asks for that view, so that either build finds
 // and updates an installation made by the other; a 32-bit process is in that
 // view already and asks for nothing. The classes root and the user's keys are
-// the same in both views.
+// the same in both views. Where a 64-bit system has no 32-bit view of a value
+// (it runs no 32-bit programs), the 64-bit build reads the native one.
 #pragma once
 
 #include <windows.h>
