@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks under Wine on a virtual display; prints their figures.
+# Builds and runs the benchmarks under Wine on a virtual display and prints
+# their figures, for the 32-bit setup (the one that ships) where Wine here runs
+# 32-bit programs, and for the 64-bit one.
+#   bench.sh [RUNS]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
@@ -13,4 +16,18 @@ export WINEPREFIX="$here/build/wine/bench-prefix"
 start_display
 trap stop_wine_and_display EXIT
 start_wine build/win-x86_64/tests/wine/test_keeper.exe
-"$wine" build/win-x86_64/bench/extract_bench.exe "${1:-7}"
+
+archs=()
+if reason=$(scripts/wine-runs-32bit.sh); then
+    archs+=(i686)
+else
+    echo "== 32-bit setup: not measured, $reason"
+fi
+archs+=(x86_64)
+for arch in "${archs[@]}"; do
+    case $arch in
+        i686) echo "== 32-bit setup (build/win-i686)" ;;
+        x86_64) echo "== 64-bit setup (build/win-x86_64)" ;;
+    esac
+    "$wine" "build/win-$arch/bench/extract_bench.exe" "${1:-7}"
+done

@@ -3,6 +3,8 @@
 # folder (the sample product unless QUILLMARK_PRODUCT_DIR names a real one) and
 # runs it under Wine: on your display when there is one, else on a virtual
 # display, pressing through it by itself. Then shows where the files went.
+# It runs the 32-bit setup, the one that ships, where Wine here runs 32-bit
+# programs, else the 64-bit one, and says which.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
@@ -15,7 +17,14 @@ scripts/build.sh "${extra[@]}"
 
 export WINEPREFIX="${WINEPREFIX:-$here/build/wine/run-prefix}"
 scripts/wine-prefix.sh "$WINEPREFIX"
-setup_exe=build/win-x86_64/app/QuillmarkSetup.exe
+if reason=$(scripts/wine-runs-32bit.sh); then
+    arch=i686
+    echo "Running the 32-bit setup, the one that ships (build/win-i686)."
+else
+    arch=x86_64
+    echo "Running the 64-bit setup (build/win-x86_64): the 32-bit one cannot run here, as $reason."
+fi
+setup_exe=build/win-$arch/app/QuillmarkSetup.exe
 
 if [ -n "${DISPLAY:-}" ] && [ "${QUILLMARK_HEADLESS:-0}" != 1 ]; then
     echo "Running the setup on your display ($DISPLAY)..."
@@ -25,10 +34,20 @@ else
     trap stop_wine_and_display EXIT
     echo "No display: running the setup on a virtual display ($DISPLAY) and pressing through it."
     start_wine build/win-x86_64/tests/wine/test_keeper.exe
-    "$wine" build/win-x86_64/tests/wine/press_through.exe "$here/$setup_exe" || true
+    "$wine" build/win-$arch/tests/wine/press_through.exe "$here/$setup_exe" || true
 fi
 
-install_dir=$("$wine" cmd /c 'echo %ProgramFiles%' 2>/dev/null | tr -d '\r')\\Quillmark
+# Where the files went, as the uninstall entry names it (the setup writes it in
+# the 32-bit view, whichever build ran).
+entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillmark'
+uninstall=$("$wine" reg query "$entry" /v UninstallString /reg:32 2>/dev/null | tr -d '\r' |
+            sed -n 's/.*REG_SZ *"\(.*\)\\Quillmark\.exe".*/\1/p' || true)
+if [ -z "$uninstall" ]; then
+    echo
+    echo "Nothing was installed (no uninstall entry)."
+    exit 0
+fi
+install_dir=$uninstall
 unix_dir=$("$wine" winepath -u "$install_dir" 2>/dev/null || true)
 echo
 echo "Installed into $install_dir"
