@@ -19,7 +19,11 @@ foreach(dll ${QUILLMARK_DELAYED_DLLS})
     if(NOT EXISTS "${lib}")
         execute_process(
             COMMAND "${PROJECT_SOURCE_DIR}/cmake/make-delaylib.sh" "${_nm}" "${_dlltool}"
-                    "/usr/${QUILLMARK_TRIPLE}/lib/lib${dll}.a" "${dll}.dll" "${lib}"
+                    "/usr/${QUILLMARK_TRIPLE}/lib/lib${dll}.a" "${dll}.dll" "lib${dll}_delay.a"
+            # dlltool names the library's members after the path it is given, and
+            # the linker orders import tables by member name: a relative name keeps
+            # the build folder out of the executable's layout.
+            WORKING_DIRECTORY "${_out}"
             RESULT_VARIABLE rc)
         if(NOT rc EQUAL 0)
             message(FATAL_ERROR "Could not make the delay-load library for ${dll}")

@@ -5,7 +5,8 @@
 #  - No build or source folder in what is compiled (__FILE__, debug paths).
 #  - Archives without dates, owners or modes.
 # Anything else that records a time takes it from SOURCE_DATE_EPOCH
-# (cmake/Signing.cmake for the signing time).
+# (cmake/Signing.cmake for the signing time). DLLs get a fixed image base
+# (the linker would derive one from the output path).
 add_compile_options("-ffile-prefix-map=${PROJECT_SOURCE_DIR}=."
                     "-ffile-prefix-map=${CMAKE_BINARY_DIR}=build")
 if(WIN32)

@@ -30,9 +30,9 @@ if(_quillmark_sign_args)
     if(QUILLMARK_SIGN_TIMESTAMP_URL)
         list(APPEND _quillmark_sign_args --timestamp "${QUILLMARK_SIGN_TIMESTAMP_URL}")
     endif()
-    message(STATUS "Signing the setup with ${QUILLMARK_SIGN_PKCS12}${QUILLMARK_SIGN_CERT}")
+    message(NOTICE "Signing the setup with ${QUILLMARK_SIGN_PKCS12}${QUILLMARK_SIGN_CERT}")
 else()
-    message(STATUS "Signing: off, the setup is built unsigned "
+    message(NOTICE "Signing: off, the setup is built unsigned "
                    "(QUILLMARK_SIGN_PKCS12, or QUILLMARK_SIGN_CERT and QUILLMARK_SIGN_KEY, sign it)")
 endif()
 
