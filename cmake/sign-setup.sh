@@ -51,5 +51,8 @@ fi
 
 "$osslsigncode" sign -h sha256 -n "Quillmark setup" "$@" -in "$exe" -out "$work/signed.exe" \
     >"$work/log" 2>&1 || { cat "$work/log" >&2; fail "signing failed"; }
-mv "$work/signed.exe" "$exe" || fail "cannot replace the unsigned executable"
+# The signed file takes the unsigned one's permissions, not the private ones
+# of the work folder.
+chmod --reference="$exe" "$work/signed.exe" &&
+    mv "$work/signed.exe" "$exe" || fail "cannot replace the unsigned executable"
 echo "Signed $exe"

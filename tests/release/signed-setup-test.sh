@@ -43,6 +43,7 @@ verify() {  # exe
 cp unsigned.exe pkcs12.exe
 sh "$sign" pkcs12.exe --pkcs12 signer.p12 || fail "signing with the PKCS#12 file"
 verify pkcs12.exe || { cat verify.log; fail "the PKCS#12 signature does not verify"; }
+[ "$(stat -c %a pkcs12.exe)" = "$(stat -c %a unsigned.exe)" ] || fail "signing changed the file's permissions"
 grep -q 'SHA256' verify.log || { cat verify.log; fail "the signature's digest is not SHA-256"; }
 
 cp unsigned.exe pem.exe
