@@ -1,6 +1,7 @@
 #include "app/AppImg.h"
 
 #include "app/AppImgResources.h"
+#include "package/Decompress.h"
 
 const AppImgEntry kAppImgEntries[6] = {
     {AppImgId::setup48, "setup48", 48, APPIMG_SETUP48},
@@ -13,4 +14,18 @@ const AppImgEntry kAppImgEntries[6] = {
 
 const AppImgEntry& AppImgInfo(AppImgId id) {
     return kAppImgEntries[static_cast<int>(id)];
+}
+
+bool DecodeAppImgPicture(std::string_view resource, const AppImgEntry& entry, PixelImage& out) {
+    const DecompressResult bytes =
+        DecompressBz2(reinterpret_cast<const unsigned char*>(resource.data()), resource.size(),
+                      [](int32_t, int32_t) { return false; });
+    if (!bytes.ok)
+        return false;
+    PixelImage image;
+    if (!DecodePixelImage(bytes.data.View(), image) || image.width != entry.size ||
+        image.height != entry.size)
+        return false;
+    out = std::move(image);
+    return true;
 }

@@ -16,7 +16,7 @@ bool LoadPicture(HINSTANCE module, AppImgId id, PixelImage& out) {
     if (!bytes)
         return false;
     const std::string_view data(static_cast<const char*>(bytes), SizeofResource(module, found));
-    return DecodePixelImage(data, out) && out.width == entry.size && out.height == entry.size;
+    return DecodeAppImgPicture(data, entry, out);
 }
 
 HBITMAP TopDownDib(const PixelImage& image, void** bits) {

@@ -14,6 +14,12 @@ if(WIN32)
     target_compile_definitions(bz2 PUBLIC NOMINMAX WIN32_LEAN_AND_MEAN)
     target_include_directories(bz2 SYSTEM PUBLIC ${BZIP2_SOURCE_DIR})
     target_compile_options(bz2 PRIVATE -O2 -w)
+    # No unwind tables: no exception ever passes through C code, and a linked
+    # function with a table is kept whether called or not, so the compressor
+    # (which the setup never runs) would travel in it.
+    target_compile_options(bz2 PRIVATE -fno-asynchronous-unwind-tables -fno-unwind-tables)
+    # Its one error message goes through msvcrt's fprintf, not mingw's own printf.
+    target_compile_definitions(bz2 PRIVATE __USE_MINGW_ANSI_STDIO=0)
 else()
     find_package(BZip2 REQUIRED)
     add_library(bz2 INTERFACE)

@@ -40,3 +40,13 @@ endforeach()
 # default libraries: the delay-load versions win.
 set(CMAKE_C_STANDARD_LIBRARIES "${_libs} -luuid -lmingwex")
 set(CMAKE_CXX_STANDARD_LIBRARIES "${_libs} -luuid -lmingwex")
+
+# The linker orders import tables by the path of the library each entry comes
+# from, so the delay-load libraries here and the toolchain's own import
+# libraries would fall into an order that depends on where the build folder
+# lies relative to the toolchain. Copies of those import libraries beside the
+# delay-load ones, found first, give one order in every build folder.
+foreach(lib kernel32 msvcrt moldname ${QUILLMARK_DELAYED_DLLS})
+    configure_file("/usr/${QUILLMARK_TRIPLE}/lib/lib${lib}.a" "${_out}/lib${lib}.a" COPYONLY)
+endforeach()
+add_link_options("-L${_out}")

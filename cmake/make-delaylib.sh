@@ -16,6 +16,10 @@
 set -e
 tools=$1 lib=$2 dll=$3 out=$4
 case $out in /*) ;; *) out="$(pwd)/$out" ;; esac
+# dlltool names the library's members after the path it is given, and the
+# linker orders import tables by member name: made under its bare name in its
+# own folder, the library keeps the build folder out of the executable.
+cd "$(dirname "$out")"
 work=
 # A library half made is no library: it goes, and so do the scraps.
 trap 'rc=$?; [ -z "$work" ] || rm -rf "$work"; [ $rc -eq 0 ] || rm -f "$out" "$raw"' EXIT
@@ -28,7 +32,7 @@ def="$out.def"
 } > "$def"
 raw="$out.dlltool.a"
 rm -f "$raw" "$out"
-"$dlltool" -k --input-def "$def" --output-delaylib "$raw" --dllname "$dll"
+"$dlltool" -k --input-def "$def" --output-delaylib "$(basename "$raw")" --dllname "$dll"
 
 tag=$(echo "$dll" | sed 's/\.dll$//; s/[^A-Za-z0-9]/_/g')
 rename_tables() {  # part, file: the tables of one kind of member

@@ -12,7 +12,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
-  dpkg-dev
+  dpkg-dev osslsigncode openssl
 )
 
 missing=()

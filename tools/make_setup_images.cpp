@@ -1,8 +1,10 @@
 // Draws the setup program's pictures into OUT_DIR: the six AppImg images
-// (NAME.qpix, premultiplied 32-bit) and the executable's icon (SetupIcon.ico:
-// 48, 32 and 16 pixels, each at 32, 8 and 4 bits).
+// (NAME.qpix.bz2: the premultiplied 32-bit picture as one bzip2 stream) and the executable's icon
+// (SetupIcon.ico: 48, 32 and 16 pixels, each at 32, 8 and 4 bits).
 //
 //   make_setup_images OUT_DIR
+
+#include <bzlib.h>
 
 #include <cmath>
 #include <fstream>
@@ -57,6 +59,16 @@ bool Write(const std::string& path, const std::string& bytes) {
     return bool(out);
 }
 
+std::string Bzip2(const std::string& data) {
+    unsigned int size = static_cast<unsigned int>(data.size() + data.size() / 100 + 600);
+    std::string out(size, '\0');
+    if (BZ2_bzBuffToBuffCompress(&out[0], &size, const_cast<char*>(data.data()),
+                                 static_cast<unsigned int>(data.size()), 9, 0, 0) != BZ_OK)
+        return {};
+    out.resize(size);
+    return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,7 +78,8 @@ int main(int argc, char** argv) {
     }
     const std::string dir = argv[1];
     for (const Picture& p : kAppImg)
-        if (!Write(dir + "/" + p.name + ".qpix", EncodePixelImage(Premultiplied(p.draw(p.size)))))
+        if (!Write(dir + "/" + p.name + ".qpix.bz2",
+                   Bzip2(EncodePixelImage(Premultiplied(p.draw(p.size))))))
             return 1;
 
     std::vector<IcoImage> icon;

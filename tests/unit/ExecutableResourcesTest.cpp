@@ -120,7 +120,9 @@ TEST_P(ExecutableResources, IconShowsABlueScreenWhereTheImageListHasARedOne) {
 
     const PeResource* setup48 = pe_.Find(kRcData, AppImgInfo(AppImgId::setup48).resource);
     ASSERT_NE(setup48, nullptr);
-    const auto image = count(setup48->data.substr(8), 0, 4);
+    PixelImage picture;
+    ASSERT_TRUE(DecodeAppImgPicture(setup48->data, AppImgInfo(AppImgId::setup48), picture));
+    const auto image = count(std::string(picture.bgra.begin(), picture.bgra.end()), 0, 4);
     EXPECT_GT(image.second, 200);
     // The rest of the picture is the same, blue details included.
     EXPECT_GT(icon.first, image.first + 200);
@@ -132,7 +134,7 @@ TEST_P(ExecutableResources, CarriesTheSixAppImgPictures) {
         const PeResource* r = pe_.Find(kRcData, uint32_t(entry.resource));
         ASSERT_NE(r, nullptr);
         PixelImage image;
-        ASSERT_TRUE(DecodePixelImage(r->data, image));
+        ASSERT_TRUE(DecodeAppImgPicture(r->data, entry, image));
         EXPECT_EQ(image.width, entry.size);
         EXPECT_EQ(image.height, entry.size);
         int clear = 0, partial = 0, opaque = 0;
