@@ -3,6 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
 #include "win/FindHandle.h"
 #include "win/Utf.h"
 
@@ -196,6 +200,8 @@ private:
 };
 
 const wchar_t kInstallFolderTitle[] = L"Quillmark setup program";
+const wchar_t kLaunchIconsTitle[] = L"Zelk - Launch icons";
+const wchar_t kProgressTitle[] = L"Setup progress";
 const wchar_t kFolderPickerTitle[] = L"Select directory";
 constexpr int kPickerNameField = 1152;  // the file dialog's name field (edt1)
 
@@ -221,7 +227,7 @@ void PressKey(HWND hwnd, UINT virtualKey) {
     PostMessageW(hwnd, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
-std::vector<std::wstring> ListViewTexts(HWND list) {
+std::vector<std::wstring> ListViewTexts(HWND list, int column) {
     std::vector<std::wstring> texts;
     constexpr size_t kChars = 512;
     RemoteBuffer remote(list, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
@@ -230,7 +236,7 @@ std::vector<std::wstring> ListViewTexts(HWND list) {
     const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         LVITEMW item{};
-        item.iSubItem = 0;
+        item.iSubItem = column;
         item.cchTextMax = kChars;
         item.pszText = reinterpret_cast<wchar_t*>(remote.At() + sizeof(LVITEMW));
         wchar_t text[kChars] = {};
@@ -240,6 +246,18 @@ std::vector<std::wstring> ListViewTexts(HWND list) {
             texts.push_back(text);
     }
     return texts;
+}
+
+void SelectListRow(HWND list, int row) {
+    RemoteBuffer remote(list, sizeof(LVITEMW));
+    if (!remote.At())
+        return;
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = row >= 0 ? LVIS_SELECTED | LVIS_FOCUSED : 0;
+    if (remote.Write(0, &item, sizeof(item)))
+        SendMessageTimeoutW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                            reinterpret_cast<LPARAM>(remote.At()), SMTO_ABORTIFHUNG, 5000, nullptr);
 }
 
 HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs) {
@@ -291,13 +309,172 @@ bool AnswerNextWindow(const Process& p, UINT key, DWORD timeoutMs,
         return true;
     }
     HWND window = WaitForWindow(p, L"", L"", timeoutMs / 2);
-    if (!window || WindowText(window) == L"Setup progress")
+    if (!window || WindowText(window) == kProgressTitle)
         return false;
     if (beforeAnswer)
         beforeAnswer(window);
     PostMessageW(window, WM_KEYDOWN, key, 0);
     PostMessageW(window, WM_KEYUP, key, 0);
     return true;
+}
+
+bool SetupRun::Showed(SetupWindow kind) const {
+    return std::find(windows.begin(), windows.end(), kind) != windows.end();
+}
+
+namespace {
+
+SetupWindow KindOf(HWND window) {
+    if (GetDlgItem(window, 0xFFFF))
+        return SetupWindow::Message;
+    const std::wstring title = WindowText(window);
+    if (title == kInstallFolderTitle)
+        return SetupWindow::InstallFolder;
+    if (title == kLaunchIconsTitle)
+        return SetupWindow::LaunchIcons;
+    return SetupWindow::Other;
+}
+
+struct Unanswered {
+    DWORD pid;
+    const std::vector<HWND>* answered;
+    HWND found = nullptr;
+};
+
+// A visible window of the process, not the progress window, not answered yet.
+BOOL CALLBACK MatchUnanswered(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<Unanswered*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != s->pid || !IsWindowVisible(hwnd) || WindowText(hwnd) == kProgressTitle)
+        return TRUE;
+    if (std::find(s->answered->begin(), s->answered->end(), hwnd) != s->answered->end())
+        return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
+void PressDefault(SetupWindow kind, HWND window) {
+    switch (kind) {
+        case SetupWindow::InstallFolder:
+            Click(FindControl(window, L"Button", L"O&k"));
+            break;
+        case SetupWindow::LaunchIcons:
+            Click(FindControl(window, L"Button", L"&Next >"));
+            break;
+        case SetupWindow::Message:
+            PressButton(window, IDOK);
+            break;
+        case SetupWindow::Other:
+            break;
+    }
+}
+
+const std::function<void(HWND)>& AnswerFor(const SetupAnswers& answers, SetupWindow kind) {
+    switch (kind) {
+        case SetupWindow::InstallFolder:
+            return answers.installFolder;
+        case SetupWindow::LaunchIcons:
+            return answers.launchIcons;
+        case SetupWindow::Message:
+            return answers.message;
+        case SetupWindow::Other:
+            break;
+    }
+    return answers.other;
+}
+
+}  // namespace
+
+SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) {
+    SetupRun run;
+    // A window answered once is not answered again, also while it is still
+    // seen closing; a handle can be reused for a later window only after
+    // this one is destroyed, which is checked below.
+    std::vector<HWND> answered;
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (GetTickCount64() < end) {
+        if (setup.WaitForExit(0) != STILL_ACTIVE)
+            break;
+        answered.erase(std::remove_if(answered.begin(), answered.end(),
+                                      [](HWND h) { return !IsWindow(h); }),
+                       answered.end());
+        Unanswered search{setup.Id(), &answered};
+        EnumWindows(MatchUnanswered, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) {
+            Sleep(50);
+            continue;
+        }
+        HWND window = search.found;
+        const SetupWindow kind = KindOf(window);
+        if (kind == SetupWindow::Message) {
+            // Its text, before the box can go.
+            const std::wstring text = MessageBoxText(window);
+            run.messages.push_back(text);
+        }
+        if (answers.seen)
+            answers.seen(kind, window);
+        run.windows.push_back(kind);
+        answered.push_back(window);
+        if (const std::function<void(HWND)>& answer = AnswerFor(answers, kind))
+            answer(window);
+        else
+            PressDefault(kind, window);
+    }
+    run.exitCode = setup.WaitForExit(std::max<LONGLONG>(0, LONGLONG(end - GetTickCount64())) + 1000);
+    return run;
+}
+
+SetupRun RunSetup(const SetupAnswers& answers, DWORD timeoutMs) {
+    Process setup = Process::Start(SetupExe());
+    if (!setup.Started())
+        return {};
+    return RunSetup(setup, answers, timeoutMs);
+}
+
+std::function<void(HWND)> TypeInstallFolder(const std::wstring& folder) {
+    return [folder](HWND dialog) {
+        SetText(InstallFolderField(dialog), folder);
+        Click(FindControl(dialog, L"Button", L"O&k"));
+    };
+}
+
+std::function<void(HWND)> CancelInstallFolder() {
+    return [](HWND dialog) { Click(FindControl(dialog, L"Button", L"&Cancel")); };
+}
+
+std::wstring ProposedInstallFolder(HWND dialog) {
+    HWND field = InstallFolderField(dialog);
+    return field ? WindowText(field) : std::wstring();
+}
+
+HWND LaunchIconsGroupField(HWND dialog) {
+    return FindControl(dialog, L"Edit");
+}
+HWND LaunchIconsList(HWND dialog) {
+    return FindControl(dialog, L"SysListView32");
+}
+HWND LaunchIconsOption(HWND dialog) {
+    return FindControl(dialog, L"Button", L"Desktop quick launch icon.");
+}
+
+std::function<void(HWND)> ChooseLaunchIcons(const LaunchIconsChoice& choice) {
+    return [choice](HWND dialog) {
+        if (choice.pick) {
+            HWND list = LaunchIconsList(dialog);
+            const std::vector<std::wstring> names = ListViewTexts(list, 1);
+            auto at = std::find(names.begin(), names.end(), *choice.pick);
+            EXPECT_NE(at, names.end()) << "no folder " << Narrow(*choice.pick) << " in the list";
+            if (at != names.end())
+                SelectListRow(list, static_cast<int>(at - names.begin()));
+        }
+        if (choice.group)
+            SetText(LaunchIconsGroupField(dialog), *choice.group);
+        SendMessageTimeoutW(LaunchIconsOption(dialog), BM_SETCHECK,
+                            choice.desktop ? BST_CHECKED : BST_UNCHECKED, 0, SMTO_ABORTIFHUNG, 5000,
+                            nullptr);
+        Click(FindControl(dialog, L"Button", L"&Next >"));
+    };
 }
 
 bool ReadBytes(const std::wstring& path, std::string& data) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,8 +61,11 @@ void Click(HWND button);
 void SetText(HWND edit, const std::wstring& text);
 // A key pressed and released in the window that has it, as IsDialogMessage sees it.
 void PressKey(HWND hwnd, UINT virtualKey);
-// The item texts of a list view, first column.
-std::vector<std::wstring> ListViewTexts(HWND list);
+// The item texts of a list view, in one column (the first by default).
+std::vector<std::wstring> ListViewTexts(HWND list, int column = 0);
+// Selects one row of a list view as a click would (the list notifies its
+// parent); -1 clears the selection of every row.
+void SelectListRow(HWND list, int row);
 
 // The install-folder dialog, the first window of the setup.
 HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs = 20000);
@@ -73,6 +77,58 @@ bool AcceptInstallFolder(const Process& p);
 HWND WaitForFolderPicker(const Process& p, DWORD timeoutMs = 20000);
 std::vector<std::wstring> FolderPickerEntries(HWND picker);
 void ConfirmFolderInPicker(HWND picker, const std::wstring& folder);
+
+// The windows of a setup run, told apart by their titles.
+enum class SetupWindow { InstallFolder, LaunchIcons, Message, Other };
+
+// How a test answers each kind of window; a missing answer is the proposal
+// accepted: OK in the install-folder dialog, "&Next >" in the launch-icons
+// dialog, OK to a message box. The progress window is never answered.
+struct SetupAnswers {
+    std::function<void(HWND)> installFolder;
+    std::function<void(HWND)> launchIcons;
+    std::function<void(HWND)> message;
+    // Any other window of the setup; unanswered when not given.
+    std::function<void(HWND)> other;
+    // Sees every window just before it is answered (checks, screenshots).
+    std::function<void(SetupWindow, HWND)> seen;
+};
+
+// What a run showed and how it ended.
+struct SetupRun {
+    std::vector<SetupWindow> windows;   // in the order they were answered
+    std::vector<std::wstring> messages;  // texts of the message boxes
+    DWORD exitCode = STILL_ACTIVE;       // STILL_ACTIVE: did not end in time (it was killed)
+
+    bool Showed(SetupWindow kind) const;
+    // The last message, or empty.
+    std::wstring LastMessage() const { return messages.empty() ? L"" : messages.back(); }
+};
+
+// The one routine that drives a setup run: answers whatever window the setup
+// shows, each once, until the process ends or timeoutMs have passed.
+SetupRun RunSetup(Process& setup, const SetupAnswers& answers = {}, DWORD timeoutMs = 240000);
+// Starts the setup under test and runs it so.
+SetupRun RunSetup(const SetupAnswers& answers = {}, DWORD timeoutMs = 240000);
+
+// Answers for the install-folder dialog: a folder typed, then OK; or Cancel.
+std::function<void(HWND)> TypeInstallFolder(const std::wstring& folder);
+std::function<void(HWND)> CancelInstallFolder();
+// The proposed folder, as the dialog shows it (empty when there is no field).
+std::wstring ProposedInstallFolder(HWND dialog);
+
+// The launch-icons dialog's controls, and an answer made of them: a list row
+// picked by name (when given), a group typed (when given, after the pick),
+// the desktop option set, then "&Next >".
+HWND LaunchIconsGroupField(HWND dialog);
+HWND LaunchIconsList(HWND dialog);
+HWND LaunchIconsOption(HWND dialog);
+struct LaunchIconsChoice {
+    std::optional<std::wstring> pick;
+    std::optional<std::wstring> group;
+    bool desktop = true;
+};
+std::function<void(HWND)> ChooseLaunchIcons(const LaunchIconsChoice& choice);
 
 // One look at the process's windows, answering as a user who gives every
 // window the same answer: OK to a message box, key (Enter to accept, Escape to
