@@ -15,6 +15,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32Registry registry;
     Win32FileSystem fs;
     Win32ShortcutWriter shortcuts;
-    Setup setup{{registry, fs, shortcuts}, gui};
+    Setup setup{{registry, fs, shortcuts}, gui, {}};
     return RunMainSequence(setup);
 }

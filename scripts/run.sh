@@ -2,7 +2,7 @@
 # The main job: installs what is missing, builds the setup from the product
 # folder (the sample product unless QUILLMARK_PRODUCT_DIR names a real one) and
 # runs it under Wine: on your display when there is one, else on a virtual
-# display, pressing through it by itself. Then shows where the files went.
+# display, pressing through it by itself. Then lists what the installation left.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
@@ -28,9 +28,5 @@ else
     "$wine" build/win-x86_64/tests/wine/press_through.exe "$here/$setup_exe" || true
 fi
 
-install_dir=$("$wine" cmd /c 'echo %ProgramFiles%' 2>/dev/null | tr -d '\r')\\Quillmark
-unix_dir=$("$wine" winepath -u "$install_dir" 2>/dev/null || true)
-echo
-echo "Installed into $install_dir"
-echo "(on this machine: $unix_dir)"
-[ -n "$unix_dir" ] && [ -d "$unix_dir" ] && (cd "$unix_dir" && find . -type f | sort | xargs -d '\n' ls -l)
+# What the installation left: files, registry entries, shortcuts, settings file.
+"$wine" build/win-x86_64/tests/wine/list_installation.exe 2>/dev/null | tr -d '\r'

@@ -30,6 +30,11 @@ std::wstring ProductFolder() {
 std::wstring StreamFolder() {
     return FromUnixPath(QUILLMARK_STREAM_FOLDER);
 }
+std::wstring ScreenshotFolder() {
+    const std::wstring folder = FromUnixPath(QUILLMARK_SCREENSHOT_FOLDER);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
 
 namespace {
 
@@ -346,7 +351,7 @@ BOOL CALLBACK MatchUnanswered(HWND hwnd, LPARAM lp) {
     auto* s = reinterpret_cast<Unanswered*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != s->pid || !IsWindowVisible(hwnd) || WindowText(hwnd) == kProgressTitle)
+    if (pid != s->pid || !IsWindowVisible(hwnd))
         return TRUE;
     if (std::find(s->answered->begin(), s->answered->end(), hwnd) != s->answered->end())
         return TRUE;
@@ -406,6 +411,13 @@ SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) 
             continue;
         }
         HWND window = search.found;
+        answered.push_back(window);
+        if (WindowText(window) == kProgressTitle) {
+            // Shown while the files are unpacked; it asks nothing.
+            if (answers.seen)
+                answers.seen(SetupWindow::Other, window);
+            continue;
+        }
         const SetupWindow kind = KindOf(window);
         if (kind == SetupWindow::Message) {
             // Its text, before the box can go.
@@ -415,13 +427,13 @@ SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) 
         if (answers.seen)
             answers.seen(kind, window);
         run.windows.push_back(kind);
-        answered.push_back(window);
         if (const std::function<void(HWND)>& answer = AnswerFor(answers, kind))
             answer(window);
         else
             PressDefault(kind, window);
     }
-    run.exitCode = setup.WaitForExit(std::max<LONGLONG>(0, LONGLONG(end - GetTickCount64())) + 1000);
+    const ULONGLONG now = GetTickCount64();
+    run.exitCode = setup.WaitForExit(static_cast<DWORD>(now < end ? end - now : 0) + 1000);
     return run;
 }
 
@@ -475,6 +487,42 @@ std::function<void(HWND)> ChooseLaunchIcons(const LaunchIconsChoice& choice) {
                             nullptr);
         Click(FindControl(dialog, L"Button", L"&Next >"));
     };
+}
+
+bool SaveScreenshot(HWND window, const std::wstring& path) {
+    RECT r{};
+    if (!GetWindowRect(window, &r) || r.right <= r.left || r.bottom <= r.top)
+        return false;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = height;  // bottom-up, as BMP files keep their rows
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    const DWORD stride = (DWORD(width) * 3 + 3) & ~3u;
+    std::string pixels(size_t(stride) * height, '\0');
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    const int rows = GetDIBits(memory, bitmap, 0, height, pixels.data(),
+                               reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (rows != height)
+        return false;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + DWORD(pixels.size());
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
+    bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
+    return WriteBytes(path, bytes + pixels);
 }
 
 bool ReadBytes(const std::wstring& path, std::string& data) {

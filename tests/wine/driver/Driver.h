@@ -20,6 +20,7 @@ std::wstring FromUnixPath(const std::string& unixPath);
 std::wstring SetupExe();       // the setup under test
 std::wstring ProductFolder();  // the product files it carries
 std::wstring StreamFolder();   // their bzip2 streams, as packed
+std::wstring ScreenshotFolder();  // where tests keep pictures of the windows they saw
 
 class Process {
 public:
@@ -90,7 +91,8 @@ struct SetupAnswers {
     std::function<void(HWND)> message;
     // Any other window of the setup; unanswered when not given.
     std::function<void(HWND)> other;
-    // Sees every window just before it is answered (checks, screenshots).
+    // Sees every window just before it is answered (checks, screenshots),
+    // and the progress window once when it shows, as SetupWindow::Other.
     std::function<void(SetupWindow, HWND)> seen;
 };
 
@@ -137,6 +139,9 @@ std::function<void(HWND)> ChooseLaunchIcons(const LaunchIconsChoice& choice);
 // whether a window was there.
 bool AnswerNextWindow(const Process& p, UINT key, DWORD timeoutMs,
                       const std::function<void(HWND)>& beforeAnswer = {});
+
+// The window as it is on screen, frame included, saved as a 24-bit BMP file.
+bool SaveScreenshot(HWND window, const std::wstring& path);
 
 // Files as the tests check them.
 bool ReadBytes(const std::wstring& path, std::string& data);
