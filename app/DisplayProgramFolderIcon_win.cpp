@@ -2,9 +2,20 @@
 
 #include "app/AppImg.h"
 
-DisplayProgramFolderIcon::DisplayProgramFolderIcon(HINSTANCE module)
-    : picture_(AppImgBitmap(module, AppImgId::PrgFolder_1_16)),
-      size_(AppImgInfo(AppImgId::PrgFolder_1_16).size) {}
+namespace {
+
+AppImgId PictureFor(int pixels) {
+    for (AppImgId id : {AppImgId::PrgFolder_1_48, AppImgId::PrgFolder_1_32})
+        if (AppImgInfo(id).size <= pixels)
+            return id;
+    return AppImgId::PrgFolder_1_16;
+}
+
+}  // namespace
+
+DisplayProgramFolderIcon::DisplayProgramFolderIcon(HINSTANCE module, int pixels)
+    : picture_(AppImgBitmap(module, PictureFor(pixels))),
+      size_(AppImgInfo(PictureFor(pixels)).size) {}
 
 void DisplayProgramFolderIcon::Paint(HDC dc, const RECT& cell, const std::string&, COLORREF,
                                      COLORREF paper, unsigned) const {

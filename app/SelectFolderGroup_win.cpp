@@ -15,7 +15,8 @@ const char kDesktopOption[] = "Desktop quick launch icon.";
 constexpr int kIconColumnWeight = 10;
 constexpr int kNameColumnWeight = 90;
 constexpr int kNameColumn = 1;
-constexpr int kRowHeight = 18;  // pixels at 96 DPI
+constexpr int kRowHeight = 18;      // pixels at 96 DPI
+constexpr int kFolderPicture = 16;  // pixels at 96 DPI
 
 void ShowInfo(RichTextView& view, const char* qtf, int dpi) {
     view.SetQtf(qtf);
@@ -30,7 +31,7 @@ void ShowInfo(RichTextView& view, const char* qtf, int dpi) {
 SelectFolderGroup::SelectFolderGroup(Setup& setup)
     : WithMyInfoOptionLay<TopWindow>(setup.gui),
       setup_(setup),
-      folderIcon_(setup.gui.Instance()) {
+      folderIcon_(setup.gui.Instance(), setup.gui.Scale(kFolderPicture)) {
     ApplyMyInfoOptionLay(
         [this](const std::string& key) { return Translate(key, setup_.gui.Language()); });
     Title(kTitle);
@@ -72,6 +73,5 @@ void SelectFolderGroup::FillFolderList() {
 void SelectFolderGroup::FolderSelected() {
     if (!prgfolderlist.IsCursor())
         return;
-    prgfolder.SetText(
-        GroupInFolder(prgfolderlist.Get(prgfolderlist.GetCursor(), kNameColumn)));
+    prgfolder.SetText(GroupInFolder(prgfolderlist.Get(prgfolderlist.GetCursor(), kNameColumn)));
 }

@@ -28,8 +28,8 @@ std::string GroupInFolder(const std::string& folderName) {
 
 std::vector<std::string> ProgramFolderNames(Platform& platform) {
     std::vector<std::string> names;
-    for (const FolderEntry& entry : platform.fs.ListFolder(GetShellFolder(platform.registry,
-                                                                          "Programs")))
+    for (const FolderEntry& entry :
+         platform.fs.ListFolder(GetShellFolder(platform.registry, "Programs")))
         if (entry.isFolder)
             names.push_back(entry.name);
     return names;

@@ -91,13 +91,15 @@ TEST_F(LaunchIconsTest, AnInstallFolderIsJoinedAsGivenTrailingBackslashIncluded)
 }
 
 TEST_F(LaunchIconsTest, TheGroupIsRecordedWhenEveryShortcutFailsAndReplacesAnEarlierValue) {
-    settings = ParseIni("[App]\r\nLanguage=EN-US\r\n[InstallUninstall]\r\nOther=1\r\n"
-                        "StartFolderPath=Old\\Group\r\n");
+    settings = ParseIni(
+        "[App]\r\nLanguage=EN-US\r\n[InstallUninstall]\r\nOther=1\r\n"
+        "StartFolderPath=Old\\Group\r\n");
     writer.succeeds = false;
     EXPECT_FALSE(CreateLaunchShortcuts(platform, "C:\\Q", {"New", true}, settings));
     EXPECT_EQ(writer.written.size(), 3u);
-    EXPECT_EQ(FormatIniDocument(settings), "[App]\r\nLanguage=EN-US\r\n[InstallUninstall]\r\nOther=1\r\n"
-                                   "StartFolderPath=New\r\n");
+    EXPECT_EQ(FormatIniDocument(settings),
+              "[App]\r\nLanguage=EN-US\r\n[InstallUninstall]\r\nOther=1\r\n"
+              "StartFolderPath=New\r\n");
 
     // A file without the section gets it appended, after the others.
     settings = ParseIni("[App]\r\nLanguage=EN-US\r\n");
@@ -122,7 +124,7 @@ TEST(LaunchIconAnswers, APickedFolderGetsTheProductGroupBelowIt) {
 }
 
 TEST_F(LaunchIconsTest, FolderListKeepsTheSystemsOrderAndSkipsFiles) {
-    fs.listings[kPrograms] = {{"Zeta", true},         {"Accessories", true}, {"readme.lnk", false},
+    fs.listings[kPrograms] = {{"Zeta", true},          {"Accessories", true}, {"readme.lnk", false},
                               {".hidden tools", true}, {"Quillmark", true},   {"Z.txt", false}};
     EXPECT_EQ(ProgramFolderNames(platform),
               (std::vector<std::string>{"Zeta", "Accessories", ".hidden tools", "Quillmark"}));

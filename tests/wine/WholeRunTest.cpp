@@ -23,8 +23,12 @@ const wchar_t kShellFolders[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const wchar_t kUninstallKey[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
-const wchar_t* const kClassKeys[] = {L".qkmem", L".qkprj", L".qkint", L"Quillmark.qkmem.File",
-                                     L"Quillmark.qkprj.File", L"Quillmark.qkint.File"};
+const wchar_t* const kClassKeys[] = {L".qkmem",
+                                     L".qkprj",
+                                     L".qkint",
+                                     L"Quillmark.qkmem.File",
+                                     L"Quillmark.qkprj.File",
+                                     L"Quillmark.qkint.File"};
 const wchar_t kDone[] = L"Done.";
 const wchar_t kFailed[] = L"Error. Installation package demaged !";
 using Windows = std::vector<SetupWindow>;

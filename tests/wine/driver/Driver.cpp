@@ -401,9 +401,9 @@ SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) 
     while (GetTickCount64() < end) {
         if (setup.WaitForExit(0) != STILL_ACTIVE)
             break;
-        answered.erase(std::remove_if(answered.begin(), answered.end(),
-                                      [](HWND h) { return !IsWindow(h); }),
-                       answered.end());
+        answered.erase(
+            std::remove_if(answered.begin(), answered.end(), [](HWND h) { return !IsWindow(h); }),
+            answered.end());
         Unanswered search{setup.Id(), &answered};
         EnumWindows(MatchUnanswered, reinterpret_cast<LPARAM>(&search));
         if (!search.found) {

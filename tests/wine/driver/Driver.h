@@ -17,9 +17,9 @@ namespace driver {
 
 // Paths of the build, handed in by the build as Unix paths, as Wine sees them.
 std::wstring FromUnixPath(const std::string& unixPath);
-std::wstring SetupExe();       // the setup under test
-std::wstring ProductFolder();  // the product files it carries
-std::wstring StreamFolder();   // their bzip2 streams, as packed
+std::wstring SetupExe();          // the setup under test
+std::wstring ProductFolder();     // the product files it carries
+std::wstring StreamFolder();      // their bzip2 streams, as packed
 std::wstring ScreenshotFolder();  // where tests keep pictures of the windows they saw
 
 class Process {
@@ -98,7 +98,7 @@ struct SetupAnswers {
 
 // What a run showed and how it ended.
 struct SetupRun {
-    std::vector<SetupWindow> windows;   // in the order they were answered
+    std::vector<SetupWindow> windows;    // in the order they were answered
     std::vector<std::wstring> messages;  // texts of the message boxes
     DWORD exitCode = STILL_ACTIVE;       // STILL_ACTIVE: did not end in time (it was killed)
 
