@@ -47,6 +47,10 @@ void SelectFolderGroup::CreateLaunchIcons() {
 }
 
 LaunchIconAnswers SelectFolderGroup::AskLaunchIcons() {
+    // A dialog the system could not make asks nothing: its proposals stand,
+    // rather than an empty field putting the shortcuts loose into Programs.
+    if (!Created())
+        return {kDefaultProgramGroup, true};
     const int dpi = setup_.gui.Dpi();
     ShowInfo(prgfolderinfo, kGroupPrompt, dpi);
     prgfolderlist.AddColumn("", kIconColumnWeight);

@@ -287,13 +287,17 @@ TEST_F(WholeRun, AnUpdateIntoATwoLevelGroupPickedFromTheListWithoutADesktopShort
     EXPECT_FALSE(Exists(programs_ + L"\\Games\\Quillmark"));
 }
 
-TEST_F(WholeRun, AnEmptyGroupPutsBothShortcutsStraightIntoPrograms) {
+TEST_F(WholeRun, AnEmptyGroupPutsBothShortcutsStraightIntoProgramsAlsoWhenClosedByTheFrame) {
     const std::wstring folder = scratch_ + L"\\Quillmark";
     made_.push_back(programs_ + L"\\Quillmark.lnk");
     made_.push_back(programs_ + L"\\Uninstall.lnk");
     SetupAnswers answers;
     answers.installFolder = TypeInstallFolder(folder);
-    answers.launchIcons = ChooseLaunchIcons({std::nullopt, L"", true});
+    // The close box ends the dialog as "&Next >" does: the desktop shortcut too.
+    answers.launchIcons = [](HWND dialog) {
+        SetText(LaunchIconsGroupField(dialog), L"");
+        PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    };
     const SetupRun run = RunSetup(answers);
     EXPECT_EQ(run.LastMessage(), kDone);
     ExpectFiles(folder, L"");

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 
-#include <gtest/gtest.h>
-
 #include "win/FindHandle.h"
 #include "win/Utf.h"
 
@@ -273,15 +271,6 @@ HWND InstallFolderField(HWND dialog) {
     return FindControl(dialog, L"Edit");
 }
 
-bool AcceptInstallFolder(const Process& p) {
-    HWND dialog = WaitForInstallFolderDialog(p);
-    HWND ok = dialog ? FindControl(dialog, L"Button", L"O&k") : nullptr;
-    if (!ok)
-        return false;
-    Click(ok);
-    return true;
-}
-
 HWND WaitForFolderPicker(const Process& p, DWORD timeoutMs) {
     return WaitForWindow(p, L"#32770", kFolderPickerTitle, timeoutMs);
 }
@@ -468,25 +457,6 @@ HWND LaunchIconsList(HWND dialog) {
 }
 HWND LaunchIconsOption(HWND dialog) {
     return FindControl(dialog, L"Button", L"Desktop quick launch icon.");
-}
-
-std::function<void(HWND)> ChooseLaunchIcons(const LaunchIconsChoice& choice) {
-    return [choice](HWND dialog) {
-        if (choice.pick) {
-            HWND list = LaunchIconsList(dialog);
-            const std::vector<std::wstring> names = ListViewTexts(list, 1);
-            auto at = std::find(names.begin(), names.end(), *choice.pick);
-            EXPECT_NE(at, names.end()) << "no folder " << Narrow(*choice.pick) << " in the list";
-            if (at != names.end())
-                SelectListRow(list, static_cast<int>(at - names.begin()));
-        }
-        if (choice.group)
-            SetText(LaunchIconsGroupField(dialog), *choice.group);
-        SendMessageTimeoutW(LaunchIconsOption(dialog), BM_SETCHECK,
-                            choice.desktop ? BST_CHECKED : BST_UNCHECKED, 0, SMTO_ABORTIFHUNG, 5000,
-                            nullptr);
-        Click(FindControl(dialog, L"Button", L"&Next >"));
-    };
 }
 
 bool SaveScreenshot(HWND window, const std::wstring& path) {

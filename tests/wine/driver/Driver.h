@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,8 +70,6 @@ void SelectListRow(HWND list, int row);
 // The install-folder dialog, the first window of the setup.
 HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs = 20000);
 HWND InstallFolderField(HWND dialog);  // the path field
-// Waits for the dialog and presses its OK button; false when it did not appear.
-bool AcceptInstallFolder(const Process& p);
 // The system's folder picker that Browse opens: its current folder's entries,
 // and a folder typed into its name field and confirmed.
 HWND WaitForFolderPicker(const Process& p, DWORD timeoutMs = 20000);
@@ -119,18 +116,10 @@ std::function<void(HWND)> CancelInstallFolder();
 // The proposed folder, as the dialog shows it (empty when there is no field).
 std::wstring ProposedInstallFolder(HWND dialog);
 
-// The launch-icons dialog's controls, and an answer made of them: a list row
-// picked by name (when given), a group typed (when given, after the pick),
-// the desktop option set, then "&Next >".
+// The launch-icons dialog's controls.
 HWND LaunchIconsGroupField(HWND dialog);
 HWND LaunchIconsList(HWND dialog);
 HWND LaunchIconsOption(HWND dialog);
-struct LaunchIconsChoice {
-    std::optional<std::wstring> pick;
-    std::optional<std::wstring> group;
-    bool desktop = true;
-};
-std::function<void(HWND)> ChooseLaunchIcons(const LaunchIconsChoice& choice);
 
 // One look at the process's windows, answering as a user who gives every
 // window the same answer: OK to a message box, key (Enter to accept, Escape to
