@@ -28,6 +28,9 @@ int wmain(int argc, wchar_t** argv) {
         if (kind == SetupWindow::Message) {
             std::printf("The setup says: %s\n", Narrow(MessageBoxText(window)).c_str());
             std::fflush(stdout);
+        } else if (kind == SetupWindow::Other) {
+            std::printf("Showing \"%s\"\n", Narrow(WindowText(window)).c_str());
+            std::fflush(stdout);
         } else {
             std::printf("Accepting \"%s\"\n", Narrow(WindowText(window)).c_str());
             std::fflush(stdout);
