@@ -294,24 +294,6 @@ void ConfirmFolderInPicker(HWND picker, const std::wstring& folder) {
     PressButton(picker, IDOK);
 }
 
-bool AnswerNextWindow(const Process& p, UINT key, DWORD timeoutMs,
-                      const std::function<void(HWND)>& beforeAnswer) {
-    if (HWND box = WaitForMessageBox(p, timeoutMs / 2)) {
-        if (beforeAnswer)
-            beforeAnswer(box);
-        PressButton(box, IDOK);
-        return true;
-    }
-    HWND window = WaitForWindow(p, L"", L"", timeoutMs / 2);
-    if (!window || WindowText(window) == kProgressTitle)
-        return false;
-    if (beforeAnswer)
-        beforeAnswer(window);
-    PostMessageW(window, WM_KEYDOWN, key, 0);
-    PostMessageW(window, WM_KEYUP, key, 0);
-    return true;
-}
-
 bool SetupRun::Showed(SetupWindow kind) const {
     return std::find(windows.begin(), windows.end(), kind) != windows.end();
 }

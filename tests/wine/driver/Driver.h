@@ -106,9 +106,9 @@ struct SetupRun {
 
 // The one routine that drives a setup run: answers whatever window the setup
 // shows, each once, until the process ends or timeoutMs have passed.
-SetupRun RunSetup(Process& setup, const SetupAnswers& answers = {}, DWORD timeoutMs = 240000);
+SetupRun RunSetup(Process& setup, const SetupAnswers& answers = {}, DWORD timeoutMs = 120000);
 // Starts the setup under test and runs it so.
-SetupRun RunSetup(const SetupAnswers& answers = {}, DWORD timeoutMs = 240000);
+SetupRun RunSetup(const SetupAnswers& answers = {}, DWORD timeoutMs = 120000);
 
 // Answers for the install-folder dialog: a folder typed, then OK; or Cancel.
 std::function<void(HWND)> TypeInstallFolder(const std::wstring& folder);
@@ -120,14 +120,6 @@ std::wstring ProposedInstallFolder(HWND dialog);
 HWND LaunchIconsGroupField(HWND dialog);
 HWND LaunchIconsList(HWND dialog);
 HWND LaunchIconsOption(HWND dialog);
-
-// One look at the process's windows, answering as a user who gives every
-// window the same answer: OK to a message box, key (Enter to accept, Escape to
-// refuse) to any other window but the progress window, which waits for
-// nothing. beforeAnswer sees the window just before it is answered. Answers
-// whether a window was there.
-bool AnswerNextWindow(const Process& p, UINT key, DWORD timeoutMs,
-                      const std::function<void(HWND)>& beforeAnswer = {});
 
 // The window as it is on screen, frame included, saved as a 24-bit BMP file.
 bool SaveScreenshot(HWND window, const std::wstring& path);
