@@ -199,16 +199,25 @@ TEST_F(WholeRun, AFirstInstallationAcceptedUnchanged) {
 
     Process setup = Process::Start(SetupExe());
     std::wstring folder;
+    HWND installFolderDialog = nullptr, launchIconsDialog = nullptr;
     SetupAnswers answers;
     answers.seen = [&](SetupWindow kind, HWND window) {
         if (kind == SetupWindow::InstallFolder) {
+            installFolderDialog = window;
             folder = ProposedInstallFolder(window);
             made_.push_back(folder);
             RemoveTree(folder);
         }
+        if (kind == SetupWindow::Message) {
+            // Both dialogs live, hidden, until the final message is answered.
+            EXPECT_TRUE(IsWindow(launchIconsDialog) && !IsWindowVisible(launchIconsDialog));
+            EXPECT_TRUE(IsWindow(installFolderDialog) && !IsWindowVisible(installFolderDialog));
+        }
         if (kind != SetupWindow::LaunchIcons)
             return;
+        launchIconsDialog = window;
         // The earlier windows are out of sight, not gone.
+        EXPECT_TRUE(IsWindow(installFolderDialog));
         EXPECT_EQ(WaitForWindow(setup, L"", L"Quillmark setup program", 0), nullptr);
         EXPECT_EQ(WaitForWindow(setup, L"", L"Setup progress", 0), nullptr);
         RECT client{};
@@ -433,6 +442,9 @@ TEST_F(WholeRun, ScreenshotsOfEveryWindowAtThreeDensities) {
                     GetClientRect(window, &client);
                     const int width = kind == SetupWindow::InstallFolder ? 400 : 356;
                     EXPECT_EQ(client.right, MulDiv(width, dpi, 96));
+                }
+                if (kind == SetupWindow::LaunchIcons) {
+                    EXPECT_EQ(ListRowHeight(LaunchIconsList(window)), MulDiv(18, dpi, 96));
                 }
             };
             const SetupRun run = RunSetup(answers);

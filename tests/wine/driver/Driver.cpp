@@ -251,6 +251,16 @@ std::vector<std::wstring> ListViewTexts(HWND list, int column) {
     return texts;
 }
 
+int ListRowHeight(HWND list) {
+    RemoteBuffer remote(list, sizeof(RECT));
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    if (!remote.At() || !remote.Write(0, &rect, sizeof(rect)) ||
+        !SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote.At())) ||
+        !remote.Read(0, &rect, sizeof(rect)))
+        return 0;
+    return rect.bottom - rect.top;
+}
+
 void SelectListRow(HWND list, int row) {
     RemoteBuffer remote(list, sizeof(LVITEMW));
     if (!remote.At())

@@ -63,6 +63,8 @@ void SetText(HWND edit, const std::wstring& text);
 void PressKey(HWND hwnd, UINT virtualKey);
 // The item texts of a list view, in one column (the first by default).
 std::vector<std::wstring> ListViewTexts(HWND list, int column = 0);
+// The height of a list view's first row in pixels; 0 when it has none.
+int ListRowHeight(HWND list);
 // Selects one row of a list view as a click would (the list notifies its
 // parent); -1 clears the selection of every row.
 void SelectListRow(HWND list, int row);
