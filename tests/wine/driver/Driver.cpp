@@ -407,7 +407,9 @@ SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) 
         }
         if (answers.seen)
             answers.seen(kind, window);
-        run.windows.push_back(kind);
+        // A window caught before its title was set is no step of the run.
+        if (kind != SetupWindow::Other)
+            run.windows.push_back(kind);
         if (const std::function<void(HWND)>& answer = AnswerFor(answers, kind))
             answer(window);
         else

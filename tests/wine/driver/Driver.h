@@ -97,7 +97,7 @@ struct SetupAnswers {
 
 // What a run showed and how it ended.
 struct SetupRun {
-    std::vector<SetupWindow> windows;    // in the order they were answered
+    std::vector<SetupWindow> windows;    // the dialogs and messages, in the order answered
     std::vector<std::wstring> messages;  // texts of the message boxes
     DWORD exitCode = STILL_ACTIVE;       // STILL_ACTIVE: did not end in time (it was killed)
 
