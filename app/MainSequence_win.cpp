@@ -1,6 +1,7 @@
 #include "app/Setup.h"
 
 #include "app/SelectFolder.h"
+#include "app/SelectFolderGroup.h"
 #include "package/Extract.h"
 #include "package/FileGroup.h"
 #include "settings/SettingsFile.h"
@@ -25,8 +26,7 @@ void SelectProcessSettings(Gui& gui) {
 
 // Unpacks the product with a progress window; a file that cannot be written
 // is reported here and ends the installation.
-bool ExtractProduct(Setup& setup) {
-    ProgressWindow window(setup.gui);
+bool ExtractProduct(Setup& setup, ProgressWindow& window) {
     ExtractFailure failure;
     if (!ExtractWithProgress(ProductPackage(), setup.installFolder, window, setup.fs, failure)) {
         // Before the message, so that closing the setup then loses nothing.
@@ -43,20 +43,26 @@ bool ExtractProduct(Setup& setup) {
 int RunMainSequence(Setup& setup) {
     SelectProcessSettings(setup.gui);
 
-    // The dialog stays alive, hidden, until the sequence ends.
+    // Every window lives until the sequence returns; they go in reverse order
+    // of construction: launch-icons dialog, progress window, install-folder dialog.
     SelectFolder selectFolder(setup);
     if (!selectFolder.AskInstallFolder())
         return kExitCompleted;  // cancelled: nothing is installed, nothing said
     selectFolder.Show(false);
 
     ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.earlierSettingsFile);
-    if (!ExtractProduct(setup))
+    ProgressWindow progress(setup.gui);
+    if (!ExtractProduct(setup, progress))
         return kExitFailed;
     AdoptDefaultSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.defaultSettings);
 
     RegisterUninstall(setup.registry, setup.installFolder + kProductExeTail, "Quillmark",
                       " /uninstall");
 
+    SelectFolderGroup selectFolderGroup(setup);
+    selectFolderGroup.CreateLaunchIcons();
+
+    // After the launch icons, so that the program group they recorded is written too.
     WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings);
 
     RegisterProductFileTypes(setup.registry, setup.installFolder + kProductExeTail);

@@ -24,9 +24,9 @@ SelectFolder::SelectFolder(Setup& setup)
 
     info.SetQtf(FindTopic("Zelk-Setup", "App", "firstLay$en-us").text);
     info.SetZoom(1, 1);
-    const int width = info.Width();
-    if (width > 0)
-        info.SetZoom(ViewZoomNumerator(width), width);
+    const ViewZoom zoom = ViewZoomFor(info.Width(), setup.gui.Dpi());
+    if (zoom.d > 0)
+        info.SetZoom(zoom.m, zoom.d);
 
     setup_.installFolder = ProgramFilesFolder(setup_.registry);
     path.SetText(setup_.installFolder + "\\Quillmark");

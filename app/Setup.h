@@ -6,15 +6,14 @@
 #include <string>
 
 #include "settings/IniDocument.h"
+#include "shell/Platform.h"
 
-class FileSystem;
 class Gui;
-class Registry;
 
-struct Setup {
+// The platform (registry, file system, shortcut writer) is made once in
+// WinMain; every step reaches the system through it.
+struct Setup : Platform {
     Gui& gui;
-    Registry& registry;
-    FileSystem& fs;
 
     // The folder the product goes to, exactly as chosen: later paths are this
     // followed by a tail that begins with a backslash.

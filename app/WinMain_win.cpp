@@ -4,6 +4,7 @@
 
 #include "app/Hardening.h"
 #include "app/Setup.h"
+#include "shell/ShellLink.h"
 #include "win/Gui.h"
 #include "win/Win32FileSystem.h"
 #include "win/Win32Registry.h"
@@ -13,6 +14,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Gui gui(instance);
     Win32Registry registry;
     Win32FileSystem fs;
-    Setup setup{gui, registry, fs, {}};
+    Win32ShortcutWriter shortcuts;
+    Setup setup{{registry, fs, shortcuts}, gui, {}};
     return RunMainSequence(setup);
 }

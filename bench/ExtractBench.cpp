@@ -87,23 +87,24 @@ bool SetupExtract(Gui& gui, const std::string& folder, double& seconds) {
     return ok;
 }
 
-// Peak working set of a program run to its end, answering each of its windows
-// with key (Enter accepts every proposal, Escape cancels at the first window)
-// and its messages with OK; read just before its last message is answered.
-SIZE_T PeakOf(const std::wstring& exe, UINT key = VK_RETURN) {
+// Peak working set of a program run to its end, its windows answered by the
+// driver (every proposal accepted, or the first window cancelled), read as
+// each window shows and once more after the end.
+SIZE_T PeakOf(const std::wstring& exe, bool cancel = false) {
     driver::Process p = driver::Process::Start(exe);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.Id());
     SIZE_T peak = 0;
-    auto sample = [&](HWND) {
+    auto sample = [&] {
         PROCESS_MEMORY_COUNTERS counters{};
         if (GetProcessMemoryInfo(process, &counters, sizeof counters))
             peak = std::max(peak, counters.PeakWorkingSetSize);
     };
-    for (int i = 0; i < 600 && p.WaitForExit(0) == STILL_ACTIVE; ++i) {
-        sample(nullptr);
-        driver::AnswerNextWindow(p, key, 150, sample);
-    }
-    p.WaitForExit(5000);
+    driver::SetupAnswers answers;
+    answers.seen = [&](driver::SetupWindow, HWND) { sample(); };
+    if (cancel)
+        answers.installFolder = driver::CancelInstallFolder();
+    driver::RunSetup(p, answers, 120000);
+    sample();
     CloseHandle(process);
     return peak;
 }
@@ -143,7 +144,7 @@ int wmain(int argc, wchar_t** argv) {
     // The sample product's program: a Wine program that shows one message box.
     const SIZE_T idle = PeakOf(driver::ProductFolder() + L"\\Quillmark.exe");
     const SIZE_T peak = PeakOf(exe);
-    const SIZE_T cancelled = PeakOf(exe, VK_ESCAPE);
+    const SIZE_T cancelled = PeakOf(exe, true);
     size_t largest = 0;
     for (const PackageGroup& group : ProductPackage())
         for (int32_t i = 0; i < group.files->count; ++i)

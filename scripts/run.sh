@@ -2,7 +2,7 @@
 # The main job: installs what is missing, builds the setup from the product
 # folder (the sample product unless QUILLMARK_PRODUCT_DIR names a real one) and
 # runs it under Wine: on your display when there is one, else on a virtual
-# display, pressing through it by itself. Then shows where the files went.
+# display, pressing through it by itself. Then lists what the installation left.
 # It runs the 32-bit setup, the one that ships, where Wine here runs 32-bit
 # programs, else the 64-bit one, and says which.
 set -euo pipefail
@@ -37,19 +37,5 @@ else
     "$wine" build/win-$arch/tests/wine/press_through.exe "$here/$setup_exe" || true
 fi
 
-# Where the files went, as the uninstall entry names it (the setup writes it in
-# the 32-bit view, whichever build ran).
-entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillmark'
-uninstall=$("$wine" reg query "$entry" /v UninstallString /reg:32 2>/dev/null | tr -d '\r' |
-            sed -n 's/.*REG_SZ *"\(.*\)\\Quillmark\.exe".*/\1/p' || true)
-if [ -z "$uninstall" ]; then
-    echo
-    echo "Nothing was installed (no uninstall entry)."
-    exit 0
-fi
-install_dir=$uninstall
-unix_dir=$("$wine" winepath -u "$install_dir" 2>/dev/null || true)
-echo
-echo "Installed into $install_dir"
-echo "(on this machine: $unix_dir)"
-[ -n "$unix_dir" ] && [ -d "$unix_dir" ] && (cd "$unix_dir" && find . -type f | sort | xargs -d '\n' ls -l)
+# What the installation left: files, registry entries, shortcuts, settings file.
+"$wine" build/win-$arch/tests/wine/list_installation.exe 2>/dev/null | tr -d '\r'

@@ -5,6 +5,7 @@
 
 #include "win/ComInit.h"
 #include "win/ComPtr.h"
+#include "win/Path.h"
 #include "win/Utf.h"
 
 namespace {
@@ -15,7 +16,10 @@ constexpr size_t kLinkPathBuffer = MAX_PATH;
 // Only the outcome of the save counts: the link object takes any text for its
 // fields, and a field it refuses leaves a shortcut that still opens the target.
 void SetFields(IShellLinkW& link, const ShortcutRequest& request) {
-    link.SetPath(Widen(request.target).c_str());
+    // The link object resolves the target to a file when it is set, and a
+    // doubled backslash (an install folder typed with a trailing one) can
+    // resolve to another file than the one the path names.
+    link.SetPath(Widen(CollapseSeparators(request.target)).c_str());
     link.SetArguments(Widen(request.arguments).c_str());
     link.SetDescription(Widen(request.description).c_str());
     if (std::optional<IconLocation> icon = IconLocationOf(request))

@@ -8,7 +8,7 @@
 bool CreateDesktopShortcut(ShortcutPlatform& platform, const std::string& target,
                            const std::string& linkName, const std::string& description) {
     const std::string folder = GetShellFolder(platform.registry, "Desktop");
-    return platform.writer.Write(
+    return platform.shortcuts.Write(
         {target, "", AppendFileName(folder, linkName), description, "", 0});
 }
 
@@ -22,6 +22,6 @@ bool CreateProgramsShortcut(ShortcutPlatform& platform, const std::optional<std:
         // A folder that cannot be made shows in the save that follows.
         platform.fs.RealizeDirectory(folder);
     }
-    return platform.writer.Write(
+    return platform.shortcuts.Write(
         {target, arguments, AppendFileName(folder, linkName), description, iconPath, iconIndex});
 }

@@ -4,16 +4,11 @@
 #include <optional>
 #include <string>
 
-class FileSystem;
-class Registry;
-class ShortcutWriter;
+#include "shell/Platform.h"
 
-// What placing a shortcut needs from the system.
-struct ShortcutPlatform {
-    Registry& registry;  // where the shell folders are read
-    FileSystem& fs;      // makes group folders
-    ShortcutWriter& writer;
-};
+// Placing a shortcut reads the shell folders from the registry, makes group
+// folders and has the shortcut writer save the file.
+using ShortcutPlatform = Platform;
 
 // linkName in the "Desktop" shell folder, pointing at target with no
 // arguments and the target's first icon. No folder is made.

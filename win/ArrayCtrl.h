@@ -9,6 +9,7 @@
 
 #include "win/CellDisplay.h"
 #include "win/Control.h"
+#include "win/ListCursor.h"
 
 class ArrayCtrl : public Control {
 public:
@@ -27,9 +28,9 @@ public:
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
     std::string Get(int row, int column) const;
-    // The cursor row, or -1 while no row has been chosen.
-    int GetCursor() const { return cursor_; }
-    bool IsCursor() const { return cursor_ >= 0; }
+    // The selected row, or -1 while none is.
+    int GetCursor() const { return cursor_.Row(); }
+    bool IsCursor() const { return cursor_.Row() >= 0; }
 
     LRESULT OnNotify(NMHDR* header) override;
     bool OnMeasureItem(MEASUREITEMSTRUCT& measure) override;
@@ -54,5 +55,5 @@ private:
     std::vector<std::vector<Cell>> rows_;
     int rowHeight_ = 0;
     int sizedForWidth_ = -1;
-    int cursor_ = -1;
+    ListCursor cursor_;
 };

@@ -112,12 +112,13 @@ LRESULT ArrayCtrl::OnNotify(NMHDR* header) {
     const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
     const bool nowSelected = (change->uNewState & LVIS_SELECTED) != 0;
     const bool wasSelected = (change->uOldState & LVIS_SELECTED) != 0;
-    if (!(change->uChanged & LVIF_STATE) || !nowSelected || wasSelected || change->iItem < 0)
+    if (!(change->uChanged & LVIF_STATE) || nowSelected == wasSelected)
         return 0;
-    if (change->iItem == cursor_)
+    if (!nowSelected) {
+        cursor_.Deselected(change->iItem);
         return 0;
-    cursor_ = change->iItem;
-    if (WhenCursor)
+    }
+    if (cursor_.Selected(change->iItem) && WhenCursor)
         WhenCursor();
     return 0;
 }

@@ -4,6 +4,13 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+// One entry of a folder listing.
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+};
 
 class FileSystem {
 public:
@@ -22,4 +29,9 @@ public:
     // Gives a file a new name in the same folder; fails when the file is missing
     // or a file of the new name exists, which is left as it is.
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+    // The entries matching folder + "\\*" (plain concatenation: an empty folder
+    // lists the current drive's root) in the order the system returns them,
+    // "." and ".." left out, hidden and system entries kept. Empty when the
+    // folder cannot be searched.
+    virtual std::vector<FolderEntry> ListFolder(const std::string& folder) = 0;
 };

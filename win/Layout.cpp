@@ -35,3 +35,23 @@ const LayoutItem* FindItem(const Layout& layout, std::string_view member) {
             return &item;
     return nullptr;
 }
+
+std::string LayoutMismatch(const Layout& layout, const std::vector<MemberKind>& members) {
+    const std::string where = std::string(layout.name) + ": ";
+    for (const LayoutItem& item : layout.items) {
+        const MemberKind* found = nullptr;
+        for (const MemberKind& m : members)
+            if (item.member == std::string_view(m.name))
+                found = &m;
+        if (!found)
+            return where + "no member for item " + item.member;
+        if (found->kind != item.kind)
+            return where + "member " + item.member + " is of another kind than its item";
+    }
+    for (const MemberKind& m : members)
+        if (!FindItem(layout, m.name))
+            return where + "no item for member " + m.name;
+    if (members.size() != layout.items.size())
+        return where + "a member is given twice";
+    return {};
+}

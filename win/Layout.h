@@ -4,6 +4,7 @@
 // layout live in TopWindow.h.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -80,3 +81,13 @@ PixelRect PlaceItem(const LayoutItem& item, PixelSize client, int dpi);
 
 // The item of that member name, or null.
 const LayoutItem* FindItem(const Layout& layout, std::string_view member);
+
+// A member of a layout class as the layout table names it.
+struct MemberKind {
+    const char* name;
+    CtrlKind kind;
+};
+
+// What keeps the members from matching the layout's items one to one, by name
+// and kind; empty when they match.
+std::string LayoutMismatch(const Layout& layout, const std::vector<MemberKind>& members);

@@ -52,3 +52,12 @@ std::vector<std::string> FolderLevels(const std::string& folder) {
     }
     return levels;
 }
+
+std::string CollapseSeparators(const std::string& path) {
+    const size_t keep = path.compare(0, 2, "\\\\") == 0 ? 2 : 0;
+    std::string out = path.substr(0, keep);
+    for (size_t i = keep; i < path.size(); ++i)
+        if (!(path[i] == '\\' && !out.empty() && out.back() == '\\' && out.size() > keep))
+            out += path[i];
+    return out;
+}

@@ -16,3 +16,7 @@ std::string FolderPart(const std::string& path);
 // path and a leading separator are a root, not a level; empty components
 // (doubled or trailing separators) are skipped.
 std::vector<std::string> FolderLevels(const std::string& folder);
+
+// The path with each run of backslashes inside it made one; the two that
+// begin a path such as \\server\share or \\?\C:\ stay. C:\A\\B gives C:\A\B.
+std::string CollapseSeparators(const std::string& path);

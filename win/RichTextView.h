@@ -1,6 +1,6 @@
 // A read-only view of QTF rich text, as the setup's dialogs show their
 // information texts: no background or frame of its own (the parent's face
-// shows through), 4-pixel margins, a vertical scroll bar only while the text
+// shows through), 4-pixel margins (at 96 DPI), a vertical scroll bar only while the text
 // is taller than the view, and a display zoom m:d from 600-dot QTF heights to
 // pixels (1:1 until set).
 #pragma once
@@ -37,6 +37,7 @@ private:
     using FontKey = std::tuple<int, bool, bool, bool, int>;
 
     HFONT FontFor(const QtfFormat& format);
+    int Margin() const;
     int PixelHeight(int dots) const;
     void Relayout();
     void UpdateScrollBar(int viewHeight);

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kMargin = 4;  // pixels, each side
+constexpr int kMargin = 4;  // pixels at 96 DPI, each side
 constexpr int kScrollLine = 16;
 
 // The faces of QTF's face codes; the standard one is the dialogs' own font.
@@ -92,6 +92,11 @@ int RichTextView::Width() const {
     return r.right - r.left;
 }
 
+int RichTextView::Margin() const {
+    // Grows with the screen like the text and the controls around the view.
+    return gui_.Scale(kMargin);
+}
+
 int RichTextView::PixelHeight(int dots) const {
     const long pixels = std::lround(double(dots) * zoomM_ / zoomD_);
     return pixels < 1 ? 1 : static_cast<int>(pixels);
@@ -116,8 +121,8 @@ void RichTextView::Relayout() {
     RECT client{};
     GetClientRect(Handle(), &client);
     Measure measure(*this);
-    layout_ = LayOutRichText(doc_, client.right - 2 * kMargin, measure);
-    const bool needed = layout_.height + 2 * kMargin > client.bottom;
+    layout_ = LayOutRichText(doc_, client.right - 2 * Margin(), measure);
+    const bool needed = layout_.height + 2 * Margin() > client.bottom;
     if (needed != scrollBarShown_) {
         // Showing or hiding the bar changes the width, and so the lines:
         // the resize lays the text out again.
@@ -131,7 +136,7 @@ void RichTextView::Relayout() {
 }
 
 void RichTextView::UpdateScrollBar(int viewHeight) {
-    const int content = layout_.height + 2 * kMargin;
+    const int content = layout_.height + 2 * Margin();
     const int top = content > viewHeight ? content - viewHeight : 0;
     scroll_ = scroll_ < 0 ? 0 : scroll_ > top ? top : scroll_;
     if (!scrollBarShown_)
@@ -219,7 +224,7 @@ void RichTextView::Paint() {
         for (const PlacedText& t : layout_.pieces) {
             const std::wstring wide = Widen(t.text);
             SelectObject(dc, FontFor(t.format));
-            TextOutW(dc, kMargin + t.x, kMargin + t.baseline - scroll_, wide.c_str(),
+            TextOutW(dc, Margin() + t.x, Margin() + t.baseline - scroll_, wide.c_str(),
                      static_cast<int>(wide.size()));
         }
         SelectObject(dc, oldFont);

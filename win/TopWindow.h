@@ -42,8 +42,9 @@ public:
     explicit TopWindow(Gui& gui) : Window(gui) {}
 
     // Creates the window, hidden, with the layout's client size and one control
-    // per layout item, labels translated. False when a window could not be made
-    // or the members do not match the layout's items by name and kind.
+    // per layout item, labels translated. False when a window could not be made.
+    // Members that do not match the layout's items by name and kind end the
+    // process at once: that is a programming error, never a user's answer.
     bool ApplyLayout(const Layout& layout, std::initializer_list<LayoutMember> members,
                      const Translator& translate);
     bool Created() const { return Handle() != nullptr; }

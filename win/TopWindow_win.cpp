@@ -1,9 +1,12 @@
 #include "win/TopWindow.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "win/Gui.h"
 #include "win/MessageLoop.h"
+#include "win/Utf.h"
 
 namespace {
 
@@ -14,8 +17,18 @@ const LayoutMember* FindMember(std::initializer_list<LayoutMember> members,
                                const LayoutItem& item) {
     for (const LayoutMember& m : members)
         if (std::string_view(m.name) == item.member)
-            return m.kind == item.kind ? &m : nullptr;
+            return &m;
     return nullptr;
+}
+
+// A layout class whose members do not match its table is a programming
+// error: a dialog with a control missing must never be shown, nor quietly
+// taken for a cancelled one. It ends the process where every test sees it.
+[[noreturn]] void LayoutError(const std::string& what) {
+    const std::wstring text = L"Layout error: " + Widen(what) + L"\n";
+    OutputDebugStringW(text.c_str());
+    std::fputws(text.c_str(), stderr);
+    std::abort();
 }
 
 bool IsEditField(HWND hwnd) {
@@ -26,13 +39,11 @@ bool IsEditField(HWND hwnd) {
 
 bool TopWindow::ApplyLayout(const Layout& layout, std::initializer_list<LayoutMember> members,
                             const Translator& translate) {
-    // Every item needs its member and every member its item: a mismatch is a
-    // programming error that must not show a dialog with a control missing.
-    if (members.size() != layout.items.size())
-        return false;
-    for (const LayoutItem& item : layout.items)
-        if (!FindMember(members, item))
-            return false;
+    std::vector<MemberKind> kinds;
+    for (const LayoutMember& m : members) kinds.push_back({m.name, m.kind});
+    const std::string mismatch = LayoutMismatch(layout, kinds);
+    if (!mismatch.empty())
+        LayoutError(mismatch);
 
     const PixelSize client = LayoutClientSize(layout, gui_.Dpi());
     if (!CreateTopLevel("", WS_POPUP | WS_CAPTION | WS_SYSMENU, client.width, client.height))

@@ -10,4 +10,5 @@ public:
     bool ReadFile(const std::string& path, std::string& data) override;
     bool RemoveFile(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "win/FindHandle.h"
 #include "win/Path.h"
 #include "win/UniqueHandle.h"
 #include "win/Utf.h"
@@ -99,4 +100,20 @@ bool Win32FileSystem::RemoveFile(const std::string& path) {
 bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
     // No flags: an existing target is not replaced, and nothing is copied.
     return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), 0) != 0;
+}
+
+std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAW found;
+    FindHandle search(FindFirstFileExW(Widen(folder + "\\*").c_str(), FindExInfoBasic, &found,
+                                       FindExSearchNameMatch, nullptr, 0));
+    if (!search.Valid())
+        return entries;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        entries.push_back({Narrow(name), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileW(search.Get(), &found));
+    return entries;
 }

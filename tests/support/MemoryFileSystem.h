@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <vector>
 #include <set>
 #include <string>
 
@@ -13,6 +14,8 @@ public:
     std::map<std::string, std::string> files;
     std::set<std::string> folders;
     std::set<std::string> locked;  // paths whose save fails, keeping the old content
+    // What ListFolder answers for a folder, in the system's order; none: empty.
+    std::map<std::string, std::vector<FolderEntry>> listings;
 
     bool SaveFile(const std::string& path, std::string_view data) override {
         if (locked.count(path))
@@ -39,5 +42,9 @@ public:
         files[to] = std::move(it->second);
         files.erase(from);
         return true;
+    }
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override {
+        auto it = listings.find(folder);
+        return it == listings.end() ? std::vector<FolderEntry>() : it->second;
     }
 };

@@ -147,3 +147,38 @@ TEST(PlaceItem, StretchedControlNeverTurnsInsideOut) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<MemberKind> InfoOptionMembers() {
+    return {{"prgfolderinfo", CtrlKind::RichTextView},
+            {"prgfolder", CtrlKind::EditString},
+            {"prgfolderlist", CtrlKind::ArrayCtrl},
+            {"desktopiconinfo", CtrlKind::RichTextView},
+            {"option", CtrlKind::Option},
+            {"ok", CtrlKind::Button}};
+}
+
+TEST(LayoutMismatch, NamesWhatKeepsTheMembersFromTheirItems) {
+    std::vector<MemberKind> members = InfoOptionMembers();
+    EXPECT_EQ(LayoutMismatch(MyInfoOptionLay, members), "");
+
+    members[4].name = "options";  // misspelt
+    EXPECT_EQ(LayoutMismatch(MyInfoOptionLay, members),
+              "MyInfoOptionLay: no member for item option");
+    members = InfoOptionMembers();
+    members[5].kind = CtrlKind::Label;
+    EXPECT_EQ(LayoutMismatch(MyInfoOptionLay, members),
+              "MyInfoOptionLay: member ok is of another kind than its item");
+    members = InfoOptionMembers();
+    members.push_back({"cancel", CtrlKind::Button});
+    EXPECT_EQ(LayoutMismatch(MyInfoOptionLay, members),
+              "MyInfoOptionLay: no item for member cancel");
+    members = InfoOptionMembers();
+    members.push_back({"ok", CtrlKind::Button});
+    EXPECT_EQ(LayoutMismatch(MyInfoOptionLay, members), "MyInfoOptionLay: a member is given twice");
+    // Another layout's members.
+    EXPECT_NE(LayoutMismatch(MySelectFolderLay, InfoOptionMembers()), "");
+}
+
+}  // namespace

@@ -6,6 +6,15 @@ namespace {
 
 using Levels = std::vector<std::string>;
 
+TEST(CollapseSeparators, MakesRunsOfBackslashesOneButKeepsANetworkPathsStart) {
+    EXPECT_EQ(CollapseSeparators("C:\\Tools\\\\Quillmark.exe"), "C:\\Tools\\Quillmark.exe");
+    EXPECT_EQ(CollapseSeparators("C:\\A\\\\\\B\\"), "C:\\A\\B\\");
+    EXPECT_EQ(CollapseSeparators("\\\\server\\share\\\\x"), "\\\\server\\share\\x");
+    EXPECT_EQ(CollapseSeparators("\\\\?\\C:\\x"), "\\\\?\\C:\\x");
+    EXPECT_EQ(CollapseSeparators("C:\\Tools\\Quillmark.exe"), "C:\\Tools\\Quillmark.exe");
+    EXPECT_EQ(CollapseSeparators(""), "");
+}
+
 TEST(AppendFileName, PutsOneBackslashOnlyWhereNeitherSideHasOne) {
     EXPECT_EQ(AppendFileName("C:\\Users\\Me\\Desktop", "Quillmark.lnk"),
               "C:\\Users\\Me\\Desktop\\Quillmark.lnk");

@@ -39,6 +39,25 @@ TEST(ViewZoomNumerator, IsWidthTimes140PerThousandTruncated) {
     EXPECT_EQ(ViewZoomNumerator(0), 0);
 }
 
+TEST(ViewZoomFor, Is140PerThousandAt96DpiAndGrowsWithTheScreen) {
+    // At 96 DPI exactly m:width.
+    EXPECT_EQ(ViewZoomFor(392, 96).m, 54);
+    EXPECT_EQ(ViewZoomFor(392, 96).d, 392);
+    EXPECT_EQ(ViewZoomFor(348, 96).m, 48);
+    EXPECT_EQ(ViewZoomFor(348, 96).d, 348);
+    // The 96-DPI text height times dpi / 96, as the view itself is dpi / 96
+    // wider: text and controls grow together.
+    const double height96 = 600.0 * 54 / 392;
+    for (int dpi : {120, 144, 192}) {
+        const ViewZoom zoom = ViewZoomFor(392 * dpi / 96, dpi);
+        EXPECT_DOUBLE_EQ(600.0 * zoom.m / zoom.d, height96 * dpi / 96) << dpi;
+    }
+    EXPECT_EQ(ViewZoomFor(588, 144).m, 54 * 3);
+    EXPECT_EQ(ViewZoomFor(588, 144).d, 392 * 2);
+    EXPECT_EQ(ViewZoomFor(0, 144).d, 0);
+    EXPECT_EQ(ViewZoomFor(100, 0).d, 0);
+}
+
 TEST(LayOutRichText, WrapsAtSpacesAndKeepsWordsWhole) {
     FixedMeasure m;
     // Height 100: 10 pixels a character, so 60 pixels hold "aaa bb" (spaces at the end are free).

@@ -48,8 +48,8 @@ std::string InstalledBytes(int i) {
     return data;
 }
 
-// Runs a setup to its final message box, accepting the proposed install
-// folder, answers the box, and gives the message and the exit code.
+// Runs a setup to its end, accepting every proposal, and gives its last
+// message, that message's title and the exit code.
 struct Outcome {
     std::wstring message;
     std::wstring title;
@@ -58,14 +58,15 @@ struct Outcome {
 
 Outcome RunToTheEnd(Process& setup) {
     Outcome outcome;
-    EXPECT_TRUE(AcceptInstallFolder(setup));
-    HWND box = WaitForMessageBox(setup, 60000);
-    if (box) {
-        outcome.message = MessageBoxText(box);
-        outcome.title = WindowText(box);
-        PressButton(box, IDOK);
-    }
-    outcome.exitCode = setup.WaitForExit();
+    SetupAnswers answers;
+    answers.seen = [&outcome](SetupWindow kind, HWND window) {
+        if (kind == SetupWindow::Message)
+            outcome.title = WindowText(window);
+    };
+    const SetupRun run = RunSetup(setup, answers);
+    EXPECT_TRUE(run.Showed(SetupWindow::InstallFolder));
+    outcome.message = run.LastMessage();
+    outcome.exitCode = run.exitCode;
     return outcome;
 }
 
@@ -176,16 +177,11 @@ TEST(InstallRunUnicode, AFolderNameWithAnUmlautIsUsedExactly) {
     const std::wstring parent = L"C:\\Programme";
     const std::wstring folder = parent + L"\\M\u00fcller Tools \u0141\u00f3d\u017a";
     RemoveTree(parent);
-    Process setup = Process::Start(SetupExe());
-    HWND dialog = WaitForInstallFolderDialog(setup);
-    ASSERT_NE(dialog, nullptr);
-    SetText(InstallFolderField(dialog), folder);
-    Click(FindControl(dialog, L"Button", L"O&k"));
-    HWND box = WaitForMessageBox(setup, 60000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), kDone);
-    PressButton(box, IDOK);
-    EXPECT_EQ(setup.WaitForExit(), 0u);
+    SetupAnswers answers;
+    answers.installFolder = TypeInstallFolder(folder);
+    const SetupRun run = RunSetup(answers);
+    EXPECT_EQ(run.LastMessage(), kDone);
+    EXPECT_EQ(run.exitCode, 0u);
 
     EXPECT_EQ(ListFolder(parent),
               std::vector<std::wstring>{L"M\u00fcller Tools \u0141\u00f3d\u017a"});

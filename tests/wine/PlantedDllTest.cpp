@@ -50,12 +50,10 @@ TEST(DllPlanting, DllsBesideTheSetupAreNotLoaded) {
     Process setup = Process::Start(setupCopy, L"",
                                    {{L"WINEDLLOVERRIDES", overrides}, {L"WINEDEBUG", L"+loaddll"}});
     ASSERT_TRUE(setup.Started());
-    ASSERT_TRUE(AcceptInstallFolder(setup));
-    HWND box = WaitForMessageBox(setup, 60000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), L"Done.");
-    PressButton(box, IDOK);
-    EXPECT_EQ(setup.WaitForExit(), 0u);
+    const SetupRun run = RunSetup(setup);
+    EXPECT_TRUE(run.Showed(SetupWindow::LaunchIcons));
+    EXPECT_EQ(run.LastMessage(), L"Done.");
+    EXPECT_EQ(run.exitCode, 0u);
 
     for (const std::wstring& name : ListFolder(folder))
         EXPECT_EQ(name.find(L".loaded"), std::wstring::npos) << Narrow(name) << " was loaded";

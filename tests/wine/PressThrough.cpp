@@ -23,22 +23,25 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "press_through: cannot start %s\n", Narrow(exe).c_str());
         return 2;
     }
-    for (;;) {
-        AnswerNextWindow(setup, VK_RETURN, 400, [](HWND window) {
-            if (GetDlgItem(window, 0xFFFF)) {
-                // A box already answered can still be seen closing: its text is gone.
-                const std::wstring text = MessageBoxText(window);
-                if (!text.empty())
-                    std::printf("The setup says: %s\n", Narrow(text).c_str());
-                std::fflush(stdout);
-            } else {
-                Sleep(500);  // let a user see it
-            }
-        });
-        DWORD code = setup.WaitForExit(0);
-        if (code != STILL_ACTIVE) {
-            std::printf("The setup ended with exit code %lu.\n", code);
-            return static_cast<int>(code);
+    SetupAnswers answers;
+    answers.seen = [](SetupWindow kind, HWND window) {
+        if (kind == SetupWindow::Message) {
+            std::printf("The setup says: %s\n", Narrow(MessageBoxText(window)).c_str());
+            std::fflush(stdout);
+        } else if (kind == SetupWindow::Other) {
+            std::printf("Showing \"%s\"\n", Narrow(WindowText(window)).c_str());
+            std::fflush(stdout);
+        } else {
+            std::printf("Accepting \"%s\"\n", Narrow(WindowText(window)).c_str());
+            std::fflush(stdout);
+            Sleep(500);  // let a user see it
         }
+    };
+    const SetupRun run = RunSetup(setup, answers);
+    if (run.exitCode == STILL_ACTIVE) {
+        std::printf("The setup did not end in time and was stopped.\n");
+        return 1;
     }
+    std::printf("The setup ended with exit code %lu.\n", run.exitCode);
+    return static_cast<int>(run.exitCode);
 }

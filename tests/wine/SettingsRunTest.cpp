@@ -24,18 +24,11 @@ std::wstring SettingsFile() {
     return InstallFolder() + L"\\Quillmark.ini";
 }
 
-// Runs the setup and answers its last message; gives that message.
-std::wstring RunSetup() {
-    Process setup = Process::Start(SetupExe());
-    EXPECT_TRUE(setup.Started());
-    EXPECT_TRUE(AcceptInstallFolder(setup));
-    std::wstring message;
-    if (HWND box = WaitForMessageBox(setup, 60000)) {
-        message = MessageBoxText(box);
-        PressButton(box, IDOK);
-    }
-    EXPECT_NE(setup.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
-    return message;
+// Runs the setup, accepting every proposal; gives its last message.
+std::wstring InstallWithProposals() {
+    const SetupRun run = RunSetup();
+    EXPECT_NE(run.exitCode, static_cast<DWORD>(STILL_ACTIVE));
+    return run.LastMessage();
 }
 
 class SettingsRun : public ::testing::Test {
@@ -52,7 +45,7 @@ TEST_F(SettingsRun, AnUpdateKeepsTheUsersValuesAndForcesTheRest) {
     const std::wstring configFile = InstallFolder() + L"\\Quillmark.cfg";
     ASSERT_TRUE(WriteBytes(configFile, "the earlier configuration"));
 
-    EXPECT_EQ(RunSetup(), L"Done.");
+    EXPECT_EQ(InstallWithProposals(), L"Done.");
 
     std::string written;
     ASSERT_TRUE(ReadBytes(SettingsFile(), written));
@@ -60,11 +53,9 @@ TEST_F(SettingsRun, AnUpdateKeepsTheUsersValuesAndForcesTheRest) {
     const std::vector<std::string> merged = ExampleMergedLines(Narrow(InstallFolder()));
     ASSERT_GE(lines.size(), merged.size()) << written;
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + merged.size()), merged);
-    // Only the program group the launch-icons step records may follow.
-    if (lines.size() > merged.size()) {
-        EXPECT_EQ(lines[merged.size()], "[InstallUninstall]");
-    }
-    EXPECT_LE(lines.size(), merged.size() + 2);
+    // Followed by the program group the launch-icons step records.
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + merged.size(), lines.end()),
+              (std::vector<std::string>{"[InstallUninstall]", "StartFolderPath=Quillmark"}));
 
     EXPECT_FALSE(Exists(configFile));
     EXPECT_FALSE(Exists(SettingsFile() + L".bak"));
@@ -83,7 +74,7 @@ TEST_F(SettingsRun, AFailedUpdatePutsTheEarlierSettingsFileBack) {
         UniqueHandle lock(
             CreateFileW(project.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock.Valid());
-        EXPECT_EQ(RunSetup(), L"Error. Installation package demaged !");
+        EXPECT_EQ(InstallWithProposals(), L"Error. Installation package demaged !");
     }
     // The root group, the settings file's default among it, was installed.
     EXPECT_TRUE(Exists(InstallFolder() + L"\\libnodave.dll"));

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "LinkFile.h"
 #include "RegistryValues.h"
 #include "driver/Driver.h"
 #include "shell/ShellFolder.h"
@@ -25,42 +26,6 @@ const wchar_t kShellFolders[] =
 // Outside every ANSI code page at once: any narrow call on the way garbles it.
 const wchar_t kProfileName[] = L"Zo\u00eb \u0141\u00f3d\u017a \u6d4b\u8bd5";
 const wchar_t kInstallName[] = L"Pr\u00f6gr\u00e4mme \u0416 \U0001F58B";
-
-struct LinkFields {
-    std::wstring target, arguments, description, iconPath;
-    int iconIndex = -1;
-};
-
-// Reads a shortcut file the way the shell does; nullopt when it cannot.
-std::optional<LinkFields> LoadLink(const std::wstring& path) {
-    ComInit com;
-    ComPtr<IShellLinkW> link;
-    ComPtr<IPersistFile> file;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                link.Receive())) ||
-        FAILED(link->QueryInterface(IID_IPersistFile, file.Receive())) ||
-        FAILED(file->Load(path.c_str(), STGM_READ)))
-        return std::nullopt;
-    wchar_t text[INFOTIPSIZE] = {};
-    LinkFields f;
-    // The target as the shell starts it: from the item ID list. (Wine's
-    // GetPath answers from an ANSI copy it keeps beside it, which loses what
-    // the code page cannot hold; Windows keeps that copy in Unicode too.)
-    PIDLIST_ABSOLUTE ids = nullptr;
-    if (SUCCEEDED(link->GetIDList(&ids)) && ids && SHGetPathFromIDListW(ids, text))
-        f.target = text;
-    CoTaskMemFree(ids);
-    text[0] = 0;
-    link->GetArguments(text, INFOTIPSIZE);
-    f.arguments = text;
-    text[0] = 0;
-    link->GetDescription(text, INFOTIPSIZE);
-    f.description = text;
-    text[0] = 0;
-    link->GetIconLocation(text, MAX_PATH, &f.iconIndex);
-    f.iconPath = text;
-    return f;
-}
 
 // The current user's Desktop and Programs folders, moved into a profile
 // folder with a non-ASCII name for the test's duration.

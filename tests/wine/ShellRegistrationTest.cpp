@@ -62,21 +62,17 @@ protected:
     }
 
     // Runs the setup into installFolder (through the program-files folder it
-    // proposes) up to "Done.", which it answers.
+    // proposes), accepting every proposal, to its end.
     void InstallInto(const std::wstring& installFolder) {
         const std::wstring parent = installFolder.substr(0, installFolder.rfind(L'\\'));
         CreateDirectoryW(parent.c_str(), nullptr);
         installed_.push_back(installFolder);
         ScopedRegistryString programFiles(HKEY_LOCAL_MACHINE, kCurrentVersion, L"ProgramFilesDir",
                                           parent);
-        Process setup = Process::Start(SetupExe());
-        ASSERT_TRUE(setup.Started());
-        ASSERT_TRUE(AcceptInstallFolder(setup));
-        HWND box = WaitForMessageBox(setup, 60000);
-        ASSERT_TRUE(box);
-        EXPECT_EQ(MessageBoxText(box), L"Done.");
-        PressButton(box, IDOK);
-        EXPECT_EQ(setup.WaitForExit(), 0u);
+        const SetupRun run = RunSetup();
+        EXPECT_TRUE(run.Showed(SetupWindow::InstallFolder));
+        EXPECT_EQ(run.LastMessage(), L"Done.");
+        EXPECT_EQ(run.exitCode, 0u);
     }
 
     void ExpectRegisteredFor(const std::wstring& installFolder) {

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "win/FindHandle.h"
 #include "win/Utf.h"
 
@@ -25,6 +27,11 @@ std::wstring ProductFolder() {
 }
 std::wstring StreamFolder() {
     return FromUnixPath(QUILLMARK_STREAM_FOLDER);
+}
+std::wstring ScreenshotFolder() {
+    const std::wstring folder = FromUnixPath(QUILLMARK_SCREENSHOT_FOLDER);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
 }
 
 namespace {
@@ -196,6 +203,8 @@ private:
 };
 
 const wchar_t kInstallFolderTitle[] = L"Quillmark setup program";
+const wchar_t kLaunchIconsTitle[] = L"Zelk - Launch icons";
+const wchar_t kProgressTitle[] = L"Setup progress";
 const wchar_t kFolderPickerTitle[] = L"Select directory";
 constexpr int kPickerNameField = 1152;  // the file dialog's name field (edt1)
 
@@ -221,7 +230,7 @@ void PressKey(HWND hwnd, UINT virtualKey) {
     PostMessageW(hwnd, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
-std::vector<std::wstring> ListViewTexts(HWND list) {
+std::vector<std::wstring> ListViewTexts(HWND list, int column) {
     std::vector<std::wstring> texts;
     constexpr size_t kChars = 512;
     RemoteBuffer remote(list, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
@@ -230,7 +239,7 @@ std::vector<std::wstring> ListViewTexts(HWND list) {
     const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         LVITEMW item{};
-        item.iSubItem = 0;
+        item.iSubItem = column;
         item.cchTextMax = kChars;
         item.pszText = reinterpret_cast<wchar_t*>(remote.At() + sizeof(LVITEMW));
         wchar_t text[kChars] = {};
@@ -242,21 +251,34 @@ std::vector<std::wstring> ListViewTexts(HWND list) {
     return texts;
 }
 
+int ListRowHeight(HWND list) {
+    RemoteBuffer remote(list, sizeof(RECT));
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    if (!remote.At() || !remote.Write(0, &rect, sizeof(rect)) ||
+        !SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote.At())) ||
+        !remote.Read(0, &rect, sizeof(rect)))
+        return 0;
+    return rect.bottom - rect.top;
+}
+
+void SelectListRow(HWND list, int row) {
+    RemoteBuffer remote(list, sizeof(LVITEMW));
+    if (!remote.At())
+        return;
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = row >= 0 ? LVIS_SELECTED | LVIS_FOCUSED : 0;
+    if (remote.Write(0, &item, sizeof(item)))
+        SendMessageTimeoutW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                            reinterpret_cast<LPARAM>(remote.At()), SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
 HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs) {
     return WaitForWindow(p, L"", kInstallFolderTitle, timeoutMs);
 }
 
 HWND InstallFolderField(HWND dialog) {
     return FindControl(dialog, L"Edit");
-}
-
-bool AcceptInstallFolder(const Process& p) {
-    HWND dialog = WaitForInstallFolderDialog(p);
-    HWND ok = dialog ? FindControl(dialog, L"Button", L"O&k") : nullptr;
-    if (!ok)
-        return false;
-    Click(ok);
-    return true;
 }
 
 HWND WaitForFolderPicker(const Process& p, DWORD timeoutMs) {
@@ -282,22 +304,189 @@ void ConfirmFolderInPicker(HWND picker, const std::wstring& folder) {
     PressButton(picker, IDOK);
 }
 
-bool AnswerNextWindow(const Process& p, UINT key, DWORD timeoutMs,
-                      const std::function<void(HWND)>& beforeAnswer) {
-    if (HWND box = WaitForMessageBox(p, timeoutMs / 2)) {
-        if (beforeAnswer)
-            beforeAnswer(box);
-        PressButton(box, IDOK);
-        return true;
+bool SetupRun::Showed(SetupWindow kind) const {
+    return std::find(windows.begin(), windows.end(), kind) != windows.end();
+}
+
+namespace {
+
+SetupWindow KindOf(HWND window) {
+    if (GetDlgItem(window, 0xFFFF))
+        return SetupWindow::Message;
+    const std::wstring title = WindowText(window);
+    if (title == kInstallFolderTitle)
+        return SetupWindow::InstallFolder;
+    if (title == kLaunchIconsTitle)
+        return SetupWindow::LaunchIcons;
+    return SetupWindow::Other;
+}
+
+struct Unanswered {
+    DWORD pid;
+    const std::vector<HWND>* answered;
+    HWND found = nullptr;
+};
+
+// A visible window of the process, not the progress window, not answered yet.
+BOOL CALLBACK MatchUnanswered(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<Unanswered*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != s->pid || !IsWindowVisible(hwnd))
+        return TRUE;
+    if (std::find(s->answered->begin(), s->answered->end(), hwnd) != s->answered->end())
+        return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
+void PressDefault(SetupWindow kind, HWND window) {
+    switch (kind) {
+        case SetupWindow::InstallFolder:
+            Click(FindControl(window, L"Button", L"O&k"));
+            break;
+        case SetupWindow::LaunchIcons:
+            Click(FindControl(window, L"Button", L"&Next >"));
+            break;
+        case SetupWindow::Message:
+            PressButton(window, IDOK);
+            break;
+        case SetupWindow::Other:
+            break;
     }
-    HWND window = WaitForWindow(p, L"", L"", timeoutMs / 2);
-    if (!window || WindowText(window) == L"Setup progress")
+}
+
+const std::function<void(HWND)>& AnswerFor(const SetupAnswers& answers, SetupWindow kind) {
+    switch (kind) {
+        case SetupWindow::InstallFolder:
+            return answers.installFolder;
+        case SetupWindow::LaunchIcons:
+            return answers.launchIcons;
+        case SetupWindow::Message:
+            return answers.message;
+        case SetupWindow::Other:
+            break;
+    }
+    return answers.other;
+}
+
+}  // namespace
+
+SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) {
+    SetupRun run;
+    // A window answered once is not answered again, also while it is still
+    // seen closing; a handle can be reused for a later window only after
+    // this one is destroyed, which is checked below.
+    std::vector<HWND> answered;
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (GetTickCount64() < end) {
+        if (setup.WaitForExit(0) != STILL_ACTIVE)
+            break;
+        answered.erase(
+            std::remove_if(answered.begin(), answered.end(), [](HWND h) { return !IsWindow(h); }),
+            answered.end());
+        Unanswered search{setup.Id(), &answered};
+        EnumWindows(MatchUnanswered, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) {
+            Sleep(50);
+            continue;
+        }
+        HWND window = search.found;
+        answered.push_back(window);
+        if (WindowText(window) == kProgressTitle) {
+            // Shown while the files are unpacked; it asks nothing.
+            if (answers.seen)
+                answers.seen(SetupWindow::Other, window);
+            continue;
+        }
+        const SetupWindow kind = KindOf(window);
+        if (kind == SetupWindow::Message) {
+            // Its text, before the box can go.
+            const std::wstring text = MessageBoxText(window);
+            run.messages.push_back(text);
+        }
+        if (answers.seen)
+            answers.seen(kind, window);
+        // A window caught before its title was set is no step of the run.
+        if (kind != SetupWindow::Other)
+            run.windows.push_back(kind);
+        if (const std::function<void(HWND)>& answer = AnswerFor(answers, kind))
+            answer(window);
+        else
+            PressDefault(kind, window);
+    }
+    const ULONGLONG now = GetTickCount64();
+    run.exitCode = setup.WaitForExit(static_cast<DWORD>(now < end ? end - now : 0) + 1000);
+    return run;
+}
+
+SetupRun RunSetup(const SetupAnswers& answers, DWORD timeoutMs) {
+    Process setup = Process::Start(SetupExe());
+    if (!setup.Started())
+        return {};
+    return RunSetup(setup, answers, timeoutMs);
+}
+
+std::function<void(HWND)> TypeInstallFolder(const std::wstring& folder) {
+    return [folder](HWND dialog) {
+        SetText(InstallFolderField(dialog), folder);
+        Click(FindControl(dialog, L"Button", L"O&k"));
+    };
+}
+
+std::function<void(HWND)> CancelInstallFolder() {
+    return [](HWND dialog) { Click(FindControl(dialog, L"Button", L"&Cancel")); };
+}
+
+std::wstring ProposedInstallFolder(HWND dialog) {
+    HWND field = InstallFolderField(dialog);
+    return field ? WindowText(field) : std::wstring();
+}
+
+HWND LaunchIconsGroupField(HWND dialog) {
+    return FindControl(dialog, L"Edit");
+}
+HWND LaunchIconsList(HWND dialog) {
+    return FindControl(dialog, L"SysListView32");
+}
+HWND LaunchIconsOption(HWND dialog) {
+    return FindControl(dialog, L"Button", L"Desktop quick launch icon.");
+}
+
+bool SaveScreenshot(HWND window, const std::wstring& path) {
+    RECT r{};
+    if (!GetWindowRect(window, &r) || r.right <= r.left || r.bottom <= r.top)
         return false;
-    if (beforeAnswer)
-        beforeAnswer(window);
-    PostMessageW(window, WM_KEYDOWN, key, 0);
-    PostMessageW(window, WM_KEYUP, key, 0);
-    return true;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = height;  // bottom-up, as BMP files keep their rows
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    const DWORD stride = (DWORD(width) * 3 + 3) & ~3u;
+    std::string pixels(size_t(stride) * height, '\0');
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    const int rows = GetDIBits(memory, bitmap, 0, height, pixels.data(),
+                               reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (rows != height)
+        return false;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + DWORD(pixels.size());
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
+    bytes.append(reinterpret_cast<const char*>(&header), sizeof(header));
+    return WriteBytes(path, bytes + pixels);
 }
 
 bool ReadBytes(const std::wstring& path, std::string& data) {

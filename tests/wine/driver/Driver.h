@@ -16,9 +16,10 @@ namespace driver {
 
 // Paths of the build, handed in by the build as Unix paths, as Wine sees them.
 std::wstring FromUnixPath(const std::string& unixPath);
-std::wstring SetupExe();       // the setup under test
-std::wstring ProductFolder();  // the product files it carries
-std::wstring StreamFolder();   // their bzip2 streams, as packed
+std::wstring SetupExe();          // the setup under test
+std::wstring ProductFolder();     // the product files it carries
+std::wstring StreamFolder();      // their bzip2 streams, as packed
+std::wstring ScreenshotFolder();  // where tests keep pictures of the windows they saw
 
 class Process {
 public:
@@ -60,27 +61,70 @@ void Click(HWND button);
 void SetText(HWND edit, const std::wstring& text);
 // A key pressed and released in the window that has it, as IsDialogMessage sees it.
 void PressKey(HWND hwnd, UINT virtualKey);
-// The item texts of a list view, first column.
-std::vector<std::wstring> ListViewTexts(HWND list);
+// The item texts of a list view, in one column (the first by default).
+std::vector<std::wstring> ListViewTexts(HWND list, int column = 0);
+// The height of a list view's first row in pixels; 0 when it has none.
+int ListRowHeight(HWND list);
+// Selects one row of a list view as a click would (the list notifies its
+// parent); -1 clears the selection of every row.
+void SelectListRow(HWND list, int row);
 
 // The install-folder dialog, the first window of the setup.
 HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs = 20000);
 HWND InstallFolderField(HWND dialog);  // the path field
-// Waits for the dialog and presses its OK button; false when it did not appear.
-bool AcceptInstallFolder(const Process& p);
 // The system's folder picker that Browse opens: its current folder's entries,
 // and a folder typed into its name field and confirmed.
 HWND WaitForFolderPicker(const Process& p, DWORD timeoutMs = 20000);
 std::vector<std::wstring> FolderPickerEntries(HWND picker);
 void ConfirmFolderInPicker(HWND picker, const std::wstring& folder);
 
-// One look at the process's windows, answering as a user who gives every
-// window the same answer: OK to a message box, key (Enter to accept, Escape to
-// refuse) to any other window but the progress window, which waits for
-// nothing. beforeAnswer sees the window just before it is answered. Answers
-// whether a window was there.
-bool AnswerNextWindow(const Process& p, UINT key, DWORD timeoutMs,
-                      const std::function<void(HWND)>& beforeAnswer = {});
+// The windows of a setup run, told apart by their titles.
+enum class SetupWindow { InstallFolder, LaunchIcons, Message, Other };
+
+// How a test answers each kind of window; a missing answer is the proposal
+// accepted: OK in the install-folder dialog, "&Next >" in the launch-icons
+// dialog, OK to a message box. The progress window is never answered.
+struct SetupAnswers {
+    std::function<void(HWND)> installFolder;
+    std::function<void(HWND)> launchIcons;
+    std::function<void(HWND)> message;
+    // Any other window of the setup; unanswered when not given.
+    std::function<void(HWND)> other;
+    // Sees every window just before it is answered (checks, screenshots),
+    // and the progress window once when it shows, as SetupWindow::Other.
+    std::function<void(SetupWindow, HWND)> seen;
+};
+
+// What a run showed and how it ended.
+struct SetupRun {
+    std::vector<SetupWindow> windows;    // the dialogs and messages, in the order answered
+    std::vector<std::wstring> messages;  // texts of the message boxes
+    DWORD exitCode = STILL_ACTIVE;       // STILL_ACTIVE: did not end in time (it was killed)
+
+    bool Showed(SetupWindow kind) const;
+    // The last message, or empty.
+    std::wstring LastMessage() const { return messages.empty() ? L"" : messages.back(); }
+};
+
+// The one routine that drives a setup run: answers whatever window the setup
+// shows, each once, until the process ends or timeoutMs have passed.
+SetupRun RunSetup(Process& setup, const SetupAnswers& answers = {}, DWORD timeoutMs = 120000);
+// Starts the setup under test and runs it so.
+SetupRun RunSetup(const SetupAnswers& answers = {}, DWORD timeoutMs = 120000);
+
+// Answers for the install-folder dialog: a folder typed, then OK; or Cancel.
+std::function<void(HWND)> TypeInstallFolder(const std::wstring& folder);
+std::function<void(HWND)> CancelInstallFolder();
+// The proposed folder, as the dialog shows it (empty when there is no field).
+std::wstring ProposedInstallFolder(HWND dialog);
+
+// The launch-icons dialog's controls.
+HWND LaunchIconsGroupField(HWND dialog);
+HWND LaunchIconsList(HWND dialog);
+HWND LaunchIconsOption(HWND dialog);
+
+// The window as it is on screen, frame included, saved as a 24-bit BMP file.
+bool SaveScreenshot(HWND window, const std::wstring& path);
 
 // Files as the tests check them.
 bool ReadBytes(const std::wstring& path, std::string& data);

@@ -1,0 +1,23 @@
+// Paints the program-folder picture in a cell of the launch-icons list:
+// centred over the row's paper colour, so a selected row shows its highlight
+// behind it. One instance serves every row. The picture is the 16-pixel one,
+// or on a dense screen the largest that fits the size 16 pixels grow to.
+#pragma once
+
+#include <windows.h>
+
+#include "win/CellDisplay.h"
+#include "win/GdiObject.h"
+
+class DisplayProgramFolderIcon : public CellDisplay {
+public:
+    // pixels: what 16 pixels at 96 DPI are on this screen.
+    DisplayProgramFolderIcon(HINSTANCE module, int pixels);
+
+    void Paint(HDC dc, const RECT& cell, const std::string& value, COLORREF ink, COLORREF paper,
+               unsigned style) const override;
+
+private:
+    GdiObject<HBITMAP> picture_;  // premultiplied alpha; null when the resource is missing
+    int size_ = 0;
+};

@@ -1,0 +1,38 @@
+#include "app/DisplayProgramFolderIcon.h"
+
+#include "app/AppImg.h"
+
+namespace {
+
+AppImgId PictureFor(int pixels) {
+    for (AppImgId id : {AppImgId::PrgFolder_1_48, AppImgId::PrgFolder_1_32})
+        if (AppImgInfo(id).size <= pixels)
+            return id;
+    return AppImgId::PrgFolder_1_16;
+}
+
+}  // namespace
+
+DisplayProgramFolderIcon::DisplayProgramFolderIcon(HINSTANCE module, int pixels)
+    : picture_(AppImgBitmap(module, PictureFor(pixels))),
+      size_(AppImgInfo(PictureFor(pixels)).size) {}
+
+void DisplayProgramFolderIcon::Paint(HDC dc, const RECT& cell, const std::string&, COLORREF,
+                                     COLORREF paper, unsigned) const {
+    SetBkColor(dc, paper);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &cell, nullptr, 0, nullptr);
+    if (!picture_.Get())
+        return;
+    // Halved by shifting, so a cell smaller than the picture still centres it.
+    const int x = cell.left + ((cell.right - cell.left - size_) >> 1);
+    const int y = cell.top + ((cell.bottom - cell.top - size_) >> 1);
+    HDC source = CreateCompatibleDC(dc);
+    if (!source)
+        return;
+    HGDIOBJ old = SelectObject(source, picture_.Get());
+    // gdi32's own blend: msimg32's AlphaBlend would be one more DLL to load.
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(dc, x, y, size_, size_, source, 0, 0, size_, size_, blend);
+    SelectObject(source, old);
+    DeleteDC(source);
+}

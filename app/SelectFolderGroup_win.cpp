@@ -1,0 +1,81 @@
+#include "app/SelectFolderGroup.h"
+
+#include "app/AppImg.h"
+#include "app/Setup.h"
+#include "app/Translations.h"
+#include "win/Gui.h"
+#include "win/ViewZoom.h"
+
+namespace {
+
+const char kTitle[] = "Zelk - Launch icons";
+const char kGroupPrompt[] = "[2 Select the start program folder group. ]";
+const char kDesktopQuestion[] = "[2 Do you wish to create a desktop quick launch icon?]";
+const char kDesktopOption[] = "Desktop quick launch icon.";
+constexpr int kIconColumnWeight = 10;
+constexpr int kNameColumnWeight = 90;
+constexpr int kNameColumn = 1;
+constexpr int kRowHeight = 18;      // pixels at 96 DPI
+constexpr int kFolderPicture = 16;  // pixels at 96 DPI
+
+void ShowInfo(RichTextView& view, const char* qtf, int dpi) {
+    view.SetQtf(qtf);
+    view.SetZoom(1, 1);
+    const ViewZoom zoom = ViewZoomFor(view.Width(), dpi);
+    if (zoom.d > 0)
+        view.SetZoom(zoom.m, zoom.d);
+}
+
+}  // namespace
+
+SelectFolderGroup::SelectFolderGroup(Setup& setup)
+    : WithMyInfoOptionLay<TopWindow>(setup.gui),
+      setup_(setup),
+      folderIcon_(setup.gui.Instance(), setup.gui.Scale(kFolderPicture)) {
+    ApplyMyInfoOptionLay(
+        [this](const std::string& key) { return Translate(key, setup_.gui.Language()); });
+    Title(kTitle);
+    Acceptor(ok, kResultOk);
+    Icon(AppImgIcon(setup.gui.Instance(), AppImgId::setup16));
+}
+
+void SelectFolderGroup::CreateLaunchIcons() {
+    const LaunchIconAnswers answers = AskLaunchIcons();
+    // The results are not reported: a missing shortcut does not stop the setup.
+    CreateLaunchShortcuts(setup_, setup_.installFolder, answers, setup_.defaultSettings);
+    Show(false);
+}
+
+LaunchIconAnswers SelectFolderGroup::AskLaunchIcons() {
+    // A dialog the system could not make asks nothing: its proposals stand,
+    // rather than an empty field putting the shortcuts loose into Programs.
+    if (!Created())
+        return {kDefaultProgramGroup, true};
+    const int dpi = setup_.gui.Dpi();
+    ShowInfo(prgfolderinfo, kGroupPrompt, dpi);
+    prgfolderlist.AddColumn("", kIconColumnWeight);
+    prgfolderlist.AddColumn("", kNameColumnWeight);
+    prgfolderlist.WhenCursor = [this] { FolderSelected(); };
+    FillFolderList();
+    prgfolder.SetText(kDefaultProgramGroup);
+    ShowInfo(desktopiconinfo, kDesktopQuestion, dpi);
+    option.SetLabel(kDesktopOption);
+    option.Set(true);
+
+    const int result = Run();
+    return {prgfolder.GetText(), DesktopShortcutWanted(result, option.Get())};
+}
+
+void SelectFolderGroup::FillFolderList() {
+    prgfolderlist.SetRowHeight(setup_.gui.Scale(kRowHeight));
+    for (const std::string& name : ProgramFolderNames(setup_)) {
+        const int row = prgfolderlist.AddRow({"", name});
+        prgfolderlist.SetDisplay(row, 0, folderIcon_);
+    }
+}
+
+void SelectFolderGroup::FolderSelected() {
+    if (!prgfolderlist.IsCursor())
+        return;
+    prgfolder.SetText(GroupInFolder(prgfolderlist.Get(prgfolderlist.GetCursor(), kNameColumn)));
+}

@@ -1,0 +1,37 @@
+#include "LinkFile.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "win/ComInit.h"
+#include "win/ComPtr.h"
+
+std::optional<LinkFields> LoadLink(const std::wstring& path) {
+    ComInit com;
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                link.Receive())) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, file.Receive())) ||
+        FAILED(file->Load(path.c_str(), STGM_READ)))
+        return std::nullopt;
+    wchar_t text[INFOTIPSIZE] = {};
+    LinkFields f;
+    // The target as the shell starts it: from the item ID list. (Wine's
+    // GetPath answers from an ANSI copy it keeps beside it, which loses what
+    // the code page cannot hold; Windows keeps that copy in Unicode too.)
+    PIDLIST_ABSOLUTE ids = nullptr;
+    if (SUCCEEDED(link->GetIDList(&ids)) && ids && SHGetPathFromIDListW(ids, text))
+        f.target = text;
+    CoTaskMemFree(ids);
+    text[0] = 0;
+    link->GetArguments(text, INFOTIPSIZE);
+    f.arguments = text;
+    text[0] = 0;
+    link->GetDescription(text, INFOTIPSIZE);
+    f.description = text;
+    text[0] = 0;
+    link->GetIconLocation(text, MAX_PATH, &f.iconIndex);
+    f.iconPath = text;
+    return f;
+}

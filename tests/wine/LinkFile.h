@@ -1,0 +1,13 @@
+// Shortcut files read back the way the shell reads them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+struct LinkFields {
+    std::wstring target, arguments, description, iconPath;
+    int iconIndex = -1;
+};
+
+// The fields of the shortcut file at path; nullopt when it cannot be read.
+std::optional<LinkFields> LoadLink(const std::wstring& path);
