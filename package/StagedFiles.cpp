@@ -49,6 +49,10 @@ bool StagedFiles::Stage(const std::string& target, std::string_view data) {
 }
 
 bool StagedFiles::KeepAside(File& file) {
+    // Held open by another program: a second name would be refused removal
+    // just as the target is refused replacement, and stay behind.
+    if (!fs_.IsReplaceable(file.target))
+        return false;
     const std::string aside = KeptAsideName(file.target);
     // Left by a setup that was stopped before it could remove it; the target
     // still holds a whole file, so this older copy is not needed.

@@ -36,6 +36,9 @@ public:
     // where the volume has no such names (FAT) or when link exists.
     virtual bool LinkFile(const std::string& existing, const std::string& link) = 0;
     virtual bool FileExists(const std::string& path) = 0;
+    // Whether the file could be replaced now: false while another program holds
+    // it open without delete sharing.
+    virtual bool IsReplaceable(const std::string& path) = 0;
     virtual bool FolderExists(const std::string& folder) = 0;
     // Removes the folder only when it holds nothing.
     virtual bool RemoveEmptyFolder(const std::string& folder) = 0;

@@ -15,6 +15,7 @@ public:
     bool MoveReplacing(const std::string& from, const std::string& to) override;
     bool LinkFile(const std::string& existing, const std::string& link) override;
     bool FileExists(const std::string& path) override;
+    bool IsReplaceable(const std::string& path) override;
     bool FolderExists(const std::string& folder) override;
     bool RemoveEmptyFolder(const std::string& folder) override;
 };

@@ -121,6 +121,15 @@ bool Win32FileSystem::FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool Win32FileSystem::IsReplaceable(const std::string& path) {
+    // The access a replacement needs, sharing everything: refused exactly when
+    // another holder has not shared deletion.
+    UniqueHandle file(CreateFileW(Widen(path).c_str(), DELETE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.Valid();
+}
+
 bool Win32FileSystem::FolderExists(const std::string& folder) {
     return IsDirectory(Widen(folder));
 }

@@ -64,15 +64,23 @@ public:
         files[to] = std::move(data);
         return true;
     }
-    // Neither name is written to in place afterwards, so a copy behaves as a second name.
+    // Neither name is written to in place afterwards, so a copy behaves as a
+    // second name; whoever holds the file holds it under both.
     bool LinkFile(const std::string& existing, const std::string& link) override {
         auto it = files.find(existing);
-        if (!hardLinks || it == files.end() || locked.count(existing) || files.count(link))
+        if (!hardLinks || it == files.end() || files.count(link))
             return false;
         files[link] = it->second;
+        if (locked.count(existing))
+            locked.insert(link);
+        if (sharedWithoutDelete.count(existing))
+            sharedWithoutDelete.insert(link);
         return true;
     }
     bool FileExists(const std::string& path) override { return files.count(path) > 0; }
+    bool IsReplaceable(const std::string& path) override {
+        return files.count(path) > 0 && Movable(path);
+    }
     bool FolderExists(const std::string& folder) override {
         return folders.count(WithoutTrailingSeparator(folder)) > 0;
     }
