@@ -24,13 +24,13 @@ void SelectProcessSettings(Gui& gui) {
 }
 
 // Unpacks the product with a progress window; a file that cannot be written
-// is reported here and ends the installation.
+// is reported here and ends the installation. By then the extraction has put
+// back every earlier file, the settings file among them, so that closing the
+// setup at the message loses nothing.
 bool ExtractProduct(Setup& setup) {
     ProgressWindow window(setup.gui);
     ExtractFailure failure;
     if (!ExtractWithProgress(ProductPackage(), setup.installFolder, window, setup.fs, failure)) {
-        // Before the message, so that closing the setup then loses nothing.
-        PutBackEarlierSettingsFile(setup.fs, setup.installFolder, setup.earlierSettingsFile);
         PromptExclamation(kExtractionFailed, &window);
         return false;
     }
@@ -49,7 +49,7 @@ int RunMainSequence(Setup& setup) {
         return kExitCompleted;  // cancelled: nothing is installed, nothing said
     selectFolder.Show(false);
 
-    ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.earlierSettingsFile);
+    ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings);
     if (!ExtractProduct(setup))
         return kExitFailed;
     AdoptDefaultSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.defaultSettings);
