@@ -275,6 +275,9 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
     // How long unpacking takes on this machine now, measured by each rerun.
     double unpackSeconds = 1.0;
     constexpr int kTimes = 24;
+    // Where the ends fell, for the log: while files were being written beside
+    // the earlier ones, after they were in place, and elsewhere.
+    int whileStaging = 0, afterCommit = 0, elsewhere = 0;
     for (int i = 0; i < kTimes; ++i) {
         ASSERT_TRUE(WriteBytes(SettingsFile(folder), users));
         const DWORD delayMs = std::uniform_int_distribution<DWORD>(
@@ -289,6 +292,15 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
         std::string left;
         ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
         EXPECT_TRUE(left == users || left == packaged || isMergedFrom(left, users)) << left;
+        const Tree stopped = TreeOf(folder);
+        if (std::any_of(stopped.begin(), stopped.end(), [](const auto& entry) {
+                return entry.first.find(".setup-") != std::string::npos;
+            }))
+            ++whileStaging;
+        else if (left == packaged)
+            ++afterCommit;
+        else
+            ++elsewhere;
 
         const Outcome rerun = RunSetup(SetupExe(), folder);
         ASSERT_EQ(rerun.message, kDone);
@@ -309,6 +321,8 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
         if (HasFailure())
             return;
     }
+    std::printf("ended while staging %d times, after the commit %d, elsewhere %d\n", whileStaging,
+                afterCommit, elsewhere);
 }
 
 }  // namespace
