@@ -87,10 +87,11 @@ bool StagedFiles::Commit(std::string& failedTarget) {
         }
     }
     finished_ = true;
-    // Every target has its new content: what was kept aside is not needed.
+    // Every target has its new content: what was kept aside is not needed, nor
+    // an older copy that a setup stopped half-way left beside a target.
     EachTwice<File>(files_, [this](const File& file) {
         const std::string aside = KeptAsideName(file.target);
-        return file.kept == Kept::nothing || !fs_.FileExists(aside) || fs_.RemoveFile(aside);
+        return !fs_.FileExists(aside) || fs_.RemoveFile(aside);
     });
     return true;
 }
