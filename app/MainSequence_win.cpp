@@ -25,12 +25,12 @@ void SelectProcessSettings(Gui& gui) {
 }
 
 // Unpacks the product with a progress window; a file that cannot be written
-// is reported here and ends the installation.
+// is reported here and ends the installation. By then the extraction has put
+// back every earlier file, the settings file among them, so that closing the
+// setup at the message loses nothing.
 bool ExtractProduct(Setup& setup, ProgressWindow& window) {
     ExtractFailure failure;
     if (!ExtractWithProgress(ProductPackage(), setup.installFolder, window, setup.fs, failure)) {
-        // Before the message, so that closing the setup then loses nothing.
-        PutBackEarlierSettingsFile(setup.fs, setup.installFolder, setup.earlierSettingsFile);
         PromptExclamation(kExtractionFailed, &window);
         return false;
     }
@@ -50,7 +50,7 @@ int RunMainSequence(Setup& setup) {
         return kExitCompleted;  // cancelled: nothing is installed, nothing said
     selectFolder.Show(false);
 
-    ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.earlierSettingsFile);
+    ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings);
     ProgressWindow progress(setup.gui);
     if (!ExtractProduct(setup, progress))
         return kExitFailed;

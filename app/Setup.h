@@ -2,7 +2,6 @@
 // process-wide state that its steps share.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "settings/IniDocument.h"
@@ -24,9 +23,6 @@ struct Setup : Platform {
     // written at the end.
     IniDocument oldSettings{};
     IniDocument defaultSettings{};
-    // The earlier settings file as it was, put back should extraction fail
-    // after replacing it; empty when there was none.
-    std::optional<std::string> earlierSettingsFile{};
 };
 
 // Exit codes of the setup process.

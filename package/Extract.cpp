@@ -2,6 +2,7 @@
 
 #include "package/Decompress.h"
 #include "package/MyProgress.h"
+#include "package/StagedFiles.h"
 #include "win/FileSystem.h"
 #include "win/Path.h"
 
@@ -10,8 +11,8 @@
 namespace {
 
 // buffer: the previous file's output, handed on for this file's.
-bool ExtractFile(const FileGroup& group, int32_t i, const std::string& folder, MyProgress& progress,
-                 FileSystem& fs, ByteBuffer& buffer, ExtractFailure& failure) {
+bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, MyProgress& progress,
+               StagedFiles& staged, ByteBuffer& buffer, ExtractFailure& failure) {
     const std::string path = folder + group.names[i];
     progress.Display().SetText(group.names[i]);
     DecompressResult file = DecompressBz2(
@@ -24,7 +25,7 @@ bool ExtractFile(const FileGroup& group, int32_t i, const std::string& folder, M
         failure = {path, "could not unpack: " + file.error};
         return false;
     }
-    if (!fs.SaveFile(path, file.data.View())) {
+    if (!staged.Stage(path, file.data.View())) {
         failure = {path, "could not write the file"};
         return false;
     }
@@ -36,18 +37,28 @@ bool ExtractFile(const FileGroup& group, int32_t i, const std::string& folder, M
 
 bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                     MyProgress& progress, FileSystem& fs, ExtractFailure& failure) {
+    // Leaving this function early, by failure or exception, rolls back.
+    StagedFiles staged(fs);
     int32_t done = 0;
     ByteBuffer buffer;
     for (const PackageGroup& group : groups) {
         const std::string folder = installFolder + group.tail;
-        // Its answer is not needed: a folder that is missing makes the first write fail.
-        fs.RealizeDirectory(FolderPart(folder));
+        // Checked even for a group without files: the product expects its folders.
+        if (!staged.MakeFolder(FolderPart(folder))) {
+            failure = {folder, "could not make the folder"};
+            return false;
+        }
         for (int32_t i = 0; i < group.files->count; ++i) {
-            if (!ExtractFile(*group.files, i, folder, progress, fs, buffer, failure))
+            if (!StageFile(*group.files, i, folder, progress, staged, buffer, failure))
                 return false;
             done += group.files->lengths[i];
             progress.SetDoneBytes(done);
         }
+    }
+    std::string failedTarget;
+    if (!staged.Commit(failedTarget)) {
+        failure = {failedTarget, "could not put the new file in place"};
+        return false;
     }
     return true;
 }

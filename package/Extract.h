@@ -15,9 +15,12 @@ struct ExtractFailure {
     std::string reason;  // why, for whoever looks into it
 };
 
-// Extracts every group in order into installFolder + tail, each file whole or
-// not at all, moving the progress after each file. Stops at the first file
-// that cannot be decoded or written; answers false with that file in failure.
+// Extracts every group in order into installFolder + tail: every file is
+// written beside its target first, moving the progress after each, and only
+// when all are written are they moved into place. Stops at the first file that
+// cannot be decoded, written or put in place, and answers false with that file
+// in failure, having put everything back as it was: the earlier files, and no
+// new file or folder left behind.
 bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                     MyProgress& progress, FileSystem& fs, ExtractFailure& failure);
 

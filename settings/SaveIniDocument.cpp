@@ -18,16 +18,17 @@ std::string FormatIniDocument(const IniDocument& document) {
 }
 
 bool SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument& document) {
-    const std::string backup = path + ".bak";
-    fs.RemoveFile(backup);
-    // Fails when there is no earlier file, which is fine.
-    const bool keptEarlier = fs.RenameFile(path, backup);
-    if (!fs.SaveFile(path, FormatIniDocument(document))) {
-        // Deleting the backup now would lose the user's only copy of the settings.
-        if (keptEarlier)
-            fs.RenameFile(backup, path);
+    // Left by an earlier version of the setup, which kept the old file there
+    // while it wrote the new one.
+    fs.RemoveFile(path + ".bak");
+    // The new content goes whole to the disk beside the file first and then
+    // replaces it in one step: a setup stopped at any moment leaves either the
+    // earlier file or the complete new one.
+    const std::string written = path + ".setup-tmp";
+    if (!fs.WriteFlushedFile(written, FormatIniDocument(document)) ||
+        !fs.MoveReplacing(written, path)) {
+        fs.RemoveFile(written);
         return false;
     }
-    fs.RemoveFile(backup);
     return true;
 }

@@ -11,7 +11,8 @@ class IniDocument;
 // with CR LF.
 std::string FormatIniDocument(const IniDocument& document);
 
-// Replaces the file at path with the document. The earlier file is kept as
-// path + ".bak" while the new one is written; when the new one cannot be
-// written, the earlier one is moved back into place and the answer is false.
+// Replaces the file at path with the document: the new file is written and
+// flushed beside it, then takes its place in one step. When that fails, the
+// earlier file stays as it was, nothing else is left behind, and the answer is
+// false.
 bool SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument& document);

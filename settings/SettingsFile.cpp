@@ -16,26 +16,8 @@ std::string ConfigFilePath(const std::string& installFolder) {
     return FolderPart(installFolder + "\\Quillmark.exe") + "\\Quillmark.cfg";
 }
 
-void ReadOldSettings(FileSystem& fs, const std::string& installFolder, IniDocument& oldSettings,
-                     std::optional<std::string>& earlierFile) {
-    const std::string path = SettingsFilePath(installFolder);
-    std::string bytes;
-    if (fs.ReadFile(path, bytes))
-        earlierFile = std::move(bytes);
-    else
-        earlierFile.reset();
-    LoadIniDocument(fs, path, oldSettings);
-}
-
-bool PutBackEarlierSettingsFile(FileSystem& fs, const std::string& installFolder,
-                                const std::optional<std::string>& earlierFile) {
-    if (!earlierFile)
-        return false;
-    const std::string path = SettingsFilePath(installFolder);
-    std::string current;
-    if (fs.ReadFile(path, current) && current == *earlierFile)
-        return true;
-    return fs.SaveFile(path, *earlierFile);
+void ReadOldSettings(FileSystem& fs, const std::string& installFolder, IniDocument& oldSettings) {
+    LoadIniDocument(fs, SettingsFilePath(installFolder), oldSettings);
 }
 
 void AdoptDefaultSettings(FileSystem& fs, const std::string& installFolder,

@@ -2,7 +2,6 @@
 // before extraction, after extraction, and at the end.
 #pragma once
 
-#include <optional>
 #include <string>
 
 class FileSystem;
@@ -14,15 +13,8 @@ std::string SettingsFilePath(const std::string& installFolder);
 std::string ConfigFilePath(const std::string& installFolder);
 
 // Before extraction replaces the settings file with the package's default:
-// reads the earlier installation's settings, and keeps the file's bytes so
-// that a failed extraction can put them back. No file: both stay empty.
-void ReadOldSettings(FileSystem& fs, const std::string& installFolder, IniDocument& oldSettings,
-                     std::optional<std::string>& earlierFile);
-
-// After a failed extraction: the settings file gets the bytes it had before,
-// when there was one and it has changed. Answers whether it now holds them.
-bool PutBackEarlierSettingsFile(FileSystem& fs, const std::string& installFolder,
-                                const std::optional<std::string>& earlierFile);
+// reads the earlier installation's settings. No file: they stay empty.
+void ReadOldSettings(FileSystem& fs, const std::string& installFolder, IniDocument& oldSettings);
 
 // After extraction: reads the package's default settings, carries the user's
 // values into them and deletes the product's configuration file left by an

@@ -117,3 +117,41 @@ std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) 
     } while (FindNextFileW(search.Get(), &found));
     return entries;
 }
+
+bool Win32FileSystem::WriteFlushedFile(const std::string& path, std::string_view data) {
+    UniqueHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.Valid() && WriteAll(file.Get(), data) && FlushFileBuffers(file.Get());
+}
+
+bool Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+    // A rename within one volume: the target's entry changes in one step.
+    return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool Win32FileSystem::LinkFile(const std::string& existing, const std::string& link) {
+    return CreateHardLinkW(Widen(link).c_str(), Widen(existing).c_str(), nullptr) != 0;
+}
+
+bool Win32FileSystem::FileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32FileSystem::IsReplaceable(const std::string& path) {
+    // The access a replacement needs, sharing everything: refused exactly when
+    // another holder has not shared deletion.
+    UniqueHandle file(CreateFileW(Widen(path).c_str(), DELETE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.Valid();
+}
+
+bool Win32FileSystem::FolderExists(const std::string& folder) {
+    return IsDirectory(Widen(folder));
+}
+
+bool Win32FileSystem::RemoveEmptyFolder(const std::string& folder) {
+    // Refused by the system for a folder that holds anything.
+    return RemoveDirectoryW(Widen(folder).c_str()) != 0;
+}

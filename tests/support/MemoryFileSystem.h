@@ -16,6 +16,12 @@ public:
     std::set<std::string> locked;  // paths whose save fails, keeping the old content
     // What ListFolder answers for a folder, in the system's order; none: empty.
     std::map<std::string, std::vector<FolderEntry>> listings;
+    // Held open elsewhere with read and write sharing but not delete sharing,
+    // as the C runtime's fopen does: they can be written, not replaced,
+    // renamed or removed.
+    std::set<std::string> sharedWithoutDelete;
+    bool hardLinks = true;       // false: a volume without second names (FAT)
+    bool strictFolders = false;  // true: files go only into folders that exist
 
     bool SaveFile(const std::string& path, std::string_view data) override {
         if (locked.count(path))
@@ -34,10 +40,12 @@ public:
         data = it->second;
         return true;
     }
-    bool RemoveFile(const std::string& path) override { return files.erase(path) > 0; }
+    bool RemoveFile(const std::string& path) override {
+        return Movable(path) && files.erase(path) > 0;
+    }
     bool RenameFile(const std::string& from, const std::string& to) override {
         auto it = files.find(from);
-        if (it == files.end() || files.count(to))
+        if (it == files.end() || files.count(to) || !Movable(from) || !InFolder(to))
             return false;
         files[to] = std::move(it->second);
         files.erase(from);
@@ -46,5 +54,66 @@ public:
     std::vector<FolderEntry> ListFolder(const std::string& folder) override {
         auto it = listings.find(folder);
         return it == listings.end() ? std::vector<FolderEntry>() : it->second;
+    }
+
+    bool WriteFlushedFile(const std::string& path, std::string_view data) override {
+        if (locked.count(path) || !InFolder(path))
+            return false;
+        files[path] = std::string(data);
+        return true;
+    }
+    bool MoveReplacing(const std::string& from, const std::string& to) override {
+        auto it = files.find(from);
+        if (it == files.end() || !Movable(from) || !Movable(to) || !InFolder(to))
+            return false;
+        std::string data = std::move(it->second);
+        files.erase(it);
+        files[to] = std::move(data);
+        return true;
+    }
+    // Neither name is written to in place afterwards, so a copy behaves as a
+    // second name; whoever holds the file holds it under both.
+    bool LinkFile(const std::string& existing, const std::string& link) override {
+        auto it = files.find(existing);
+        if (!hardLinks || it == files.end() || files.count(link))
+            return false;
+        files[link] = it->second;
+        if (locked.count(existing))
+            locked.insert(link);
+        if (sharedWithoutDelete.count(existing))
+            sharedWithoutDelete.insert(link);
+        return true;
+    }
+    bool FileExists(const std::string& path) override { return files.count(path) > 0; }
+    bool IsReplaceable(const std::string& path) override {
+        return files.count(path) > 0 && Movable(path);
+    }
+    bool FolderExists(const std::string& folder) override {
+        return folders.count(WithoutTrailingSeparator(folder)) > 0;
+    }
+    bool RemoveEmptyFolder(const std::string& folder) override {
+        const std::string name = WithoutTrailingSeparator(folder);
+        const std::string inside = name + "\\";
+        auto within = [&inside](const std::string& path) { return path.rfind(inside, 0) == 0; };
+        for (const auto& [path, data] : files)
+            if (within(path))
+                return false;
+        for (const std::string& path : folders)
+            if (within(path))
+                return false;
+        return folders.erase(name) > 0;
+    }
+
+private:
+    static std::string WithoutTrailingSeparator(std::string path) {
+        while (!path.empty() && path.back() == '\\') path.pop_back();
+        return path;
+    }
+    bool Movable(const std::string& path) const {
+        return !locked.count(path) && !sharedWithoutDelete.count(path);
+    }
+    bool InFolder(const std::string& path) const {
+        const std::string folder = WithoutTrailingSeparator(FolderPart(path));
+        return !strictFolders || folder.empty() || folder.back() == ':' || folders.count(folder);
     }
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/IniDocument.h"
+#include "support/FaultyFileSystem.h"
 #include "support/IniText.h"
 #include "support/MemoryFileSystem.h"
 
@@ -55,6 +56,27 @@ TEST(SaveIniDocumentTest, NoEarlierFileAndNoNewOneLeavesNothing) {
     fs.locked.insert(kPath);
     EXPECT_FALSE(SaveIniDocument(fs, kPath, MakeIni({{"", {{"k", "v"}}}})));
     EXPECT_TRUE(fs.files.empty());
+}
+
+// Whichever step of the save fails, and a setup stopped there would leave the
+// same: the earlier file or the complete new one, and nothing else.
+TEST(SaveIniDocumentTest, WhicheverStepFailsTheFileIsTheEarlierOneOrTheNewOne) {
+    const IniDocument document = MakeIni({{"App", {{"Language", "IT-IT"}}}});
+    const std::string earlier = "[App]\r\nLanguage=DE-DE\r\n";
+    FaultyFileSystem clean;
+    clean.files[kPath] = earlier;
+    clean.steps = 0;
+    ASSERT_TRUE(SaveIniDocument(clean, kPath, document));
+    const std::string written = clean.files.at(kPath);
+    for (int n = 1; n <= clean.steps; ++n) {
+        SCOPED_TRACE("step " + std::to_string(n));
+        FaultyFileSystem fs;
+        fs.files[kPath] = earlier;
+        fs.failAt = n;
+        const bool saved = SaveIniDocument(fs, kPath, document);
+        EXPECT_EQ(fs.files,
+                  (std::map<std::string, std::string>{{kPath, saved ? written : earlier}}));
+    }
 }
 
 }  // namespace

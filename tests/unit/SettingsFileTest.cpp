@@ -11,8 +11,6 @@
 
 namespace {
 
-using namespace std::string_literals;
-
 std::string Crlf(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) bytes += line + "\r\n";
@@ -58,7 +56,7 @@ Lines Concat(Lines head, const Lines& tail) {
 class SettingsFileTest : public ::testing::Test {
 protected:
     void InstallOver(const std::string& folder) {
-        ReadOldSettings(fs, folder, oldSettings, earlierFile);
+        ReadOldSettings(fs, folder, oldSettings);
         fs.files[SettingsFilePath(folder)] = Crlf(kDefaultFile);
         AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
         // What the launch-icons step adds.
@@ -68,7 +66,6 @@ protected:
 
     MemoryFileSystem fs;
     IniDocument oldSettings, defaultSettings;
-    std::optional<std::string> earlierFile;
 };
 
 TEST_F(SettingsFileTest, AnUpdateKeepsTheUsersValues) {
@@ -87,7 +84,6 @@ TEST_F(SettingsFileTest, AnUpdateKeepsTheUsersValues) {
 
 TEST_F(SettingsFileTest, AFirstInstallationGetsTheForcedValuesAndEmptyOnes) {
     InstallOver("C:\\Program Files\\Quillmark");
-    EXPECT_FALSE(earlierFile);
     EXPECT_EQ(CrLfLines(fs.files.at("C:\\Program Files\\Quillmark\\Quillmark.ini")),
               Concat(
                   {
@@ -118,7 +114,7 @@ TEST_F(SettingsFileTest, AFirstInstallationGetsTheForcedValuesAndEmptyOnes) {
 TEST_F(SettingsFileTest, CommentsAndBlankLinesOfTheDefaultFileStayInPlace) {
     const std::string folder = "C:\\Q";
     fs.files["C:\\Q\\Quillmark.ini"] = "[App]\r\nLanguage=DE-DE\r\n";
-    ReadOldSettings(fs, folder, oldSettings, earlierFile);
+    ReadOldSettings(fs, folder, oldSettings);
     fs.files["C:\\Q\\Quillmark.ini"] =
         "; Quillmark settings\r\n\r\n"
         "[App]\r\nLanguage=EN-US\r\n\r\n; serial line\r\n"
@@ -140,40 +136,6 @@ TEST(SettingsPathsTest, AreThePlainConcatenationsTheProductUses) {
     EXPECT_EQ(ConfigFilePath("D:\\Plant\\Logger"), "D:\\Plant\\Logger\\\\Quillmark.cfg");
     EXPECT_EQ(SettingsFilePath("D:\\"), "D:\\\\Quillmark.ini");
     EXPECT_EQ(ConfigFilePath("D:\\"), "D:\\\\\\Quillmark.cfg");
-}
-
-class EarlierSettingsFileTest : public ::testing::Test {
-protected:
-    const std::string folder = "C:\\Q";
-    const std::string path = "C:\\Q\\Quillmark.ini";
-    MemoryFileSystem fs;
-    IniDocument oldSettings;
-    std::optional<std::string> earlierFile;
-};
-
-TEST_F(EarlierSettingsFileTest, IsPutBackByteForByteAfterAFailedExtraction) {
-    const std::string bytes = "[App]\nLanguage=IT-IT\n\n\n;\xFF odd\tbytes\0 kept\r"s;
-    fs.files[path] = bytes;
-    ReadOldSettings(fs, folder, oldSettings, earlierFile);
-    fs.files[path] = "[App]\r\nLanguage=EN-US\r\n";  // the package's default
-    EXPECT_TRUE(PutBackEarlierSettingsFile(fs, folder, earlierFile));
-    EXPECT_EQ(fs.files.at(path), bytes);
-}
-
-TEST_F(EarlierSettingsFileTest, IsNotWrittenWhenExtractionLeftItAsItWas) {
-    fs.files[path] = "Language=IT-IT";
-    ReadOldSettings(fs, folder, oldSettings, earlierFile);
-    fs.locked.insert(path);  // extraction failed on this very file
-    EXPECT_TRUE(PutBackEarlierSettingsFile(fs, folder, earlierFile));
-    EXPECT_EQ(fs.files.at(path), "Language=IT-IT");
-}
-
-TEST_F(EarlierSettingsFileTest, AFirstInstallationHasNothingToPutBack) {
-    ReadOldSettings(fs, folder, oldSettings, earlierFile);
-    EXPECT_EQ(oldSettings, IniDocument());
-    fs.files[path] = "[App]\r\n";
-    EXPECT_FALSE(PutBackEarlierSettingsFile(fs, folder, earlierFile));
-    EXPECT_EQ(fs.files.at(path), "[App]\r\n");
 }
 
 }  // namespace

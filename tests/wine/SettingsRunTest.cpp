@@ -76,8 +76,8 @@ TEST_F(SettingsRun, AFailedUpdatePutsTheEarlierSettingsFileBack) {
         ASSERT_TRUE(lock.Valid());
         EXPECT_EQ(InstallWithProposals(), L"Error. Installation package demaged !");
     }
-    // The root group, the settings file's default among it, was installed.
-    EXPECT_TRUE(Exists(InstallFolder() + L"\\libnodave.dll"));
+    // Nothing of the package stays, the settings file's default least of all.
+    EXPECT_FALSE(Exists(InstallFolder() + L"\\libnodave.dll"));
     std::string kept;
     ASSERT_TRUE(ReadBytes(SettingsFile(), kept));
     EXPECT_EQ(kept, earlier);

@@ -1,0 +1,63 @@
+// A file system in memory that fails on purpose, for tests that an operation
+// leaves a consistent state whichever of its steps goes wrong. Every change to
+// files or folders counts as one step, and writing a file as three: creating
+// it, writing its bytes, flushing them.
+#pragma once
+
+#include "support/MemoryFileSystem.h"
+
+class FaultyFileSystem : public MemoryFileSystem {
+public:
+    enum class Fault {
+        once,      // only step failAt fails, as a single refused call would
+        diskFull,  // from step failAt on, every step that needs space fails
+    };
+
+    int failAt = 0;  // counted from 1; 0 fails nothing
+    Fault fault = Fault::once;
+    int steps = 0;  // taken so far
+
+    bool WriteFlushedFile(const std::string& path, std::string_view data) override {
+        if (Fails(kNeedsSpace))  // not even created
+            return false;
+        if (!MemoryFileSystem::WriteFlushedFile(path, {}))
+            return false;
+        if (Fails(kNeedsSpace)) {  // what fitted stays behind
+            files[path] = std::string(data.substr(0, data.size() / 2));
+            return false;
+        }
+        files[path] = std::string(data);
+        return !Fails(kNeedsSpace);  // whole, but not known to be on the disk
+    }
+    bool SaveFile(const std::string& path, std::string_view data) override {
+        return !Fails(kNeedsSpace) && MemoryFileSystem::SaveFile(path, data);
+    }
+    bool RealizeDirectory(const std::string& folder) override {
+        return !Fails(kNeedsSpace) && MemoryFileSystem::RealizeDirectory(folder);
+    }
+    bool RemoveFile(const std::string& path) override {
+        return !Fails(kNeedsNoSpace) && MemoryFileSystem::RemoveFile(path);
+    }
+    bool RenameFile(const std::string& from, const std::string& to) override {
+        return !Fails(kNeedsNoSpace) && MemoryFileSystem::RenameFile(from, to);
+    }
+    bool MoveReplacing(const std::string& from, const std::string& to) override {
+        return !Fails(kNeedsNoSpace) && MemoryFileSystem::MoveReplacing(from, to);
+    }
+    bool LinkFile(const std::string& existing, const std::string& link) override {
+        return !Fails(kNeedsNoSpace) && MemoryFileSystem::LinkFile(existing, link);
+    }
+    bool RemoveEmptyFolder(const std::string& folder) override {
+        return !Fails(kNeedsNoSpace) && MemoryFileSystem::RemoveEmptyFolder(folder);
+    }
+
+private:
+    static constexpr bool kNeedsSpace = true, kNeedsNoSpace = false;
+
+    bool Fails(bool needsSpace) {
+        ++steps;
+        if (failAt == 0)
+            return false;
+        return fault == Fault::once ? steps == failAt : steps >= failAt && needsSpace;
+    }
+};

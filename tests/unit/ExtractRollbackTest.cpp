@@ -1,0 +1,227 @@
+// An update that fails, at whichever step and for whatever reason, leaves the
+// earlier installation exactly as it was; one that succeeds leaves exactly the
+// new one. Nothing of the setup's own is left behind either way.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+
+#include "package/Extract.h"
+#include "package/MyProgress.h"
+#include "package/StagedFiles.h"
+#include "support/FaultyFileSystem.h"
+#include "support/RecordingProgress.h"
+#include "support/TestPackage.h"
+
+namespace {
+
+const std::string kFolder = "C:\\Apps\\Quillmark";
+
+std::string At(const std::string& tail) {
+    return kFolder + "\\" + tail;
+}
+
+// Shaped like the product: the settings file in the root group, a group
+// without files, a later group with a file the earlier installation lacks.
+std::vector<TestPackage::Group> PackageFiles() {
+    return {
+        {"\\",
+         {{"Quillmark.exe", SampleBytes(60000, 1)},
+          {"Quillmark.ini", "[App]\r\nLanguage=EN-US\r\n"},
+          {"libnodave.dll", SampleBytes(9000, 2)}}},
+        {"\\Documentations\\", {}},
+        {"\\Support\\",
+         {{"AppIcons.icl", SampleBytes(3000, 3)}, {"Project.xml", SampleBytes(400, 4)}}},
+        {"\\Sources\\", {{"Quillmark-V390-source.7z", SampleBytes(20000, 5)}}},
+    };
+}
+
+// Everything a file system holds, for comparing whole trees.
+struct Tree {
+    std::map<std::string, std::string> files;
+    std::set<std::string> folders;
+    bool operator==(const Tree& other) const {
+        return files == other.files && folders == other.folders;
+    }
+};
+
+Tree TreeOf(const MemoryFileSystem& fs) {
+    return {fs.files, fs.folders};
+}
+
+void PrintTo(const Tree& tree, std::ostream* os) {
+    for (const std::string& folder : tree.folders) *os << "\n  " << folder << "\\";
+    for (const auto& [path, data] : tree.files) *os << "\n  " << path << " (" << data.size() << ")";
+}
+
+// An earlier installation: older content in every file, a settings file with
+// the user's values, a file of the user's own, no Sources folder and no
+// Project.xml yet.
+void MakeEarlierInstallation(MemoryFileSystem& fs) {
+    fs.RealizeDirectory(At("Documentations"));
+    fs.RealizeDirectory(At("Support"));
+    fs.files[At("Quillmark.exe")] = "the earlier program";
+    fs.files[At("Quillmark.ini")] = "[App]\r\nLanguage=IT-IT\r\n";
+    fs.files[At("libnodave.dll")] = "the earlier library";
+    fs.files[At("Support\\AppIcons.icl")] = "the earlier icons";
+    fs.files[At("Support\\notes.txt")] = "the user's own file";
+}
+
+bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure) {
+    RecordingProgress display;
+    MyProgress progress(display);
+    progress.SetTotalBytes(TotalCompressedBytes(package.Groups()));
+    return ExtractPackage(package.Groups(), kFolder, progress, fs, failure);
+}
+
+bool Extract(const TestPackage& package, FileSystem& fs) {
+    ExtractFailure failure;
+    return Extract(package, fs, failure);
+}
+
+struct Scenario {
+    const char* name;
+    bool update;     // over an earlier installation, else into nothing at all
+    bool hardLinks;  // the volume gives files second names
+    FaultyFileSystem::Fault fault;
+};
+
+const Scenario kScenarios[] = {
+    {"update, one step fails", true, true, FaultyFileSystem::Fault::once},
+    {"update, the disk fills up", true, true, FaultyFileSystem::Fault::diskFull},
+    {"update on FAT, one step fails", true, false, FaultyFileSystem::Fault::once},
+    {"update on FAT, the disk fills up", true, false, FaultyFileSystem::Fault::diskFull},
+    {"first installation, one step fails", false, true, FaultyFileSystem::Fault::once},
+    {"first installation, the disk fills up", false, true, FaultyFileSystem::Fault::diskFull},
+};
+
+FaultyFileSystem Prepared(const Scenario& scenario) {
+    FaultyFileSystem fs;
+    fs.strictFolders = true;
+    fs.hardLinks = scenario.hardLinks;
+    if (scenario.update)
+        MakeEarlierInstallation(fs);
+    fs.steps = 0;
+    return fs;
+}
+
+TEST(ExtractRollbackTest, WhicheverStepFailsTheTreeIsTheEarlierOneOrTheCompleteNewOne) {
+    const TestPackage package(PackageFiles());
+    for (const Scenario& scenario : kScenarios) {
+        SCOPED_TRACE(scenario.name);
+        FaultyFileSystem clean = Prepared(scenario);
+        const Tree earlier = TreeOf(clean);
+        ASSERT_TRUE(Extract(package, clean));
+        const Tree complete = TreeOf(clean);
+        ASSERT_FALSE(complete == earlier);
+        int failed = 0;
+        for (int n = 1; n <= clean.steps; ++n) {
+            SCOPED_TRACE("step " + std::to_string(n) + " of " + std::to_string(clean.steps));
+            FaultyFileSystem fs = Prepared(scenario);
+            fs.failAt = n;
+            fs.fault = scenario.fault;
+            if (Extract(package, fs)) {
+                EXPECT_EQ(TreeOf(fs), complete);
+            } else {
+                EXPECT_EQ(TreeOf(fs), earlier);
+                ++failed;
+            }
+            if (::testing::Test::HasFailure())
+                return;
+        }
+        // Every step up to the last move into place can stop the update.
+        EXPECT_GT(failed, clean.steps / 2);
+    }
+}
+
+TEST(ExtractRollbackTest, AFirstInstallationThatFailsLeavesNotEvenItsFolder) {
+    const TestPackage package(PackageFiles());
+    MemoryFileSystem fs;
+    fs.strictFolders = true;
+    fs.folders.insert("C:\\Apps");  // there before: stays
+    fs.locked.insert(At("Sources\\Quillmark-V390-source.7z.setup-tmp"));
+    EXPECT_FALSE(Extract(package, fs));
+    EXPECT_TRUE(fs.files.empty());
+    EXPECT_EQ(fs.folders, std::set<std::string>{"C:\\Apps"});
+}
+
+// Things outside the setup that stop an update, each over the same earlier
+// installation: it stays as it was, and the failure names the file.
+struct Obstacle {
+    const char* name;
+    std::function<void(MemoryFileSystem&, TestPackage&)> place;
+    std::string failingFile;
+};
+
+const Obstacle kObstacles[] = {
+    {"a later group's file held open without sharing",
+     [](MemoryFileSystem& fs, TestPackage&) { fs.locked.insert(At("Support\\AppIcons.icl")); },
+     At("Support\\AppIcons.icl")},
+    {"a later group's file held open without delete sharing",
+     [](MemoryFileSystem& fs, TestPackage&) {
+         fs.sharedWithoutDelete.insert(At("Support\\AppIcons.icl"));
+     },
+     At("Support\\AppIcons.icl")},
+    {"the settings file held open without delete sharing",
+     [](MemoryFileSystem& fs, TestPackage&) { fs.sharedWithoutDelete.insert(At("Quillmark.ini")); },
+     At("Quillmark.ini")},
+    {"the running program",
+     [](MemoryFileSystem& fs, TestPackage&) { fs.locked.insert(At("Quillmark.exe")); },
+     At("Quillmark.exe")},
+    {"a damaged stream in the last group",
+     [](MemoryFileSystem&, TestPackage& package) { package.Damage(3, 0); },
+     At("Sources\\Quillmark-V390-source.7z")},
+};
+
+TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas) {
+    for (const Obstacle& obstacle : kObstacles) {
+        SCOPED_TRACE(obstacle.name);
+        TestPackage package(PackageFiles());
+        MemoryFileSystem fs;
+        fs.strictFolders = true;
+        MakeEarlierInstallation(fs);
+        const Tree earlier = TreeOf(fs);
+        obstacle.place(fs, package);
+        ExtractFailure failure;
+        EXPECT_FALSE(Extract(package, fs, failure));
+        EXPECT_EQ(failure.path, obstacle.failingFile);
+        EXPECT_EQ(TreeOf(fs), earlier);
+    }
+}
+
+// A setup stopped by force leaves its own files behind; the next run is not
+// disturbed by them and removes them, whether it succeeds or fails.
+TEST(ExtractRollbackTest, FilesLeftByAStoppedSetupAreGoneAfterTheNextRun) {
+    const TestPackage package(PackageFiles());
+    MemoryFileSystem expected;
+    MakeEarlierInstallation(expected);
+    const Tree earlier = TreeOf(expected);
+    ASSERT_TRUE(Extract(package, expected));
+    const Tree complete = TreeOf(expected);
+
+    for (bool fails : {false, true}) {
+        SCOPED_TRACE(fails ? "the next run fails" : "the next run succeeds");
+        MemoryFileSystem fs;
+        MakeEarlierInstallation(fs);
+        fs.files[KeptAsideName(At("Quillmark.exe"))] = "an even older program";
+        fs.files[KeptAsideName(At("Quillmark.ini"))] = "[App]\r\n";
+        fs.files[StagedName(At("Support\\AppIcons.icl"))] = "half a fi";
+        // Stopped on FAT between moving the earlier file aside and the new one in.
+        fs.files.erase(At("libnodave.dll"));
+        fs.files[KeptAsideName(At("libnodave.dll"))] = "the earlier library";
+        if (fails)
+            fs.locked.insert(At("Support\\AppIcons.icl"));
+        EXPECT_EQ(Extract(package, fs), !fails);
+        if (fails) {
+            // The one copy of the earlier library stays where it was.
+            Tree left = earlier;
+            left.files.erase(At("libnodave.dll"));
+            left.files[KeptAsideName(At("libnodave.dll"))] = "the earlier library";
+            EXPECT_EQ(TreeOf(fs), left);
+        } else {
+            EXPECT_EQ(TreeOf(fs), complete);
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,328 @@
+// Updates that cannot complete, run under Wine with the real setup: a full
+// disk, files held by another program, a damaged stream, a setup ended by
+// force. Each leaves the earlier installation as it was, byte for byte.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <random>
+
+#include "driver/Driver.h"
+#include "settings/MergeSettings.h"
+#include "settings/SaveIniDocument.h"
+#include "support/IniText.h"
+#include "support/SettingsExample.h"
+#include "win/Utf.h"
+
+using namespace driver;
+
+namespace {
+
+// The product files as the package installs them, in extraction order.
+const wchar_t* const kProductFiles[] = {
+    L"Quillmark.exe",
+    L"Quillmark.ini",
+    L"libnodave.dll",
+    L"Documentations\\UserManual$en-us.chm",
+    L"Documentations\\UserManual$it-it.chm",
+    L"Support\\AppIcons.icl",
+    L"Support\\Project.xml",
+    L"Support\\local.upd",
+    L"Sources\\Quillmark-V390-source.7z",
+    L"Sources\\libnodave-0.8.4.5.zip",
+};
+constexpr int kSettingsFile = 1;
+constexpr int kAppIcons = 5;
+constexpr int kProjectXml = 6;
+constexpr int kLastFile = 9;
+
+const wchar_t kDone[] = L"Done.";
+const wchar_t kFailed[] = L"Error. Installation package demaged !";
+
+std::string ProductBytes(int i) {
+    std::string data;
+    EXPECT_TRUE(ReadBytes(ProductFolder() + L"\\" + kProductFiles[i], data)) << kProductFiles[i];
+    return data;
+}
+
+std::wstring SettingsFile(const std::wstring& folder) {
+    return folder + L"\\Quillmark.ini";
+}
+
+// An earlier installation: every product file there in an earlier version of
+// the same size, the user's settings, the configuration file that only a
+// completed update deletes, and a file of the user's own.
+void MakeEarlierInstallation(const std::wstring& folder) {
+    RemoveTree(folder);
+    for (const wchar_t* sub : {L"", L"\\Documentations", L"\\Support", L"\\Sources"})
+        CreateDirectoryW((folder + sub).c_str(), nullptr);
+    for (int i = 0; i < static_cast<int>(std::size(kProductFiles)); ++i) {
+        std::string earlier = ProductBytes(i);
+        const std::string mark = "earlier version ";
+        earlier.replace(0, std::min(mark.size(), earlier.size()), mark.substr(0, earlier.size()));
+        ASSERT_TRUE(WriteBytes(folder + L"\\" + kProductFiles[i], earlier));
+    }
+    ASSERT_TRUE(WriteBytes(SettingsFile(folder), ExampleOldSettingsFile()));
+    ASSERT_TRUE(WriteBytes(folder + L"\\Quillmark.cfg", "the earlier configuration"));
+    ASSERT_TRUE(WriteBytes(folder + L"\\Documentations\\my notes.txt", "the user's own"));
+}
+
+// Every file and folder below root with its bytes, for whole-tree comparisons.
+using Tree = std::map<std::string, std::string>;
+
+void AddTree(const std::wstring& folder, const std::string& relative, Tree& tree) {
+    for (const std::wstring& name : ListFolder(folder)) {
+        const std::wstring path = folder + L"\\" + name;
+        const std::string key = relative + "\\" + Narrow(name);
+        if (IsFolder(path)) {
+            tree[key + "\\"] = "";
+            AddTree(path, key, tree);
+        } else {
+            ReadBytes(path, tree[key]);
+        }
+    }
+}
+
+Tree TreeOf(const std::wstring& root) {
+    Tree tree;
+    AddTree(root, "", tree);
+    return tree;
+}
+
+// Only the names of the tree, with sizes: what a failed comparison shows.
+std::string Names(const Tree& tree) {
+    std::string out;
+    for (const auto& [path, data] : tree) out += "\n  " + path + " " + std::to_string(data.size());
+    return out;
+}
+
+void ExpectSameTree(const Tree& actual, const Tree& expected) {
+    EXPECT_TRUE(actual == expected) << "now:" << Names(actual) << "\nexpected:" << Names(expected);
+}
+
+// The setup started with folder typed into its first dialog and accepted.
+Process StartInto(const std::wstring& exe, const std::wstring& folder) {
+    Process setup = Process::Start(exe);
+    EXPECT_TRUE(setup.Started());
+    HWND dialog = WaitForInstallFolderDialog(setup, 60000);
+    EXPECT_NE(dialog, nullptr);
+    if (dialog) {
+        SetText(InstallFolderField(dialog), folder);
+        Click(FindControl(dialog, L"Button", L"O&k"));
+    }
+    return setup;
+}
+
+struct Outcome {
+    std::wstring message;  // the last message box's
+    DWORD exitCode = STILL_ACTIVE;
+    double unpackSeconds = 0;  // from the progress window to the message
+};
+
+// Answers every later window as a user who accepts everything, until the setup ends.
+Outcome RunToTheEnd(Process& setup) {
+    Outcome outcome;
+    using Clock = std::chrono::steady_clock;
+    HWND progress = WaitForWindow(setup, L"", L"Setup progress", 20000);
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < 200 && setup.WaitForExit(0) == STILL_ACTIVE; ++i) {
+        AnswerNextWindow(setup, VK_RETURN, 1000, [&](HWND window) {
+            if (!MessageBoxText(window).empty() && outcome.message.empty()) {
+                outcome.message = MessageBoxText(window);
+                outcome.unpackSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+            }
+        });
+    }
+    outcome.exitCode = setup.WaitForExit(60000);
+    if (!progress)
+        ADD_FAILURE() << "no progress window";
+    return outcome;
+}
+
+Outcome RunSetup(const std::wstring& exe, const std::wstring& folder) {
+    Process setup = StartInto(exe, folder);
+    return RunToTheEnd(setup);
+}
+
+void ExpectFailure(const Outcome& outcome) {
+    EXPECT_EQ(outcome.message, kFailed);
+    EXPECT_EQ(outcome.exitCode, 1u);
+}
+
+// A copy of the setup whose stream of one file is damaged in its middle.
+std::wstring DamagedSetup(int file) {
+    std::string exe, stream;
+    EXPECT_TRUE(ReadBytes(SetupExe(), exe));
+    EXPECT_TRUE(ReadBytes(StreamFolder() + L"\\stream" + std::to_wstring(file) + L".bz2", stream));
+    const size_t at = exe.find(stream);
+    EXPECT_NE(at, std::string::npos);
+    if (at != std::string::npos)
+        exe[at + stream.size() / 2] = static_cast<char>(exe[at + stream.size() / 2] ^ 0x08);
+    const std::wstring copy = TempFolder(L"damaged-last") + L"\\QuillmarkSetup.exe";
+    EXPECT_TRUE(WriteBytes(copy, exe));
+    return copy;
+}
+
+class FailedUpdate : public ::testing::Test {
+protected:
+    const std::wstring folder = L"C:\\QuillmarkUpdate";
+    void SetUp() override {
+        MakeEarlierInstallation(folder);
+        earlier = TreeOf(folder);
+    }
+    void TearDown() override { RemoveTree(folder); }
+    Tree earlier;
+};
+
+TEST_F(FailedUpdate, ADamagedStreamInTheLastGroupLeavesTheEarlierInstallation) {
+    ExpectFailure(RunSetup(DamagedSetup(kLastFile), folder));
+    ExpectSameTree(TreeOf(folder), earlier);
+}
+
+// Held by the test itself, another process to the setup.
+class HeldFile {
+public:
+    HeldFile(const std::wstring& path, DWORD sharing)
+        : handle_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr,
+                              OPEN_EXISTING, 0, nullptr)) {}
+    bool Valid() const { return handle_.Valid(); }
+    // What its holder reads now, from the start.
+    std::string Content() {
+        SetFilePointer(handle_.Get(), 0, nullptr, FILE_BEGIN);
+        std::string data(1 << 20, '\0');
+        DWORD got = 0;
+        ReadFile(handle_.Get(), &data[0], static_cast<DWORD>(data.size()), &got, nullptr);
+        data.resize(got);
+        return data;
+    }
+
+private:
+    UniqueHandle handle_;
+};
+
+TEST_F(FailedUpdate, ALaterGroupsFileHeldWithoutSharingLeavesTheEarlierInstallation) {
+    {
+        HeldFile held(folder + L"\\" + kProductFiles[kProjectXml], 0);
+        ASSERT_TRUE(held.Valid());
+        ExpectFailure(RunSetup(SetupExe(), folder));
+    }
+    ExpectSameTree(TreeOf(folder), earlier);
+}
+
+// What the C runtime's fopen gives: reading and writing shared, deleting not.
+// Such a file cannot be replaced in one step, and writing into it in place
+// could leave it half old, half new for its holder: the update stops instead.
+TEST_F(FailedUpdate, AFileHeldWithReadAndWriteSharingStopsTheUpdateUntouched) {
+    const std::wstring path = folder + L"\\" + kProductFiles[kAppIcons];
+    {
+        HeldFile held(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        ASSERT_TRUE(held.Valid());
+        const std::string before = held.Content();
+        ExpectFailure(RunSetup(SetupExe(), folder));
+        EXPECT_TRUE(held.Content() == before);
+    }
+    ExpectSameTree(TreeOf(folder), earlier);
+}
+
+// The install folder on a drive that holds the earlier installation but not a
+// second copy: the test command maps a small one as the drive named in
+// QUILLMARK_SMALL_DRIVE when it may mount one (as root).
+TEST(FailedUpdateOnASmallDrive, AFullDiskLeavesTheEarlierInstallation) {
+    wchar_t drive[8] = {};
+    if (!GetEnvironmentVariableW(L"QUILLMARK_SMALL_DRIVE", drive, 8) ||
+        GetDriveTypeW((std::wstring(drive) + L"\\").c_str()) == DRIVE_NO_ROOT_DIR)
+        GTEST_SKIP() << "no small drive: making one needs root";
+    const std::wstring root = drive;
+    const std::wstring folder = root + L"\\Quillmark";
+    MakeEarlierInstallation(folder);
+    // Room for every new file but the last half of the last one.
+    ULONGLONG room = ProductBytes(kLastFile).size() / 2;
+    for (int i = 0; i < kLastFile; ++i) room += ProductBytes(i).size();
+    ULARGE_INTEGER free{};
+    ASSERT_TRUE(GetDiskFreeSpaceExW((root + L"\\").c_str(), &free, nullptr, nullptr));
+    ASSERT_GT(free.QuadPart, room) << "the small drive is too small for the test";
+    const std::wstring filler = root + L"\\filler";
+    ASSERT_TRUE(WriteBytes(filler, std::string(static_cast<size_t>(free.QuadPart - room), 'f')));
+    const Tree before = TreeOf(root);
+
+    ExpectFailure(RunSetup(SetupExe(), folder));
+    ExpectSameTree(TreeOf(root), before);
+    RemoveTree(folder);
+    DeleteFileW(filler.c_str());
+}
+
+// A setup ended by force at random moments of its extraction: each time the
+// settings file is whole, the user's or a new one, and a rerun completes.
+TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunCompletes) {
+    const std::string users = ExampleOldSettingsFile();
+    const std::string packaged = ProductBytes(kSettingsFile);
+    // Whether bytes are the whole file a completed run writes over the settings
+    // file old: only the program group of the launch-icons step may follow.
+    auto isMergedFrom = [&](const std::string& bytes, const std::string& old) {
+        IniDocument oldSettings = ParseIni(old), defaultSettings = ParseIni(packaged);
+        MergeSettings(oldSettings, defaultSettings, Narrow(folder));
+        const std::vector<std::string> merged = CrLfLines(FormatIniDocument(defaultSettings));
+        const std::vector<std::string> lines = CrLfLines(bytes);
+        return bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0 &&
+               lines.size() >= merged.size() && lines.size() <= merged.size() + 2 &&
+               std::equal(merged.begin(), merged.end(), lines.begin());
+    };
+
+    const unsigned seed = static_cast<unsigned>(GetTickCount());
+    std::printf("random moments from seed %u\n", seed);
+    std::mt19937 random(seed);
+    // How long unpacking takes on this machine now, measured by each rerun.
+    double unpackSeconds = 1.0;
+    constexpr int kTimes = 24;
+    // Where the ends fell, for the log: while files were being written beside
+    // the earlier ones, after they were in place, and elsewhere.
+    int whileStaging = 0, afterCommit = 0, elsewhere = 0;
+    for (int i = 0; i < kTimes; ++i) {
+        ASSERT_TRUE(WriteBytes(SettingsFile(folder), users));
+        const DWORD delayMs = std::uniform_int_distribution<DWORD>(
+            0, static_cast<DWORD>(unpackSeconds * 1200))(random);
+        SCOPED_TRACE("ended " + std::to_string(delayMs) + " ms into extraction, time " +
+                     std::to_string(i + 1));
+        {
+            Process setup = StartInto(SetupExe(), folder);
+            WaitForWindow(setup, L"", L"Setup progress", 20000);
+            setup.WaitForExit(delayMs);  // ends it when still running then
+        }
+        std::string left;
+        ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
+        EXPECT_TRUE(left == users || left == packaged || isMergedFrom(left, users)) << left;
+        const Tree stopped = TreeOf(folder);
+        if (std::any_of(stopped.begin(), stopped.end(), [](const auto& entry) {
+                return entry.first.find(".setup-") != std::string::npos;
+            }))
+            ++whileStaging;
+        else if (left == packaged)
+            ++afterCommit;
+        else
+            ++elsewhere;
+
+        const Outcome rerun = RunSetup(SetupExe(), folder);
+        ASSERT_EQ(rerun.message, kDone);
+        EXPECT_EQ(rerun.exitCode, 0u);
+        unpackSeconds = std::max(0.2, rerun.unpackSeconds);
+        std::string settings;
+        ASSERT_TRUE(ReadBytes(SettingsFile(folder), settings));
+        EXPECT_TRUE(isMergedFrom(settings, left)) << settings;
+        std::string installed;
+        for (int f = 0; f < static_cast<int>(std::size(kProductFiles)); ++f)
+            if (f != kSettingsFile) {
+                EXPECT_TRUE(ReadBytes(folder + L"\\" + kProductFiles[f], installed) &&
+                            installed == ProductBytes(f))
+                    << Narrow(kProductFiles[f]);
+            }
+        for (const auto& [path, data] : TreeOf(folder))
+            EXPECT_EQ(path.find(".setup-"), std::string::npos) << path;
+        if (HasFailure())
+            return;
+    }
+    std::printf("ended while staging %d times, after the commit %d, elsewhere %d\n", whileStaging,
+                afterCommit, elsewhere);
+}
+
+}  // namespace
