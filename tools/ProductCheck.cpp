@@ -36,6 +36,14 @@ public:
     bool RealizeDirectory(const std::string&) override { return false; }
     bool RemoveFile(const std::string&) override { return false; }
     bool RenameFile(const std::string&, const std::string&) override { return false; }
+    std::vector<FolderEntry> ListFolder(const std::string&) override { return {}; }
+    bool WriteFlushedFile(const std::string&, std::string_view) override { return false; }
+    bool MoveReplacing(const std::string&, const std::string&) override { return false; }
+    bool LinkFile(const std::string&, const std::string&) override { return false; }
+    bool FileExists(const std::string& path) override { return path == kPath; }
+    bool IsReplaceable(const std::string&) override { return false; }
+    bool FolderExists(const std::string&) override { return false; }
+    bool RemoveEmptyFolder(const std::string&) override { return false; }
 
     static constexpr const char* kPath = "Quillmark.ini";
 

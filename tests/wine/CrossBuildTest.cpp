@@ -48,42 +48,28 @@ const Build k64Bit{"64-bit", QUILLMARK_SETUP_EXE_X86_64};
 
 // What one run showed: the folder its install-folder dialog proposed and its
 // last message.
-struct SetupRun {
+struct CrossRun {
     std::wstring proposed;
     std::wstring message;
     DWORD exitCode = STILL_ACTIVE;
 };
 
-// A message box, titled with the setup's file name, can be seen a moment
-// before its text is there, and again while it closes, without its text: the
-// text is taken when there is one.
-void NoteMessage(HWND window, SetupRun& run) {
-    if (WindowText(window) != L"QuillmarkSetup")
-        return;
-    for (int i = 0; i < 20; ++i) {
-        const std::wstring text = GetDlgItem(window, 0xFFFF) ? MessageBoxText(window) : L"";
-        if (!text.empty()) {
-            run.message = text;
-            return;
-        }
-        Sleep(100);
-    }
-}
-
 // Runs a build's setup to its end as a user who accepts every proposal.
-SetupRun RunAccepting(const Build& build) {
-    SetupRun run;
+CrossRun RunAccepting(const Build& build) {
+    CrossRun run;
     Process setup = Process::Start(FromUnixPath(build.unixPath));
     if (!setup.Started()) {
         ADD_FAILURE() << "cannot start the " << build.name << " setup at " << build.unixPath;
         return run;
     }
-    if (HWND dialog = WaitForInstallFolderDialog(setup))
-        run.proposed = WindowText(InstallFolderField(dialog));
-    const ULONGLONG end = GetTickCount64() + 120000;
-    while (setup.WaitForExit(0) == STILL_ACTIVE && GetTickCount64() < end)
-        AnswerNextWindow(setup, VK_RETURN, 400, [&run](HWND window) { NoteMessage(window, run); });
-    run.exitCode = setup.WaitForExit(1000);
+    SetupAnswers answers;
+    answers.seen = [&run](SetupWindow kind, HWND window) {
+        if (kind == SetupWindow::InstallFolder && run.proposed.empty())
+            run.proposed = ProposedInstallFolder(window);
+    };
+    const SetupRun result = RunSetup(setup, answers);
+    run.message = result.LastMessage();
+    run.exitCode = result.exitCode;
     return run;
 }
 
@@ -155,7 +141,7 @@ protected:
 
 TEST_P(CrossBuild, AnUpdateByTheOtherBuildFindsTheInstallationAndKeepsTheSettings) {
     const Order& order = GetParam();
-    const SetupRun first = RunAccepting(order.first);
+    const CrossRun first = RunAccepting(order.first);
     EXPECT_EQ(first.proposed, folder_) << order.first.name;
     EXPECT_EQ(first.message, L"Done.");
     EXPECT_EQ(first.exitCode, 0u);
@@ -164,7 +150,7 @@ TEST_P(CrossBuild, AnUpdateByTheOtherBuildFindsTheInstallationAndKeepsTheSetting
     // The user works with the product and changes its settings.
     ASSERT_TRUE(WriteBytes(folder_ + L"\\Quillmark.ini", ExampleOldSettingsFile()));
 
-    const SetupRun second = RunAccepting(order.second);
+    const CrossRun second = RunAccepting(order.second);
     EXPECT_EQ(second.proposed, folder_) << order.second.name;
     EXPECT_EQ(second.message, L"Done.");
     EXPECT_EQ(second.exitCode, 0u);

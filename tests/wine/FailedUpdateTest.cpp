@@ -107,10 +107,8 @@ Process StartInto(const std::wstring& exe, const std::wstring& folder) {
     EXPECT_TRUE(setup.Started());
     HWND dialog = WaitForInstallFolderDialog(setup, 60000);
     EXPECT_NE(dialog, nullptr);
-    if (dialog) {
-        SetText(InstallFolderField(dialog), folder);
-        Click(FindControl(dialog, L"Button", L"O&k"));
-    }
+    if (dialog)
+        TypeInstallFolder(folder)(dialog);
     return setup;
 }
 
@@ -120,29 +118,34 @@ struct Outcome {
     double unpackSeconds = 0;  // from the progress window to the message
 };
 
-// Answers every later window as a user who accepts everything, until the setup ends.
-Outcome RunToTheEnd(Process& setup) {
-    Outcome outcome;
+// The setup run into folder, answering every window as a user who accepts
+// everything, until it ends.
+Outcome RunInto(const std::wstring& exe, const std::wstring& folder) {
     using Clock = std::chrono::steady_clock;
-    HWND progress = WaitForWindow(setup, L"", L"Setup progress", 20000);
-    const Clock::time_point start = Clock::now();
-    for (int i = 0; i < 200 && setup.WaitForExit(0) == STILL_ACTIVE; ++i) {
-        AnswerNextWindow(setup, VK_RETURN, 1000, [&](HWND window) {
-            if (!MessageBoxText(window).empty() && outcome.message.empty()) {
-                outcome.message = MessageBoxText(window);
-                outcome.unpackSeconds = std::chrono::duration<double>(Clock::now() - start).count();
-            }
-        });
-    }
-    outcome.exitCode = setup.WaitForExit(60000);
-    if (!progress)
+    Outcome outcome;
+    Process setup = Process::Start(exe);
+    EXPECT_TRUE(setup.Started());
+    bool progressSeen = false;
+    Clock::time_point start{};
+    SetupAnswers answers;
+    answers.installFolder = TypeInstallFolder(folder);
+    answers.seen = [&](SetupWindow kind, HWND window) {
+        if (kind == SetupWindow::Other && !progressSeen &&
+            WindowText(window) == L"Setup progress") {
+            progressSeen = true;
+            start = Clock::now();
+        } else if (progressSeen && outcome.unpackSeconds == 0 &&
+                   (kind == SetupWindow::Message || kind == SetupWindow::LaunchIcons)) {
+            outcome.unpackSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+        }
+    };
+    const SetupRun run = RunSetup(setup, answers, 180000);
+    if (!run.messages.empty())
+        outcome.message = run.messages.front();
+    outcome.exitCode = run.exitCode;
+    if (!progressSeen)
         ADD_FAILURE() << "no progress window";
     return outcome;
-}
-
-Outcome RunSetup(const std::wstring& exe, const std::wstring& folder) {
-    Process setup = StartInto(exe, folder);
-    return RunToTheEnd(setup);
 }
 
 void ExpectFailure(const Outcome& outcome) {
@@ -176,7 +179,7 @@ protected:
 };
 
 TEST_F(FailedUpdate, ADamagedStreamInTheLastGroupLeavesTheEarlierInstallation) {
-    ExpectFailure(RunSetup(DamagedSetup(kLastFile), folder));
+    ExpectFailure(RunInto(DamagedSetup(kLastFile), folder));
     ExpectSameTree(TreeOf(folder), earlier);
 }
 
@@ -205,7 +208,7 @@ TEST_F(FailedUpdate, ALaterGroupsFileHeldWithoutSharingLeavesTheEarlierInstallat
     {
         HeldFile held(folder + L"\\" + kProductFiles[kProjectXml], 0);
         ASSERT_TRUE(held.Valid());
-        ExpectFailure(RunSetup(SetupExe(), folder));
+        ExpectFailure(RunInto(SetupExe(), folder));
     }
     ExpectSameTree(TreeOf(folder), earlier);
 }
@@ -219,7 +222,7 @@ TEST_F(FailedUpdate, AFileHeldWithReadAndWriteSharingStopsTheUpdateUntouched) {
         HeldFile held(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(held.Valid());
         const std::string before = held.Content();
-        ExpectFailure(RunSetup(SetupExe(), folder));
+        ExpectFailure(RunInto(SetupExe(), folder));
         EXPECT_TRUE(held.Content() == before);
     }
     ExpectSameTree(TreeOf(folder), earlier);
@@ -246,7 +249,7 @@ TEST(FailedUpdateOnASmallDrive, AFullDiskLeavesTheEarlierInstallation) {
     ASSERT_TRUE(WriteBytes(filler, std::string(static_cast<size_t>(free.QuadPart - room), 'f')));
     const Tree before = TreeOf(root);
 
-    ExpectFailure(RunSetup(SetupExe(), folder));
+    ExpectFailure(RunInto(SetupExe(), folder));
     ExpectSameTree(TreeOf(root), before);
     RemoveTree(folder);
     DeleteFileW(filler.c_str());
@@ -302,7 +305,7 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
         else
             ++elsewhere;
 
-        const Outcome rerun = RunSetup(SetupExe(), folder);
+        const Outcome rerun = RunInto(SetupExe(), folder);
         ASSERT_EQ(rerun.message, kDone);
         EXPECT_EQ(rerun.exitCode, 0u);
         unpackSeconds = std::max(0.2, rerun.unpackSeconds);
