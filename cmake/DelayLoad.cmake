@@ -50,3 +50,25 @@ foreach(lib kernel32 msvcrt moldname ${QUILLMARK_DELAYED_DLLS})
     configure_file("/usr/${QUILLMARK_TRIPLE}/lib/lib${lib}.a" "${_out}/lib${lib}.a" COPYONLY)
 endforeach()
 add_link_options("-L${_out}")
+
+# Section collection keeps what is reached from the entry point. Nothing names
+# a delay-load entry's slot in the name table, nor the name it points to: the
+# default script keeps such entries only as .idata, which these tables cannot
+# be. Dropped, they would shift the name table against the address table, so
+# that a call would look up another function's name, or none. The toolchain's
+# own default script, with the tables kept, serves instead.
+execute_process(COMMAND "${QUILLMARK_TRIPLE}-ld" --verbose
+                OUTPUT_VARIABLE _ld_verbose RESULT_VARIABLE rc)
+string(REGEX MATCH "=+\n(.*)\n=+" _ld_script "${_ld_verbose}")
+set(_ld_script "${CMAKE_MATCH_1}")
+set(_kept_data "KEEP(*(SORT(.data$qmdelay_*)))\n    *(SORT(.data$*))")
+set(_kept_rdata "KEEP(*(SORT(.rdata$qmdelay_*)))\n    *(SORT(.rdata$*))")
+string(REPLACE "*(SORT(.data$*))" "${_kept_data}" _ld_script "${_ld_script}")
+string(REPLACE "*(SORT(.rdata$*))" "${_kept_rdata}" _ld_script "${_ld_script}")
+if(NOT rc EQUAL 0 OR NOT _ld_script MATCHES "KEEP\\(\\*\\(SORT\\(\\.data\\$qmdelay_"
+   OR NOT _ld_script MATCHES "KEEP\\(\\*\\(SORT\\(\\.rdata\\$qmdelay_")
+    message(FATAL_ERROR "Could not make a linker script that keeps the delay-load tables "
+                        "from ${QUILLMARK_TRIPLE}-ld's default one")
+endif()
+file(WRITE "${_out}/keep-delayload.ld" "${_ld_script}\n")
+add_link_options("-Wl,-T,${_out}/keep-delayload.ld")

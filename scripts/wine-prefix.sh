@@ -17,7 +17,8 @@ prefix=$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")
 runs_32bit() { [ -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ]; }
 want_32bit=0
 "$here/wine-runs-32bit.sh" >/dev/null && want_32bit=1
-if [ -f "$prefix/.quillmark-ready" ]; then
+# The marker names what a prepared prefix holds; its number goes up when that changes.
+if [ -f "$prefix/.quillmark-ready-2" ]; then
     if [ "$want_32bit" = 0 ] || runs_32bit; then
         exit 0
     fi
@@ -35,6 +36,9 @@ rm -rf "$prefix"
 
 "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+# A program that crashes is ended with its backtrace on standard error instead
+# of waiting behind Wine's crash dialog, which nobody would answer in a test.
+"$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
 
 fonts="$prefix/drive_c/windows/Fonts"
@@ -53,4 +57,4 @@ if [ "$want_32bit" = 1 ] && ! runs_32bit; then
     echo "wine-prefix: $prefix has no 32-bit system folder although wine32 is installed" >&2
     exit 1
 fi
-touch "$prefix/.quillmark-ready"
+touch "$prefix/.quillmark-ready-2"
