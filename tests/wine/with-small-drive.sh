@@ -7,6 +7,16 @@
 letter=$1 size=$2
 shift 2
 dir= link=
+# Also when the run is cut short (a test timeout): the mount and the drive go.
+cleanup() {
+    [ -n "$link" ] && rm -f "$link"
+    # Lazily when a Wine process still holds a file there: it goes once freed.
+    [ -n "$dir" ] && { umount "$dir" || umount -l "$dir"; } && rmdir "$dir"
+    link= dir=
+}
+trap cleanup EXIT
+trap 'exit 143' TERM
+trap 'exit 130' INT
 if [ "$(id -u)" -eq 0 ] && [ -n "${WINEPREFIX:-}" ] && [ ! -e "$WINEPREFIX/dosdevices/$letter:" ]; then
     dir=$(mktemp -d)
     if mount -t tmpfs -o "size=$size" tmpfs "$dir"; then
@@ -20,6 +30,5 @@ if [ "$(id -u)" -eq 0 ] && [ -n "${WINEPREFIX:-}" ] && [ ! -e "$WINEPREFIX/dosde
 fi
 "$@"
 rc=$?
-[ -n "$link" ] && rm -f "$link"
-[ -n "$dir" ] && umount "$dir" && rmdir "$dir"
+cleanup
 exit $rc
