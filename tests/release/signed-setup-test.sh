@@ -71,7 +71,13 @@ QUILLMARK_SIGN_PASSWORD=wrong sh "$sign" wrong.exe --pkcs12 signer.p12 2>/dev/nu
 "$wine" "$press" "$work/pkcs12.exe" >wine.log 2>&1 </dev/null || true
 cat wine.log
 grep -q 'The setup says: Done.' wine.log || fail "the signed setup did not end with Done."
-install=$("$wine" winepath -u 'C:\Program Files\Quillmark' 2>/dev/null </dev/null | tr -d '\r')
+# Where it installed, as its uninstall entry names it (in the 32-bit view,
+# where both builds write it).
+entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillmark'
+folder=$("$wine" reg query "$entry" /v UninstallString /reg:32 2>/dev/null </dev/null | tr -d '\r' |
+         sed -n 's/.*REG_SZ *"\(.*\)\\Quillmark\.exe".*/\1/p')
+[ -n "$folder" ] || fail "the signed setup left no uninstall entry"
+install=$("$wine" winepath -u "$folder" 2>/dev/null </dev/null | tr -d '\r')
 for f in Sources/libnodave-0.8.4.5.zip Support/AppIcons.icl Quillmark.exe; do
     cmp "$install/$f" "$product/$f" || fail "the signed setup did not install $f as packed"
 done

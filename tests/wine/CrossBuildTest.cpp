@@ -7,6 +7,7 @@
 
 #include "RegistryValues.h"
 #include "driver/Driver.h"
+#include "driver/ProductNames.h"
 #include "support/IniText.h"
 #include "support/SettingsExample.h"
 #include "win/Utf.h"
@@ -14,15 +15,6 @@
 using namespace driver;
 
 namespace {
-
-const wchar_t kUninstallKey[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
-const wchar_t* const kClassKeys[] = {L".qkmem",
-                                     L".qkprj",
-                                     L".qkint",
-                                     L"Quillmark.qkmem.File",
-                                     L"Quillmark.qkprj.File",
-                                     L"Quillmark.qkint.File"};
 
 std::wstring Environment(const wchar_t* name) {
     wchar_t buffer[MAX_PATH] = {};

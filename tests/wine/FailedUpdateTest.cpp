@@ -9,6 +9,7 @@
 #include <random>
 
 #include "driver/Driver.h"
+#include "driver/ProductNames.h"
 #include "settings/MergeSettings.h"
 #include "settings/SaveIniDocument.h"
 #include "support/IniText.h"
@@ -19,26 +20,9 @@ using namespace driver;
 
 namespace {
 
-// The product files as the package installs them, in extraction order.
-const wchar_t* const kProductFiles[] = {
-    L"Quillmark.exe",
-    L"Quillmark.ini",
-    L"libnodave.dll",
-    L"Documentations\\UserManual$en-us.chm",
-    L"Documentations\\UserManual$it-it.chm",
-    L"Support\\AppIcons.icl",
-    L"Support\\Project.xml",
-    L"Support\\local.upd",
-    L"Sources\\Quillmark-V390-source.7z",
-    L"Sources\\libnodave-0.8.4.5.zip",
-};
-constexpr int kSettingsFile = 1;
 constexpr int kAppIcons = 5;
 constexpr int kProjectXml = 6;
 constexpr int kLastFile = 9;
-
-const wchar_t kDone[] = L"Done.";
-const wchar_t kFailed[] = L"Error. Installation package demaged !";
 
 std::string ProductBytes(int i) {
     std::string data;

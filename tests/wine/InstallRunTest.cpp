@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/Driver.h"
+#include "driver/ProductNames.h"
 #include "win/Utf.h"
 #include "win/Win32Registry.h"
 
@@ -9,24 +10,7 @@ using namespace driver;
 
 namespace {
 
-// The product files as the package installs them, in extraction order.
-const wchar_t* const kProductFiles[] = {
-    L"Quillmark.exe",
-    L"Quillmark.ini",
-    L"libnodave.dll",
-    L"Documentations\\UserManual$en-us.chm",
-    L"Documentations\\UserManual$it-it.chm",
-    L"Support\\AppIcons.icl",
-    L"Support\\Project.xml",
-    L"Support\\local.upd",
-    L"Sources\\Quillmark-V390-source.7z",
-    L"Sources\\libnodave-0.8.4.5.zip",
-};
-constexpr int kSettingsFile = 1;
 constexpr int kProjectXml = 6;  // index of a file in a later group
-
-const wchar_t kDone[] = L"Done.";
-const wchar_t kFailed[] = L"Error. Installation package demaged !";
 
 std::wstring InstallFolder() {
     Win32Registry registry;

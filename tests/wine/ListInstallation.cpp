@@ -10,16 +10,12 @@
 #include "LinkFile.h"
 #include "RegistryValues.h"
 #include "driver/Driver.h"
+#include "driver/ProductNames.h"
 #include "win/Utf.h"
 
 using namespace driver;
 
 namespace {
-
-const wchar_t kShellFolders[] =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const wchar_t kUninstallKey[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
 
 // The registry keys the setup writes, with the values it writes there.
 const struct {

@@ -8,6 +8,7 @@
 #include "LinkFile.h"
 #include "RegistryValues.h"
 #include "driver/Driver.h"
+#include "driver/ProductNames.h"
 #include "shell/ShellFolder.h"
 #include "shell/ShellLink.h"
 #include "shell/Shortcut.h"
@@ -21,8 +22,6 @@ using namespace driver;
 
 namespace {
 
-const wchar_t kShellFolders[] =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 // Outside every ANSI code page at once: any narrow call on the way garbles it.
 const wchar_t kProfileName[] = L"Zo\u00eb \u0141\u00f3d\u017a \u6d4b\u8bd5";
 const wchar_t kInstallName[] = L"Pr\u00f6gr\u00e4mme \u0416 \U0001F58B";

@@ -6,6 +6,7 @@
 
 #include "RegistryValues.h"
 #include "driver/Driver.h"
+#include "driver/ProductNames.h"
 #include "shell/FileType.h"
 #include "win/Utf.h"
 #include "win/Win32Registry.h"
@@ -14,15 +15,7 @@ using namespace driver;
 
 namespace {
 
-const wchar_t kUninstallKey[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
 const wchar_t kCurrentVersion[] = L"Software\\Microsoft\\Windows\\CurrentVersion";
-const wchar_t* const kClassKeys[] = {L".qkmem",
-                                     L".qkprj",
-                                     L".qkint",
-                                     L"Quillmark.qkmem.File",
-                                     L"Quillmark.qkprj.File",
-                                     L"Quillmark.qkint.File"};
 
 std::wstring ProgramFilesFolder() {
     std::optional<RawValue> v =

@@ -11,6 +11,7 @@
 #include "LinkFile.h"
 #include "RegistryValues.h"
 #include "driver/Driver.h"
+#include "driver/ProductNames.h"
 #include "support/SettingsExample.h"
 #include "win/UniqueHandle.h"
 #include "win/Utf.h"
@@ -19,18 +20,6 @@ using namespace driver;
 
 namespace {
 
-const wchar_t kShellFolders[] =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const wchar_t kUninstallKey[] =
-    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
-const wchar_t* const kClassKeys[] = {L".qkmem",
-                                     L".qkprj",
-                                     L".qkint",
-                                     L"Quillmark.qkmem.File",
-                                     L"Quillmark.qkprj.File",
-                                     L"Quillmark.qkint.File"};
-const wchar_t kDone[] = L"Done.";
-const wchar_t kFailed[] = L"Error. Installation package demaged !";
 using Windows = std::vector<SetupWindow>;
 
 std::wstring ShellFolder(const wchar_t* name) {
