@@ -11,6 +11,7 @@
 #include "settings/IniDocument.h"
 #include "settings/LoadIniDocument.h"
 #include "support/PeResources.h"
+#include "tools/ReadWhole.h"
 #include "win/FileSystem.h"
 
 namespace fs = std::filesystem;
@@ -32,7 +33,6 @@ public:
         data = bytes_;
         return true;
     }
-    bool SaveFile(const std::string&, std::string_view) override { return false; }
     bool RealizeDirectory(const std::string&) override { return false; }
     bool RemoveFile(const std::string&) override { return false; }
     bool RenameFile(const std::string&, const std::string&) override { return false; }
@@ -85,16 +85,6 @@ std::vector<std::string> EntriesOf(const fs::path& folder, std::vector<std::stri
     return entries;
 }
 
-bool ReadWhole(const fs::path& path, std::string& data) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    data = s.str();
-    return !in.bad();
-}
-
 // A file found where an expected one is not: the same name in another folder
 // or in another case. Answers the index of the found entry, or npos.
 size_t FindMisplaced(const std::string& wanted, const std::vector<std::string>& found,
@@ -121,7 +111,7 @@ std::string CheckFile(const fs::path& path, const std::string& relative) {
     if (ec || !fs::is_regular_file(status))
         return relative + " is not a regular file (expected one, read as it is packed)";
     std::string bytes;
-    if (!ReadWhole(path, bytes))
+    if (!ReadWhole(path.string(), bytes))
         return "cannot read " + relative;
     const std::string problem = CheckContent(relative, bytes);
     return problem.empty() ? problem : relative + ": " + problem;

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/ReadWhole.h"
+
 #include "settings/HexEncode.h"
 
 namespace {
@@ -167,16 +169,6 @@ std::string Tune(const SampleFile& f, const std::string& prefix, uint32_t seed) 
             hi = mid;
     }
     return best;
-}
-
-bool ReadWhole(const std::string& path, std::string& data) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    data = s.str();
-    return true;
 }
 
 }  // namespace

@@ -15,22 +15,14 @@
 #include <string>
 #include <vector>
 
+#include "tools/ReadWhole.h"
+
 namespace {
 
 struct Group {
     std::string name;
     std::vector<std::string> files;
 };
-
-bool ReadWhole(const std::string& path, std::string& data) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    data = s.str();
-    return static_cast<bool>(in) || in.eof();
-}
 
 bool CompressLevel9(const std::string& in, std::string& out) {
     unsigned int size = static_cast<unsigned int>(in.size() + in.size() / 100 + 600);

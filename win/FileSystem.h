@@ -16,10 +16,6 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Replaces the file with data, all or nothing: the bytes go to a temporary
-    // file in the same folder, which then takes the target's place. A target that
-    // cannot be replaced (locked, read-only) keeps its earlier content.
-    virtual bool SaveFile(const std::string& path, std::string_view data) = 0;
     // Makes the folder and every missing parent, outermost first; stops at the
     // first level that can neither be made nor found. Answers whether it exists.
     virtual bool RealizeDirectory(const std::string& folder) = 0;

@@ -5,7 +5,6 @@
 
 class Win32FileSystem : public FileSystem {
 public:
-    bool SaveFile(const std::string& path, std::string_view data) override;
     bool RealizeDirectory(const std::string& folder) override;
     bool ReadFile(const std::string& path, std::string& data) override;
     bool RemoveFile(const std::string& path) override;

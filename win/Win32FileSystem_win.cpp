@@ -31,35 +31,7 @@ bool WriteAll(HANDLE file, std::string_view data) {
     return true;
 }
 
-// Moves the open file to target, replacing it: through the handle already
-// open, which spares the system finding the file again by its name.
-bool RenameOpenFile(HANDLE file, const std::wstring& target) {
-    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + target.size() * sizeof(wchar_t));
-    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
-    info->ReplaceIfExists = TRUE;
-    info->RootDirectory = nullptr;
-    info->FileNameLength = static_cast<DWORD>(target.size() * sizeof(wchar_t));
-    std::copy(target.begin(), target.end(), info->FileName);
-    return SetFileInformationByHandle(file, FileRenameInfo, info,
-                                      static_cast<DWORD>(buffer.size())) != 0;
-}
-
 }  // namespace
-
-bool Win32FileSystem::SaveFile(const std::string& path, std::string_view data) {
-    const std::wstring target = Widen(path);
-    // Beside the target, so that the final move stays within one volume.
-    const std::wstring temp = target + L".setup-tmp";
-    UniqueHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid())
-        return false;
-    if (WriteAll(file.Get(), data) && RenameOpenFile(file.Get(), target))
-        return true;
-    file.Reset();
-    DeleteFileW(temp.c_str());
-    return false;
-}
 
 bool Win32FileSystem::RealizeDirectory(const std::string& folder) {
     if (!folder.empty() && IsDirectory(Widen(folder)))

@@ -29,9 +29,6 @@ public:
         files[path] = std::string(data);
         return !Fails(kNeedsSpace);  // whole, but not known to be on the disk
     }
-    bool SaveFile(const std::string& path, std::string_view data) override {
-        return !Fails(kNeedsSpace) && MemoryFileSystem::SaveFile(path, data);
-    }
     bool RealizeDirectory(const std::string& folder) override {
         return !Fails(kNeedsSpace) && MemoryFileSystem::RealizeDirectory(folder);
     }

@@ -23,12 +23,6 @@ public:
     bool hardLinks = true;       // false: a volume without second names (FAT)
     bool strictFolders = false;  // true: files go only into folders that exist
 
-    bool SaveFile(const std::string& path, std::string_view data) override {
-        if (locked.count(path))
-            return false;
-        files[path] = std::string(data);
-        return true;
-    }
     bool RealizeDirectory(const std::string& folder) override {
         for (const std::string& level : FolderLevels(folder)) folders.insert(level);
         return true;
