@@ -267,8 +267,10 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
     int whileStaging = 0, afterCommit = 0, elsewhere = 0;
     for (int i = 0; i < kTimes; ++i) {
         ASSERT_TRUE(WriteBytes(SettingsFile(folder), users));
+        // At least 1 ms: a wait of 0 only asks whether the setup has ended and
+        // would leave it running beside the rerun.
         const DWORD delayMs = std::uniform_int_distribution<DWORD>(
-            0, static_cast<DWORD>(unpackSeconds * 1200))(random);
+            1, static_cast<DWORD>(unpackSeconds * 1200))(random);
         SCOPED_TRACE("ended " + std::to_string(delayMs) + " ms into extraction, time " +
                      std::to_string(i + 1));
         {
