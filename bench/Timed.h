@@ -1,0 +1,123 @@
+// Pass-through file system and progress display that add up the time spent
+// in them, so that the benchmark can tell the extraction's phases apart.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "win/FileSystem.h"
+#include "win/Progress.h"
+
+double Seconds();
+
+// Adds the seconds a call takes to a running sum.
+class TimedScope {
+public:
+    explicit TimedScope(double& sum) : sum_(sum), start_(Seconds()) {}
+    ~TimedScope() { sum_ += Seconds() - start_; }
+    TimedScope(const TimedScope&) = delete;
+    TimedScope& operator=(const TimedScope&) = delete;
+
+private:
+    double& sum_;
+    double start_;
+};
+
+struct FileSystemTimes {
+    double writes = 0;   // the staged files: create, write, flush
+    double commit = 0;   // second names, moves, checks and removals
+    double folders = 0;  // making and checking folders
+};
+
+class TimedFileSystem : public FileSystem {
+public:
+    TimedFileSystem(FileSystem& inner, FileSystemTimes& times) : inner_(inner), t_(times) {}
+
+    bool RealizeDirectory(const std::string& folder) override {
+        TimedScope s(t_.folders);
+        return inner_.RealizeDirectory(folder);
+    }
+    bool ReadFile(const std::string& path, std::string& data) override {
+        return inner_.ReadFile(path, data);
+    }
+    bool RemoveFile(const std::string& path) override {
+        TimedScope s(t_.commit);
+        return inner_.RemoveFile(path);
+    }
+    bool RenameFile(const std::string& from, const std::string& to) override {
+        TimedScope s(t_.commit);
+        return inner_.RenameFile(from, to);
+    }
+    std::vector<FolderEntry> ListFolder(const std::string& folder) override {
+        return inner_.ListFolder(folder);
+    }
+    bool WriteFlushedFile(const std::string& path, std::string_view data) override {
+        TimedScope s(t_.writes);
+        return inner_.WriteFlushedFile(path, data);
+    }
+    bool MoveReplacing(const std::string& from, const std::string& to) override {
+        TimedScope s(t_.commit);
+        return inner_.MoveReplacing(from, to);
+    }
+    bool LinkFile(const std::string& existing, const std::string& link) override {
+        TimedScope s(t_.commit);
+        return inner_.LinkFile(existing, link);
+    }
+    bool FileExists(const std::string& path) override {
+        TimedScope s(t_.commit);
+        return inner_.FileExists(path);
+    }
+    bool IsReplaceable(const std::string& path) override {
+        TimedScope s(t_.commit);
+        return inner_.IsReplaceable(path);
+    }
+    bool FolderExists(const std::string& folder) override {
+        TimedScope s(t_.folders);
+        return inner_.FolderExists(folder);
+    }
+    bool RemoveEmptyFolder(const std::string& folder) override {
+        TimedScope s(t_.folders);
+        return inner_.RemoveEmptyFolder(folder);
+    }
+
+private:
+    FileSystem& inner_;
+    FileSystemTimes& t_;
+};
+
+// Every call the extraction makes on its progress display, the window's
+// drawing and message pumping included.
+class TimedProgress : public Progress {
+public:
+    TimedProgress(Progress& inner, double& seconds) : inner_(inner), t_(seconds) {}
+
+    void SetTitle(const std::string& title) override {
+        TimedScope s(t_);
+        inner_.SetTitle(title);
+    }
+    void SetText(const std::string& text) override {
+        TimedScope s(t_);
+        inner_.SetText(text);
+    }
+    void SetTextAlignLeft() override {
+        TimedScope s(t_);
+        inner_.SetTextAlignLeft();
+    }
+    void SetPos(int32_t pos, int32_t total) override {
+        TimedScope s(t_);
+        inner_.SetPos(pos, total);
+    }
+    void Refresh() override {
+        TimedScope s(t_);
+        inner_.Refresh();
+    }
+    void Close() override {
+        TimedScope s(t_);
+        inner_.Close();
+    }
+
+private:
+    Progress& inner_;
+    double& t_;
+};
