@@ -33,9 +33,8 @@ endforeach()
 # libstdc++ would throw for end the process (app/LibraryFailures_win.cpp).
 # No run-time type information: nothing asks for a type at run time, and
 # without exceptions nothing else needs it. Every Windows program is built so,
-# tests included, so that a class and the classes made from it agree; only a
-# check of exceptions themselves, and GoogleTest's own library (its build
-# asks for them), turn exceptions back on.
+# tests and GoogleTest included, so that a class and the classes made from it
+# agree; only the check of exceptions themselves turns them back on.
 # (i686: -44 KB for exceptions, -8 KB for type information; x86-64: -20 KB,
 # -9 KB.)
 add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions;-fno-rtti>")
