@@ -1,16 +1,29 @@
 // What the setup does when the C++ library fails: it ends the process.
 //
-// The setup catches no exception, so anything libstdc++ throws (no memory, a
-// length past max_size, a bad index) already ends it through std::terminate.
-// Ending it here directly does the same without linking the library's
-// exception classes, which carry a second, reference-counted string
-// implementation, and its verbose terminate handler, which carries a C++
-// demangler and a printf implementation to print to a stderr that a GUI
-// program does not have: together about 100 KB of the setup.
+// The setup catches no exception, so anything libstdc++ would throw (no
+// memory, a length past max_size, a bad index) would end it through
+// std::terminate anyway. Ending it here directly does the same without
+// linking what a throw needs: the library's exception classes, which carry a
+// second, reference-counted string implementation; its verbose terminate
+// handler, which carries a C++ demangler and a printf implementation to print
+// to a stderr that a GUI program does not have; and the unwinder with its
+// personality routine and tables. Together well over 100 KB of the setup.
 #include <bits/functexcept.h>
 
 #include <cstdlib>
 #include <new>
+
+// No memory ends the process, as an uncaught std::bad_alloc would. The
+// library's operator new would throw it, and so bring in the unwinder.
+void* operator new(std::size_t size) {
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    std::abort();
+}
+
+void* operator new[](std::size_t size) {
+    return ::operator new(size);
+}
 
 namespace __gnu_cxx {
 
@@ -22,13 +35,12 @@ void __verbose_terminate_handler() {
 
 namespace std {
 
-// Memory is the one failure callers may plan for, so it stays an exception.
 void __throw_bad_alloc() {
-    throw std::bad_alloc();
+    std::abort();
 }
 
 void __throw_bad_array_new_length() {
-    throw std::bad_alloc();
+    std::abort();
 }
 
 void __throw_length_error(const char*) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdlib>
-#include <new>
 #include <string_view>
 #include <utility>
 
@@ -32,7 +31,7 @@ public:
         }
         void* grown = std::realloc(data_, n);
         if (!grown)
-            throw std::bad_alloc();
+            std::abort();  // no memory: nothing to go on with, as with operator new
         data_ = static_cast<char*>(grown);
         capacity_ = n;
     }
