@@ -2,6 +2,8 @@
 
 #include <bzlib.h>
 
+#include "package/DecoderMemory.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -10,7 +12,14 @@ namespace {
 // Owner of a bzip2 decompression state.
 class Bz2Decoder {
 public:
-    Bz2Decoder() { ok_ = BZ2_bzDecompressInit(&stream_, 0, 0) == BZ_OK; }
+    explicit Bz2Decoder(DecoderMemory* memory) {
+        if (memory) {
+            stream_.bzalloc = DecoderMemory::Allocate;
+            stream_.bzfree = DecoderMemory::Free;
+            stream_.opaque = memory;
+        }
+        ok_ = BZ2_bzDecompressInit(&stream_, 0, 0) == BZ_OK;
+    }
     ~Bz2Decoder() {
         if (ok_)
             BZ2_bzDecompressEnd(&stream_);
@@ -49,12 +58,13 @@ size_t DecompressChunkSize(size_t compressedLength) {
 }
 
 DecompressResult DecompressBz2(const unsigned char* stream, size_t length,
-                               const DecompressGate& gate, ByteBuffer recycled) {
+                               const DecompressGate& gate, ByteBuffer recycled,
+                               DecoderMemory* memory) {
     if (length == 0)
         return Failure("the stream is empty");
     if (length > INT32_MAX)
         return Failure("the stream is too long");
-    Bz2Decoder decoder;
+    Bz2Decoder decoder(memory);
     if (!decoder.Started())
         return Failure("the decompressor could not be started");
 

@@ -1,5 +1,6 @@
 #include "package/Extract.h"
 
+#include "package/DecoderMemory.h"
 #include "package/Decompress.h"
 #include "package/MyProgress.h"
 #include "package/StagedFiles.h"
@@ -10,9 +11,15 @@
 
 namespace {
 
-// buffer: the previous file's output, handed on for this file's.
+// What one file's decompression hands on to the next's: its output buffer and
+// the decoder's tables.
+struct Reused {
+    ByteBuffer buffer;
+    DecoderMemory decoder;
+};
+
 bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, MyProgress& progress,
-               StagedFiles& staged, ByteBuffer& buffer, ExtractFailure& failure) {
+               StagedFiles& staged, Reused& reused, ExtractFailure& failure) {
     const std::string path = folder + group.names[i];
     progress.Display().SetText(group.names[i]);
     DecompressResult file = DecompressBz2(
@@ -20,7 +27,7 @@ bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, MyP
         [&progress](int32_t consumed, int32_t total) {
             return progress.FileProgress(consumed, total);
         },
-        std::move(buffer));
+        std::move(reused.buffer), &reused.decoder);
     if (!file.ok) {
         failure = {path, "could not unpack: " + file.error};
         return false;
@@ -29,7 +36,7 @@ bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, MyP
         failure = {path, "could not write the file"};
         return false;
     }
-    buffer = std::move(file.data);
+    reused.buffer = std::move(file.data);
     return true;
 }
 
@@ -40,7 +47,7 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
     // Leaving this function early, by failure or exception, rolls back.
     StagedFiles staged(fs);
     int32_t done = 0;
-    ByteBuffer buffer;
+    Reused reused;
     for (const PackageGroup& group : groups) {
         const std::string folder = installFolder + group.tail;
         // Checked even for a group without files: the product expects its folders.
@@ -49,7 +56,7 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
             return false;
         }
         for (int32_t i = 0; i < group.files->count; ++i) {
-            if (!StageFile(*group.files, i, folder, progress, staged, buffer, failure))
+            if (!StageFile(*group.files, i, folder, progress, staged, reused, failure))
                 return false;
             done += group.files->lengths[i];
             progress.SetDoneBytes(done);
