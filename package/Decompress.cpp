@@ -2,8 +2,6 @@
 
 #include <bzlib.h>
 
-#include "package/DecoderMemory.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -12,14 +10,7 @@ namespace {
 // Owner of a bzip2 decompression state.
 class Bz2Decoder {
 public:
-    explicit Bz2Decoder(DecoderMemory* memory) {
-        if (memory) {
-            stream_.bzalloc = DecoderMemory::Allocate;
-            stream_.bzfree = DecoderMemory::Free;
-            stream_.opaque = memory;
-        }
-        ok_ = BZ2_bzDecompressInit(&stream_, 0, 0) == BZ_OK;
-    }
+    Bz2Decoder() { ok_ = BZ2_bzDecompressInit(&stream_, 0, 0) == BZ_OK; }
     ~Bz2Decoder() {
         if (ok_)
             BZ2_bzDecompressEnd(&stream_);
@@ -58,13 +49,12 @@ size_t DecompressChunkSize(size_t compressedLength) {
 }
 
 DecompressResult DecompressBz2(const unsigned char* stream, size_t length,
-                               const DecompressGate& gate, ByteBuffer recycled,
-                               DecoderMemory* memory) {
+                               const DecompressGate& gate, ByteBuffer recycled) {
     if (length == 0)
         return Failure("the stream is empty");
     if (length > INT32_MAX)
         return Failure("the stream is too long");
-    Bz2Decoder decoder(memory);
+    Bz2Decoder decoder;
     if (!decoder.Started())
         return Failure("the decompressor could not be started");
 

@@ -8,8 +8,6 @@
 
 #include "package/ByteBuffer.h"
 
-class DecoderMemory;
-
 // Called after each chunk of output with (compressed bytes consumed so far,
 // compressed length); answering true stops the decompression.
 using DecompressGate = std::function<bool(int32_t consumed, int32_t total)>;
@@ -28,8 +26,6 @@ size_t DecompressChunkSize(size_t compressedLength);
 // their output, which libbz2 hands out before it notices, is thrown away.
 // The output goes into recycled, emptied first: a caller that hands back the
 // previous file's buffer saves the new memory pages, and their faults, of
-// every file after the first. The decoder's own tables come from memory when
-// one is given, for the same reason.
+// every file after the first.
 DecompressResult DecompressBz2(const unsigned char* stream, size_t length,
-                               const DecompressGate& gate, ByteBuffer recycled = {},
-                               DecoderMemory* memory = nullptr);
+                               const DecompressGate& gate, ByteBuffer recycled = {});

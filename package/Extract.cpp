@@ -1,6 +1,5 @@
 #include "package/Extract.h"
 
-#include "package/DecoderMemory.h"
 #include "package/Decompress.h"
 #include "package/MyProgress.h"
 #include "package/StagedFiles.h"
@@ -11,15 +10,9 @@
 
 namespace {
 
-// What one file's decompression hands on to the next's: its output buffer and
-// the decoder's tables.
-struct Reused {
-    ByteBuffer buffer;
-    DecoderMemory decoder;
-};
-
+// buffer: the previous file's output, handed on for this file's.
 bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, MyProgress& progress,
-               StagedFiles& staged, Reused& reused, ExtractFailure& failure) {
+               StagedFiles& staged, ByteBuffer& buffer, ExtractFailure& failure) {
     const std::string path = folder + group.names[i];
     progress.Display().SetText(group.names[i]);
     DecompressResult file = DecompressBz2(
@@ -27,7 +20,7 @@ bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, MyP
         [&progress](int32_t consumed, int32_t total) {
             return progress.FileProgress(consumed, total);
         },
-        std::move(reused.buffer), &reused.decoder);
+        std::move(buffer));
     if (!file.ok) {
         failure = {path, "could not unpack: " + file.error};
         return false;
@@ -36,7 +29,7 @@ bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, MyP
         failure = {path, "could not write the file"};
         return false;
     }
-    reused.buffer = std::move(file.data);
+    buffer = std::move(file.data);
     return true;
 }
 
@@ -47,7 +40,7 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
     // Leaving this function early, by failure or exception, rolls back.
     StagedFiles staged(fs);
     int32_t done = 0;
-    Reused reused;
+    ByteBuffer buffer;
     for (const PackageGroup& group : groups) {
         const std::string folder = installFolder + group.tail;
         // Checked even for a group without files: the product expects its folders.
@@ -56,7 +49,7 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
             return false;
         }
         for (int32_t i = 0; i < group.files->count; ++i) {
-            if (!StageFile(*group.files, i, folder, progress, staged, reused, failure))
+            if (!StageFile(*group.files, i, folder, progress, staged, buffer, failure))
                 return false;
             done += group.files->lengths[i];
             progress.SetDoneBytes(done);

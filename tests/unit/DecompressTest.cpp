@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "package/DecoderMemory.h"
 #include "support/Bz2.h"
 
 namespace {
@@ -106,23 +105,6 @@ TEST(Decompress, BytesAfterTheStreamAreAFailure) {
     const std::string one = CompressForTest("Quillmark");
     const std::string two = one + one;
     EXPECT_FALSE(DecompressBz2(Bytes(two), two.size(), nullptr).ok);
-}
-
-// A failed stream gives its tables back as well, and the next one takes them.
-TEST(Decompress, StreamsShareTheDecodersMemory) {
-    const std::string first = SampleBytes(300000, 1), last = SampleBytes(200000, 2);
-    const std::string packedFirst = CompressForTest(first), packedLast = CompressForTest(last);
-    std::string damaged = packedFirst;
-    damaged[damaged.size() / 2] ^= 0x10;
-    DecoderMemory memory;
-    ASSERT_TRUE(DecompressBz2(Bytes(packedFirst), packedFirst.size(), nullptr, {}, &memory).ok);
-    const size_t blocks = memory.BlockCount();
-    EXPECT_GT(blocks, 0u);
-    EXPECT_FALSE(DecompressBz2(Bytes(damaged), damaged.size(), nullptr, {}, &memory).ok);
-    DecompressResult r = DecompressBz2(Bytes(packedLast), packedLast.size(), nullptr, {}, &memory);
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(r.data.View(), last);
-    EXPECT_EQ(memory.BlockCount(), blocks);
 }
 
 TEST(Decompress, EmptyAndForeignInputFail) {
