@@ -103,8 +103,7 @@ TEST_F(InstallRun, ALockedProgramStopsTheInstallationAndKeepsItsContent) {
     ASSERT_TRUE(WriteBytes(program, "the running product"));
     {
         // Held open without sharing, as a running product would be.
-        UniqueHandle lock(
-            CreateFileW(program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        UniqueHandle lock = HoldWithoutSharing(program);
         ASSERT_TRUE(lock.Valid());
         Process setup = Process::Start(SetupExe());
         Outcome outcome = RunToTheEnd(setup);

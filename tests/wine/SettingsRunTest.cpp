@@ -71,8 +71,7 @@ TEST_F(SettingsRun, AFailedUpdatePutsTheEarlierSettingsFileBack) {
     ASSERT_TRUE(WriteBytes(project, "the user's project"));
     {
         // Held open without sharing: the Support group cannot be written.
-        UniqueHandle lock(
-            CreateFileW(project.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        UniqueHandle lock = HoldWithoutSharing(project);
         ASSERT_TRUE(lock.Valid());
         EXPECT_EQ(InstallWithProposals(), L"Error. Installation package demaged !");
     }

@@ -343,8 +343,7 @@ TEST_F(WholeRun, AFailedExtractionShowsNoSecondDialogAndMakesNoShortcut) {
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     const std::wstring program = folder + L"\\Quillmark.exe";
     ASSERT_TRUE(WriteBytes(program, "the running product"));
-    UniqueHandle lock(
-        CreateFileW(program.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueHandle lock = HoldWithoutSharing(program);
     ASSERT_TRUE(lock.Valid());
     SetupAnswers answers;
     answers.installFolder = TypeInstallFolder(folder);
@@ -411,8 +410,7 @@ TEST_F(WholeRun, ScreenshotsOfEveryWindowAtThreeDensities) {
             if (fail) {
                 CreateDirectoryW(folder.c_str(), nullptr);
                 WriteBytes(folder + L"\\Quillmark.exe", "locked");
-                lock.emplace(CreateFileW((folder + L"\\Quillmark.exe").c_str(), GENERIC_READ, 0,
-                                         nullptr, OPEN_EXISTING, 0, nullptr));
+                lock.emplace(HoldWithoutSharing(folder + L"\\Quillmark.exe"));
             }
             int n = 0;
             SetupAnswers answers;

@@ -52,6 +52,12 @@ std::wstring EnvironmentBlock(const std::map<std::wstring, std::wstring>& extra)
     return out + L'\0';
 }
 
+bool IsVisibleWindowOf(HWND hwnd, DWORD pid) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    return owner == pid && IsWindowVisible(hwnd);
+}
+
 struct Search {
     DWORD pid;
     const std::wstring* windowClass;
@@ -62,9 +68,7 @@ struct Search {
 
 BOOL CALLBACK Match(HWND hwnd, LPARAM lp) {
     auto* s = reinterpret_cast<Search*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != s->pid || !IsWindowVisible(hwnd))
+    if (!IsVisibleWindowOf(hwnd, s->pid))
         return TRUE;
     wchar_t cls[256] = {};
     GetClassNameW(hwnd, cls, 256);
@@ -330,9 +334,7 @@ struct Unanswered {
 // A visible window of the process, not the progress window, not answered yet.
 BOOL CALLBACK MatchUnanswered(HWND hwnd, LPARAM lp) {
     auto* s = reinterpret_cast<Unanswered*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != s->pid || !IsWindowVisible(hwnd))
+    if (!IsVisibleWindowOf(hwnd, s->pid))
         return TRUE;
     if (std::find(s->answered->begin(), s->answered->end(), hwnd) != s->answered->end())
         return TRUE;
@@ -509,6 +511,11 @@ bool WriteBytes(const std::wstring& path, const std::string& data) {
     return f.Valid() &&
            WriteFile(f.Get(), data.data(), static_cast<DWORD>(data.size()), &put, nullptr) &&
            put == data.size();
+}
+
+UniqueHandle HoldWithoutSharing(const std::wstring& path) {
+    return UniqueHandle(
+        CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
 bool Exists(const std::wstring& path) {

@@ -129,6 +129,9 @@ bool SaveScreenshot(HWND window, const std::wstring& path);
 // Files as the tests check them.
 bool ReadBytes(const std::wstring& path, std::string& data);
 bool WriteBytes(const std::wstring& path, const std::string& data);
+// An existing file opened without sharing, as a running program holds itself:
+// nobody else may open it until the handle is closed.
+UniqueHandle HoldWithoutSharing(const std::wstring& path);
 bool Exists(const std::wstring& path);
 bool IsFolder(const std::wstring& path);
 void RemoveTree(const std::wstring& path);
