@@ -5,9 +5,9 @@
 # implementation, a whole threads library for three locks), code built for
 # speed that runs once, libstdc++'s verbose terminate handler with its C++
 # demangler and mingw's own printf behind it, and pictures stored raw. The
-# setup answers the library's failures and thread calls itself
-# (app/LibraryFailures_win.cpp, app/RuntimeThreads_win.cpp) and carries its
-# pictures compressed.
+# setup answers the library's failures itself (app/LibraryFailures_win.cpp)
+# and carries its pictures compressed; built without exceptions (below), it
+# links none of the runtime that needed the threads library.
 #
 # Note that the linker keeps every function that has unwind tables
 # (.pdata/.eh_frame are kept whole), so --gc-sections drops no code that has
@@ -34,7 +34,7 @@ endforeach()
 # No run-time type information: nothing asks for a type at run time, and
 # without exceptions nothing else needs it. Every Windows program is built so,
 # tests and GoogleTest included, so that a class and the classes made from it
-# agree; only the check of exceptions themselves turns them back on.
+# agree.
 # (i686: -44 KB for exceptions, -8 KB for type information; x86-64: -20 KB,
 # -9 KB.)
 add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions;-fno-rtti>")
