@@ -43,11 +43,9 @@ namespace {
 // Where one extraction spent its time.
 struct Phases {
     double total = 0;
-    double writes = 0;    // files created and written (the setup's: and flushed)
-    double commit = 0;    // the setup's moves into place
-    double folders = 0;   // the setup's folders
+    FileSystemTimes fs;   // the floor has file writes only
     double progress = 0;  // the setup's progress window: text, bar, drawing, messages
-    double Decode() const { return total - writes - commit - folders - progress; }
+    double Decode() const { return total - fs.writes - fs.commit - fs.folders - progress; }
 };
 
 double Median(std::vector<double> v) {
@@ -73,7 +71,7 @@ bool PlainExtract(const std::string& folder, Phases& phases) {
                     const_cast<char*>(reinterpret_cast<const char*>(group.files->streams[i])),
                     static_cast<unsigned>(group.files->lengths[i]), 0, 0) != BZ_OK)
                 return false;
-            TimedScope write(phases.writes);
+            TimedScope write(phases.fs.writes);
             HANDLE f = CreateFileW(Widen(target + group.files->names[i]).c_str(), GENERIC_WRITE, 0,
                                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
             DWORD written = 0;
@@ -103,8 +101,7 @@ struct NoDisplay : Progress {
 // to its end, when that window is closed; or the same with nothing shown.
 bool SetupExtract(Gui& gui, const std::string& folder, Phases& phases, bool withWindow = true) {
     Win32FileSystem real;
-    FileSystemTimes fsTimes;
-    TimedFileSystem fs(real, fsTimes);
+    TimedFileSystem fs(real, phases.fs);
     ProgressWindow window(gui);
     NoDisplay none;
     TimedProgress progress(withWindow ? static_cast<Progress&>(window) : none, phases.progress);
@@ -113,9 +110,6 @@ bool SetupExtract(Gui& gui, const std::string& folder, Phases& phases, bool with
     bool ok = ExtractWithProgress(ProductPackage(), folder, progress, fs, failure);
     progress.Close();
     phases.total = Seconds() - start;
-    phases.writes = fsTimes.writes;
-    phases.commit = fsTimes.commit;
-    phases.folders = fsTimes.folders;
     return ok;
 }
 
@@ -132,9 +126,9 @@ void PrintPhases(const char* name, const std::vector<Phases>& runs) {
         "progress %.3f\n",
         name, MedianOf(runs, [](const Phases& p) { return p.total; }),
         MedianOf(runs, [](const Phases& p) { return p.Decode(); }),
-        MedianOf(runs, [](const Phases& p) { return p.writes; }),
-        MedianOf(runs, [](const Phases& p) { return p.commit; }),
-        MedianOf(runs, [](const Phases& p) { return p.folders; }),
+        MedianOf(runs, [](const Phases& p) { return p.fs.writes; }),
+        MedianOf(runs, [](const Phases& p) { return p.fs.commit; }),
+        MedianOf(runs, [](const Phases& p) { return p.fs.folders; }),
         MedianOf(runs, [](const Phases& p) { return p.progress; }));
 }
 

@@ -25,7 +25,7 @@ private:
 };
 
 struct FileSystemTimes {
-    double writes = 0;   // the staged files: create, write, flush
+    double writes = 0;   // files created and written; the setup's also flushed
     double commit = 0;   // second names, moves, checks and removals
     double folders = 0;  // making and checking folders
 };
