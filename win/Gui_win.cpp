@@ -25,8 +25,8 @@ void LoadCommonControls() {
         reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")));
     if (!init)
         return;
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES |
-                                              ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    INITCOMMONCONTROLSEX icc{sizeof(icc),
+                             ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     init(&icc);
 }
 

@@ -1,9 +1,9 @@
 // The progress window: title, a text line, a bar, no way to cancel. It opens
 // itself at its first visible update and lets waiting window messages through
-// at each one.
+// at each one. It draws its text and bar itself: one window to paint per
+// update instead of two controls, and no common-controls class to load.
 #pragma once
 
-#include "win/GdiObject.h"
 #include "win/Progress.h"
 #include "win/ProgressThrottle.h"
 #include "win/Window.h"
@@ -25,15 +25,19 @@ protected:
 private:
     void UpdateIfDue();
     void ShowState();
+    int32_t BarPixels() const;  // the bar's filled width for the current position
+    void Paint(HDC dc) const;
+    void PaintText(HDC dc) const;
+    void PaintBar(HDC dc) const;
 
-    HWND text_ = nullptr;
-    HWND bar_ = nullptr;
-    std::string textLine_;
+    RECT textRect_{};
+    RECT barRect_{};  // the bar with its frame
+    bool alignLeft_ = false;
+    std::wstring textLine_;
+    std::wstring shownText_;  // what the window draws
     int32_t pos_ = 0;
     int32_t total_ = 0;
-    std::string shownText_;
-    int32_t shownPixel_ = -1;
+    int32_t shownPixels_ = 0;
     bool repaintWanted_ = false;
-    int32_t shownTotal_ = -1;
     ProgressThrottle throttle_;
 };

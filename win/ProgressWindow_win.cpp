@@ -1,6 +1,6 @@
 #include "win/ProgressWindow.h"
 
-#include <commctrl.h>
+#include <algorithm>
 
 #include "win/Gui.h"
 #include "win/MessageLoop.h"
@@ -8,30 +8,29 @@
 
 namespace {
 
-// Client area and control places at 96 DPI.
+// Client area and places at 96 DPI.
 constexpr int kWidth = 380;
 constexpr int kHeight = 62;
 constexpr int kMargin = 10;
 constexpr int kTextHeight = 16;
 constexpr int kBarHeight = 18;
 
+RECT Inside(RECT r) {
+    InflateRect(&r, -1, -1);
+    return r;
+}
+
 }  // namespace
 
 ProgressWindow::ProgressWindow(Gui& gui) : Window(gui), throttle_(GetTickCount64()) {
     // No system menu: the window has no close box, there is nothing to cancel.
-    // Clipping its children: redrawing the window's face then leaves the text
-    // and the bar alone, which redraw themselves when their values change.
-    CreateTopLevel("Working...", WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, gui.Scale(kWidth),
-                   gui.Scale(kHeight));
-    const int inner = gui.Scale(kWidth - 2 * kMargin);
-    text_ = CreateWindowExW(0, L"STATIC", L"",
-                            WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX | SS_PATHELLIPSIS,
-                            gui.Scale(kMargin), gui.Scale(kMargin), inner, gui.Scale(kTextHeight),
-                            Handle(), nullptr, gui.Instance(), nullptr);
-    bar_ = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_SMOOTH,
-                           gui.Scale(kMargin), gui.Scale(kMargin + kTextHeight + 8), inner,
-                           gui.Scale(kBarHeight), Handle(), nullptr, gui.Instance(), nullptr);
-    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(gui.StandardFont()), FALSE);
+    CreateTopLevel("Working...", WS_POPUP | WS_CAPTION, gui.Scale(kWidth), gui.Scale(kHeight));
+    const int left = gui.Scale(kMargin);
+    const int right = gui.Scale(kWidth - kMargin);
+    const int textTop = gui.Scale(kMargin);
+    const int barTop = gui.Scale(kMargin + kTextHeight + 8);
+    textRect_ = {left, textTop, right, textTop + gui.Scale(kTextHeight)};
+    barRect_ = {left, barTop, right, barTop + gui.Scale(kBarHeight)};
 }
 
 void ProgressWindow::SetTitle(const std::string& title) {
@@ -39,13 +38,13 @@ void ProgressWindow::SetTitle(const std::string& title) {
 }
 
 void ProgressWindow::SetText(const std::string& text) {
-    textLine_ = text;
+    textLine_ = Widen(text);
     UpdateIfDue();
 }
 
 void ProgressWindow::SetTextAlignLeft() {
-    LONG_PTR style = GetWindowLongPtrW(text_, GWL_STYLE);
-    SetWindowLongPtrW(text_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(SS_CENTER)) | SS_LEFT);
+    alignLeft_ = true;
+    InvalidateRect(Handle(), &textRect_, FALSE);
 }
 
 void ProgressWindow::SetPos(int32_t pos, int32_t total) {
@@ -71,38 +70,83 @@ void ProgressWindow::UpdateIfDue() {
     if (!Visible())
         Show(true);
     else if (repaintWanted_)
-        InvalidateRect(Handle(), nullptr, FALSE);  // its face; the controls redraw themselves
+        InvalidateRect(Handle(), nullptr, FALSE);
     repaintWanted_ = false;
     PumpPendingMessages();
 }
 
+int32_t ProgressWindow::BarPixels() const {
+    const RECT inner = Inside(barRect_);
+    const int64_t width = inner.right - inner.left;
+    if (total_ <= 0 || pos_ <= 0)
+        return 0;
+    return static_cast<int32_t>(std::min<int64_t>(width, pos_ * width / total_));
+}
+
 void ProgressWindow::ShowState() {
-    // Only what changed: each change costs a redraw, and under a remote or
-    // emulated display a redraw is not cheap.
+    // Only what changed is drawn again: under a remote or emulated display
+    // every drawing is a round trip.
     if (textLine_ != shownText_) {
-        SetWindowTextW(text_, Widen(textLine_).c_str());
         shownText_ = textLine_;
+        InvalidateRect(Handle(), &textRect_, FALSE);
     }
-    if (total_ != shownTotal_) {
-        SendMessageW(bar_, PBM_SETRANGE32, 0, total_ > 0 ? total_ : 1);
-        shownTotal_ = total_;
-        shownPixel_ = -1;
-    }
-    // The bar is redrawn only when it would look different: a step smaller
-    // than one of its pixels changes nothing on screen.
-    RECT bar;
-    GetClientRect(bar_, &bar);
-    const int64_t pixels = bar.right > 0 ? bar.right : 1;
-    const int32_t pixel =
-        total_ > 0 ? static_cast<int32_t>(int64_t{pos_ > 0 ? pos_ : 0} * pixels / total_) : 0;
-    if (pixel != shownPixel_) {
-        SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(pos_ > 0 ? pos_ : 0), 0);
-        shownPixel_ = pixel;
+    // A step smaller than one of the bar's pixels changes nothing on screen.
+    const int32_t pixels = BarPixels();
+    if (pixels != shownPixels_) {
+        shownPixels_ = pixels;
+        InvalidateRect(Handle(), &barRect_, FALSE);
     }
 }
 
+void ProgressWindow::Paint(HDC dc) const {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    // The face around the text and the bar, each of which fills its own place.
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, textRect_.left, textRect_.top, textRect_.right, textRect_.bottom);
+    ExcludeClipRect(dc, barRect_.left, barRect_.top, barRect_.right, barRect_.bottom);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    RestoreDC(dc, saved);
+    PaintText(dc);
+    PaintBar(dc);
+}
+
+void ProgressWindow::PaintText(HDC dc) const {
+    FillRect(dc, &textRect_, GetSysColorBrush(COLOR_BTNFACE));
+    HGDIOBJ oldFont = SelectObject(dc, gui_.StandardFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    RECT line = textRect_;
+    DrawTextW(dc, shownText_.c_str(), static_cast<int>(shownText_.size()), &line,
+              (alignLeft_ ? DT_LEFT : DT_CENTER) | DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+    SelectObject(dc, oldFont);
+}
+
+void ProgressWindow::PaintBar(HDC dc) const {
+    FrameRect(dc, &barRect_, GetSysColorBrush(COLOR_BTNSHADOW));
+    RECT inner = Inside(barRect_);
+    RECT done = inner;
+    done.right = inner.left + shownPixels_;
+    RECT rest = inner;
+    rest.left = done.right;
+    FillRect(dc, &done, GetSysColorBrush(COLOR_HIGHLIGHT));
+    FillRect(dc, &rest, GetSysColorBrush(COLOR_WINDOW));
+}
+
 LRESULT ProgressWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE)
-        return 0;  // Alt+F4 and the like: the extraction always runs to its end
-    return Window::OnMessage(message, wParam, lParam);
+    switch (message) {
+        case WM_CLOSE:
+            return 0;  // Alt+F4 and the like: the extraction always runs to its end
+        case WM_ERASEBKGND:
+            return 1;  // the paint fills every pixel itself, without a flash of the face
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            Paint(dc);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        default:
+            return Window::OnMessage(message, wParam, lParam);
+    }
 }
