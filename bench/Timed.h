@@ -24,6 +24,13 @@ private:
     double start_;
 };
 
+// Runs call, adding the seconds it takes to sum; answers what call answers.
+template <typename Call>
+auto Timed(double& sum, Call call) {
+    TimedScope scope(sum);
+    return call();
+}
+
 struct FileSystemTimes {
     double writes = 0;   // files created and written; the setup's also flushed
     double commit = 0;   // second names, moves, checks and removals
@@ -35,50 +42,40 @@ public:
     TimedFileSystem(FileSystem& inner, FileSystemTimes& times) : inner_(inner), t_(times) {}
 
     bool RealizeDirectory(const std::string& folder) override {
-        TimedScope s(t_.folders);
-        return inner_.RealizeDirectory(folder);
+        return Timed(t_.folders, [&] { return inner_.RealizeDirectory(folder); });
     }
     bool ReadFile(const std::string& path, std::string& data) override {
         return inner_.ReadFile(path, data);
     }
     bool RemoveFile(const std::string& path) override {
-        TimedScope s(t_.commit);
-        return inner_.RemoveFile(path);
+        return Timed(t_.commit, [&] { return inner_.RemoveFile(path); });
     }
     bool RenameFile(const std::string& from, const std::string& to) override {
-        TimedScope s(t_.commit);
-        return inner_.RenameFile(from, to);
+        return Timed(t_.commit, [&] { return inner_.RenameFile(from, to); });
     }
     std::vector<FolderEntry> ListFolder(const std::string& folder) override {
         return inner_.ListFolder(folder);
     }
     bool WriteFlushedFile(const std::string& path, std::string_view data) override {
-        TimedScope s(t_.writes);
-        return inner_.WriteFlushedFile(path, data);
+        return Timed(t_.writes, [&] { return inner_.WriteFlushedFile(path, data); });
     }
     bool MoveReplacing(const std::string& from, const std::string& to) override {
-        TimedScope s(t_.commit);
-        return inner_.MoveReplacing(from, to);
+        return Timed(t_.commit, [&] { return inner_.MoveReplacing(from, to); });
     }
     bool LinkFile(const std::string& existing, const std::string& link) override {
-        TimedScope s(t_.commit);
-        return inner_.LinkFile(existing, link);
+        return Timed(t_.commit, [&] { return inner_.LinkFile(existing, link); });
     }
     bool FileExists(const std::string& path) override {
-        TimedScope s(t_.commit);
-        return inner_.FileExists(path);
+        return Timed(t_.commit, [&] { return inner_.FileExists(path); });
     }
     bool IsReplaceable(const std::string& path) override {
-        TimedScope s(t_.commit);
-        return inner_.IsReplaceable(path);
+        return Timed(t_.commit, [&] { return inner_.IsReplaceable(path); });
     }
     bool FolderExists(const std::string& folder) override {
-        TimedScope s(t_.folders);
-        return inner_.FolderExists(folder);
+        return Timed(t_.folders, [&] { return inner_.FolderExists(folder); });
     }
     bool RemoveEmptyFolder(const std::string& folder) override {
-        TimedScope s(t_.folders);
-        return inner_.RemoveEmptyFolder(folder);
+        return Timed(t_.folders, [&] { return inner_.RemoveEmptyFolder(folder); });
     }
 
 private:
@@ -93,28 +90,22 @@ public:
     TimedProgress(Progress& inner, double& seconds) : inner_(inner), t_(seconds) {}
 
     void SetTitle(const std::string& title) override {
-        TimedScope s(t_);
-        inner_.SetTitle(title);
+        Timed(t_, [&] { inner_.SetTitle(title); });
     }
     void SetText(const std::string& text) override {
-        TimedScope s(t_);
-        inner_.SetText(text);
+        Timed(t_, [&] { inner_.SetText(text); });
     }
     void SetTextAlignLeft() override {
-        TimedScope s(t_);
-        inner_.SetTextAlignLeft();
+        Timed(t_, [&] { inner_.SetTextAlignLeft(); });
     }
     void SetPos(int32_t pos, int32_t total) override {
-        TimedScope s(t_);
-        inner_.SetPos(pos, total);
+        Timed(t_, [&] { inner_.SetPos(pos, total); });
     }
     void Refresh() override {
-        TimedScope s(t_);
-        inner_.Refresh();
+        Timed(t_, [&] { inner_.Refresh(); });
     }
     void Close() override {
-        TimedScope s(t_);
-        inner_.Close();
+        Timed(t_, [&] { inner_.Close(); });
     }
 
 private:

@@ -1,7 +1,7 @@
 // The progress window: title, a text line, a bar, no way to cancel. It opens
 // itself at its first visible update and lets waiting window messages through
 // at each one. It draws its text and bar itself: one window to paint per
-// update instead of two controls, and no common-controls class to load.
+// update, instead of two controls that each redraw through their own messages.
 #pragma once
 
 #include "win/Progress.h"
