@@ -18,15 +18,18 @@ scripts/build.sh "${extra[@]}"
 export WINEPREFIX="${WINEPREFIX:-$here/build/wine/run-prefix}"
 scripts/wine-prefix.sh "$WINEPREFIX"
 if reason=$(scripts/wine-runs-32bit.sh); then
-    arch=i686
-    echo "Running the 32-bit setup, the one that ships (build/win-i686)."
+    arch=i686 which="the 32-bit setup (build/win-i686), the one that ships"
+    why="Wine here runs 32-bit programs"
 else
-    arch=x86_64
-    echo "Running the 64-bit setup (build/win-x86_64): the 32-bit one cannot run here, as $reason."
+    arch=x86_64 which="the 64-bit setup (build/win-x86_64)"
+    why="the 32-bit one cannot run here: $reason"
 fi
+echo "Running $which; $why."
 setup_exe=build/win-$arch/app/QuillmarkSetup.exe
 
+interactive=0
 if [ -n "${DISPLAY:-}" ] && [ "${QUILLMARK_HEADLESS:-0}" != 1 ]; then
+    interactive=1
     echo "Running the setup on your display ($DISPLAY)..."
     "$wine" "$setup_exe" || echo "The setup ended with exit code $?"
 else
@@ -38,4 +41,12 @@ else
 fi
 
 # What the installation left: files, registry entries, shortcuts, settings file.
-"$wine" build/win-$arch/tests/wine/list_installation.exe 2>/dev/null | tr -d '\r'
+echo
+echo "What $which left ($why):"
+listed=0
+"$wine" build/win-$arch/tests/wine/list_installation.exe 2>/dev/null | tr -d '\r' || listed=$?
+if [ "$listed" -ne 0 ]; then
+    echo "No installation was found."
+    # Pressed through by itself, the run must have installed; a person may have cancelled.
+    [ "$interactive" = 1 ] || exit 1
+fi

@@ -34,8 +34,15 @@ fi
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup-deps: installing ${missing[*]}"
-  as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  log=$(mktemp)
+  if ! { as_root apt-get update -qq && as_root env DEBIAN_FRONTEND=noninteractive \
+           apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    echo "setup-deps: installing the packages above failed" >&2
+    exit 1
+  fi
+  rm -f "$log"
 fi
 
 # bzip2's library source, from Debian's own source package, verified by apt.
@@ -44,10 +51,18 @@ bzdir="$third/bzip2"
 if [ ! -f "$bzdir/bzlib.c" ]; then
   work="$third/.apt"
   mkdir -p "$work/lists/partial" "$work/download"
-  mirror=$(grep -h -o -E 'https?://[^ ]*debian/?' /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null \
-           | grep -v -E 'security|snapshot' | head -n 1 || true)
-  [ -n "$mirror" ] || mirror=http://deb.debian.org/debian
-  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] ${mirror%/} bookworm main" > "$work/sources.list"
+  # The archive is the one this machine's apt already uses for its release's
+  # main component (uncommented sources only); none is assumed.
+  codename=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
+  archive=$(apt-get indextargets --no-release-info --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 2>/dev/null \
+            | awk -v rel="$codename" '$2 == rel && $3 == "main" { print $1; exit }')
+  if [ -z "$codename" ] || [ -z "$archive" ]; then
+    echo "setup-deps: this machine's apt configuration names no archive for '${codename:-its release}' main," >&2
+    echo "setup-deps: so bzip2's source cannot be fetched; add the distribution's archive to apt's sources" >&2
+    echo "setup-deps: (or unpack bzip2's source into third_party/bzip2) and run this again" >&2
+    exit 1
+  fi
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] ${archive%/} $codename main" > "$work/sources.list"
   aptopts=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=- -o Dir::State::Lists="$work/lists" -o Debug::NoLocking=1 -o APT::Sandbox::User=root)
   apt-get "${aptopts[@]}" update -qq
   (cd "$work/download" && apt-get "${aptopts[@]}" source --download-only bzip2 >/dev/null)
