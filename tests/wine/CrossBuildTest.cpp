@@ -16,12 +16,6 @@ using namespace driver;
 
 namespace {
 
-std::wstring Environment(const wchar_t* name) {
-    wchar_t buffer[MAX_PATH] = {};
-    const DWORD n = GetEnvironmentVariableW(name, buffer, MAX_PATH);
-    return n > 0 && n < MAX_PATH ? std::wstring(buffer, n) : std::wstring();
-}
-
 // The folders of 32-bit and of 64-bit programs, as the system tells every
 // process, whatever its own kind.
 std::wstring ProgramFiles32() {

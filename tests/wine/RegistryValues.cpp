@@ -7,8 +7,13 @@
 #include "win/RegistryView.h"
 
 std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const std::wstring& name) {
+    return ReadRawValueInView(root, key, name, ViewOf(root));
+}
+
+std::optional<RawValue> ReadRawValueInView(HKEY root, const std::wstring& key,
+                                           const std::wstring& name, REGSAM view) {
     RegKey k;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | ViewOf(root), k.Receive()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | view, k.Receive()) != ERROR_SUCCESS)
         return std::nullopt;
     RawValue value;
     DWORD bytes = 0;

@@ -17,6 +17,8 @@ std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const s
 bool KeyExists(HKEY root, const std::wstring& key);
 void DeleteKeyTree(HKEY root, const std::wstring& key);
 // The same in a view named by its flag (KEY_WOW64_32KEY, KEY_WOW64_64KEY).
+std::optional<RawValue> ReadRawValueInView(HKEY root, const std::wstring& key,
+                                           const std::wstring& name, REGSAM view);
 bool KeyExistsInView(HKEY root, const std::wstring& key, REGSAM view);
 void DeleteKeyTreeInView(HKEY root, const std::wstring& key, REGSAM view);
 bool WriteRawString(HKEY root, const std::wstring& key, const std::wstring& name,

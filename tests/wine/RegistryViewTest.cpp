@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RegistryValues.h"
+#include "driver/Driver.h"
 #include "win/RegKey.h"
 #include "win/Utf.h"
 #include "win/Win32Registry.h"
@@ -14,15 +15,10 @@ const wchar_t kKey[] = L"Software\\QuillmarkTests";
 const char kKeyU8[] = "Software\\QuillmarkTests";
 const wchar_t kClass[] = L".qkviewtest";
 
-bool OnA64BitSystem() {
-    BOOL wow64 = FALSE;
-    return sizeof(void*) == 8 || (IsWow64Process(GetCurrentProcess(), &wow64) && wow64);
-}
-
 class RegistryView : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!OnA64BitSystem())
+        if (!driver::OnA64BitSystem())
             GTEST_SKIP() << "a 32-bit system has one view";
         Clean();
     }
@@ -43,8 +39,8 @@ TEST_F(RegistryView, MachineKeysAreThoseOf32BitPrograms) {
     EXPECT_EQ(registry_.GetString(RegRoot::LocalMachine, kKeyU8, "Where"), "here");
 
     // The program-files folder proposed is the one of 32-bit programs.
-    wchar_t folder[MAX_PATH] = {};
-    ASSERT_GT(GetEnvironmentVariableW(L"ProgramFiles(x86)", folder, MAX_PATH), 0u);
+    const std::wstring folder = driver::ProgramFilesOf32BitPrograms();
+    ASSERT_FALSE(folder.empty());
     EXPECT_EQ(
         registry_.GetString(RegRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion",
                             "ProgramFilesDir"),

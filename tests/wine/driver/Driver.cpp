@@ -34,6 +34,21 @@ std::wstring ScreenshotFolder() {
     return folder;
 }
 
+bool OnA64BitSystem() {
+    BOOL wow64 = FALSE;
+    return sizeof(void*) == 8 || (IsWow64Process(GetCurrentProcess(), &wow64) && wow64);
+}
+
+std::wstring Environment(const wchar_t* name) {
+    wchar_t buffer[MAX_PATH] = {};
+    const DWORD n = GetEnvironmentVariableW(name, buffer, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::wstring(buffer, n) : std::wstring();
+}
+
+std::wstring ProgramFilesOf32BitPrograms() {
+    return Environment(OnA64BitSystem() ? L"ProgramFiles(x86)" : L"ProgramFiles");
+}
+
 namespace {
 
 std::wstring EnvironmentBlock(const std::map<std::wstring, std::wstring>& extra) {

@@ -21,6 +21,12 @@ std::wstring ProductFolder();     // the product files it carries
 std::wstring StreamFolder();      // their bzip2 streams, as packed
 std::wstring ScreenshotFolder();  // where tests keep pictures of the windows they saw
 
+// The system the tests run on, as every process of it is told.
+bool OnA64BitSystem();                          // whatever this process's own kind
+std::wstring Environment(const wchar_t* name);  // empty when unset
+// The folder of 32-bit programs: what the setup proposes a folder in.
+std::wstring ProgramFilesOf32BitPrograms();
+
 class Process {
 public:
     // Starts exe with arguments; extraEnv adds to (or replaces in) this

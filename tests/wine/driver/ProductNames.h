@@ -22,6 +22,8 @@ inline const wchar_t kShellFolders[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 inline const wchar_t kUninstallKey[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
+// The product program's switch that the entry's UninstallString gives it.
+inline const wchar_t kUninstallSwitch[] = L"/uninstall";
 // The file types' keys under HKEY_CLASSES_ROOT.
 inline const wchar_t* const kClassKeys[] = {L".qkmem",
                                             L".qkprj",
