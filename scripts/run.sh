@@ -42,7 +42,7 @@ fi
 
 # What the installation left: files, registry entries, shortcuts, settings file.
 echo
-echo "What $which left ($why):"
+echo "What $which left:"
 listed=0
 "$wine" build/win-$arch/tests/wine/list_installation.exe 2>/dev/null | tr -d '\r' || listed=$?
 if [ "$listed" -ne 0 ]; then

@@ -44,9 +44,8 @@ if [ "$kind" = 64 ] && [ ${#wine32_parts[@]} -gt 0 ] && [ -z "${QUILLMARK_WINE32
     as=(--mount --propagation private)
     [ "$(id -u)" -eq 0 ] || as+=(--map-root-user)
     exec unshare "${as[@]}" env QUILLMARK_WINE32_HIDDEN="${wine32_parts[*]}" bash -euc '
-        empty=$(mktemp -d)
         for part in $QUILLMARK_WINE32_HIDDEN; do
-            if [ -d "$part" ]; then mount --bind "$empty" "$part"; else mount --bind /dev/null "$part"; fi
+            if [ -d "$part" ]; then mount -t tmpfs none "$part"; else mount --bind /dev/null "$part"; fi
         done
         exec "$0" "$@"' "${BASH_SOURCE[0]}" "$@"
 fi
