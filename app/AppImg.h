@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "win/PixelImage.h"
+#include "ui/PixelImage.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -25,7 +25,7 @@ extern const AppImgEntry kAppImgEntries[6];
 const AppImgEntry& AppImgInfo(AppImgId id);
 
 // A picture as the executable carries it: one bzip2 stream of the picture's
-// byte form (win/PixelImage.h), which takes a fifth of the space. False, with
+// byte form (ui/PixelImage.h), which takes a fifth of the space. False, with
 // out untouched, for anything else or a picture of another size than entry's.
 bool DecodeAppImgPicture(std::string_view resource, const AppImgEntry& entry, PixelImage& out);
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "win/GdiObject.h"
-#include "win/PixelImage.h"
+#include "win32/GdiObject.h"
+#include "ui/PixelImage.h"
 
 namespace {
 

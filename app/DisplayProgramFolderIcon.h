@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include "win/CellDisplay.h"
-#include "win/GdiObject.h"
+#include "ui/CellDisplay.h"
+#include "win32/GdiObject.h"
 
 class DisplayProgramFolderIcon : public CellDisplay {
 public:

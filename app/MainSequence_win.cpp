@@ -6,11 +6,11 @@
 #include "package/FileGroup.h"
 #include "settings/SettingsFile.h"
 #include "shell/ProductFileTypes.h"
-#include "shell/ShellNotify.h"
+#include "win32/ShellNotify.h"
 #include "shell/Uninstall.h"
-#include "win/Gui.h"
-#include "win/ProgressWindow.h"
-#include "win/Prompt.h"
+#include "ui/Gui.h"
+#include "ui/ProgressWindow.h"
+#include "ui/Prompt.h"
 
 namespace {
 

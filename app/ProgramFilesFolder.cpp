@@ -1,6 +1,6 @@
 #include "app/ProgramFilesFolder.h"
 
-#include "win/Registry.h"
+#include "base/Registry.h"
 
 std::string ProgramFilesFolder(Registry& registry) {
     return registry.GetString(RegRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion",

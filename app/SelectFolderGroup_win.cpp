@@ -3,8 +3,8 @@
 #include "app/AppImg.h"
 #include "app/Setup.h"
 #include "app/Translations.h"
-#include "win/Gui.h"
-#include "win/ViewZoom.h"
+#include "ui/Gui.h"
+#include "richtext/ViewZoom.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "app/Setup.h"
 #include "app/Topics.h"
 #include "app/Translations.h"
-#include "win/FolderPicker.h"
-#include "win/Gui.h"
-#include "win/ViewZoom.h"
+#include "ui/FolderPicker.h"
+#include "ui/Gui.h"
+#include "richtext/ViewZoom.h"
 
 SelectFolder::SelectFolder(Setup& setup)
     : WithMySelectFolderLay<TopWindow>(setup.gui), setup_(setup) {

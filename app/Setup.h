@@ -5,7 +5,7 @@
 #include <string>
 
 #include "settings/IniDocument.h"
-#include "shell/Platform.h"
+#include "base/Platform.h"
 
 class Gui;
 

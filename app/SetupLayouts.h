@@ -1,7 +1,7 @@
 // The setup's two dialog layouts. Labels are translation keys.
 #pragma once
 
-#include "win/Layout.h"
+#include "ui/Layout.h"
 
 // The install-folder dialog.
 extern const Layout MySelectFolderLay;

@@ -4,10 +4,10 @@
 
 #include "app/Hardening.h"
 #include "app/Setup.h"
-#include "shell/ShellLink.h"
-#include "win/Gui.h"
-#include "win/Win32FileSystem.h"
-#include "win/Win32Registry.h"
+#include "win32/ShellLink.h"
+#include "ui/Gui.h"
+#include "win32/Win32FileSystem.h"
+#include "win32/Win32Registry.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     HardenProcess();

@@ -2,12 +2,12 @@
 #pragma once
 
 #include "app/SetupLayouts.h"
-#include "win/ArrayCtrl.h"
-#include "win/Button.h"
-#include "win/EditString.h"
-#include "win/Option.h"
-#include "win/RichTextView.h"
-#include "win/TopWindow.h"
+#include "ui/ArrayCtrl.h"
+#include "ui/Button.h"
+#include "ui/EditString.h"
+#include "ui/Option.h"
+#include "richtext/RichTextView.h"
+#include "ui/TopWindow.h"
 
 template <class Base>
 class WithMyInfoOptionLay : public Base {

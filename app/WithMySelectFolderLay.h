@@ -2,11 +2,11 @@
 #pragma once
 
 #include "app/SetupLayouts.h"
-#include "win/Button.h"
-#include "win/EditString.h"
-#include "win/Label.h"
-#include "win/RichTextView.h"
-#include "win/TopWindow.h"
+#include "ui/Button.h"
+#include "ui/EditString.h"
+#include "ui/Label.h"
+#include "richtext/RichTextView.h"
+#include "ui/TopWindow.h"
 
 template <class Base>
 class WithMySelectFolderLay : public Base {

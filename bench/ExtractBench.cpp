@@ -22,10 +22,10 @@
 #include "driver/Driver.h"
 #include "package/Extract.h"
 #include "package/FileGroup.h"
-#include "win/Gui.h"
-#include "win/ProgressWindow.h"
-#include "win/Utf.h"
-#include "win/Win32FileSystem.h"
+#include "ui/Gui.h"
+#include "ui/ProgressWindow.h"
+#include "win32/Utf.h"
+#include "win32/Win32FileSystem.h"
 
 double Seconds() {
     static LARGE_INTEGER frequency = [] {

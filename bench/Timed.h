@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "win/FileSystem.h"
-#include "win/Progress.h"
+#include "base/FileSystem.h"
+#include "base/Progress.h"
 
 double Seconds();
 

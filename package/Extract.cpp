@@ -3,8 +3,8 @@
 #include "package/Decompress.h"
 #include "package/MyProgress.h"
 #include "package/StagedFiles.h"
-#include "win/FileSystem.h"
-#include "win/Path.h"
+#include "base/FileSystem.h"
+#include "base/Path.h"
 
 #include <utility>
 

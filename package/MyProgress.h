@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "win/Progress.h"
+#include "base/Progress.h"
 
 // Where the bar stands within a file: ceil(consumed / (totalBytes / fileTotal)),
 // in double precision, clamped to the 32-bit range. A file thus moves the bar by

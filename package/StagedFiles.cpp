@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "win/FileSystem.h"
-#include "win/Path.h"
+#include "base/FileSystem.h"
+#include "base/Path.h"
 
 std::string StagedName(const std::string& target) {
     return target + ".setup-tmp";

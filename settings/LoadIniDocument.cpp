@@ -3,7 +3,7 @@
 #include <set>
 
 #include "settings/IniDocument.h"
-#include "win/FileSystem.h"
+#include "base/FileSystem.h"
 
 namespace {
 

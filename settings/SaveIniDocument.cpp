@@ -1,7 +1,7 @@
 #include "settings/SaveIniDocument.h"
 
 #include "settings/IniDocument.h"
-#include "win/FileSystem.h"
+#include "base/FileSystem.h"
 
 std::string FormatIniDocument(const IniDocument& document) {
     std::string out;

@@ -3,8 +3,8 @@
 #include "settings/LoadIniDocument.h"
 #include "settings/MergeSettings.h"
 #include "settings/SaveIniDocument.h"
-#include "win/FileSystem.h"
-#include "win/Path.h"
+#include "base/FileSystem.h"
+#include "base/Path.h"
 
 std::string SettingsFilePath(const std::string& installFolder) {
     return installFolder + "\\Quillmark.ini";

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "win/Registry.h"
+#include "base/Registry.h"
 
 namespace {
 

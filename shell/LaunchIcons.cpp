@@ -3,7 +3,7 @@
 #include "settings/IniDocument.h"
 #include "shell/ShellFolder.h"
 #include "shell/Shortcut.h"
-#include "win/FileSystem.h"
+#include "base/FileSystem.h"
 
 const char kDefaultProgramGroup[] = "Quillmark";
 

@@ -1,7 +1,7 @@
 #include "shell/ProductFileTypes.h"
 
 #include "shell/FileType.h"
-#include "win/Path.h"
+#include "base/Path.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "win/Registry.h"
+#include "base/Registry.h"
 
 // The folder recorded under name ("Programs", "Desktop"...) in the shell-folder
 // key under root; empty when it is not recorded. Nothing is expanded.

@@ -1,9 +1,9 @@
 #include "shell/Shortcut.h"
 
 #include "shell/ShellFolder.h"
-#include "shell/ShortcutWriter.h"
-#include "win/FileSystem.h"
-#include "win/Path.h"
+#include "base/ShortcutWriter.h"
+#include "base/FileSystem.h"
+#include "base/Path.h"
 
 bool CreateDesktopShortcut(ShortcutPlatform& platform, const std::string& target,
                            const std::string& linkName, const std::string& description) {

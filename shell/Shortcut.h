@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/Platform.h"
+#include "base/Platform.h"
 
 // Placing a shortcut reads the shell folders from the registry, makes group
 // folders and has the shortcut writer save the file.

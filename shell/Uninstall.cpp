@@ -1,6 +1,6 @@
 #include "shell/Uninstall.h"
 
-#include "win/Registry.h"
+#include "base/Registry.h"
 
 std::string UninstallKey(const std::string& displayName) {
     return "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + displayName;

@@ -10,9 +10,9 @@
 
 #include "settings/IniDocument.h"
 #include "settings/LoadIniDocument.h"
-#include "support/PeResources.h"
+#include "tools/PeResources.h"
 #include "tools/ReadWhole.h"
-#include "win/FileSystem.h"
+#include "base/FileSystem.h"
 
 namespace fs = std::filesystem;
 

@@ -16,7 +16,7 @@
 #include "tools/Canvas.h"
 #include "tools/IcoFile.h"
 #include "tools/SetupPictures.h"
-#include "win/PixelImage.h"
+#include "ui/PixelImage.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "win/FileSystem.h"
-#include "win/Path.h"
+#include "base/FileSystem.h"
+#include "base/Path.h"
 
 class MemoryFileSystem : public FileSystem {
 public:

@@ -10,7 +10,7 @@
 #include <tuple>
 #include <utility>
 
-#include "win/Registry.h"
+#include "base/Registry.h"
 
 class MemoryRegistry : public Registry {
 public:

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "win/Progress.h"
+#include "base/Progress.h"
 
 class RecordingProgress : public Progress {
 public:

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "shell/ShortcutWriter.h"
+#include "base/ShortcutWriter.h"
 
 class RecordingShortcutWriter : public ShortcutWriter {
 public:

@@ -10,9 +10,9 @@
 #include <sstream>
 
 #include "app/AppImg.h"
-#include "support/PeResources.h"
+#include "tools/PeResources.h"
 #include "support/VersionBlock.h"
-#include "win/PixelImage.h"
+#include "ui/PixelImage.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "support/MemoryFileSystem.h"
 #include "support/MemoryRegistry.h"
 #include "support/RecordingShortcutWriter.h"
-#include "win/ListCursor.h"
+#include "ui/ListCursor.h"
 
 namespace {
 

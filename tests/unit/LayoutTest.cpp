@@ -1,6 +1,6 @@
 #include "app/SetupLayouts.h"
-#include "win/DpiScale.h"
-#include "win/Layout.h"
+#include "ui/DpiScale.h"
+#include "ui/Layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "win/Path.h"
+#include "base/Path.h"
 
 #include <gtest/gtest.h>
 

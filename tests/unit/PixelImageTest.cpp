@@ -1,4 +1,4 @@
-#include "win/PixelImage.h"
+#include "ui/PixelImage.h"
 
 #include <gtest/gtest.h>
 

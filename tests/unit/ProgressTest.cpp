@@ -2,7 +2,7 @@
 
 #include "package/MyProgress.h"
 #include "support/RecordingProgress.h"
-#include "win/ProgressThrottle.h"
+#include "ui/ProgressThrottle.h"
 
 namespace {
 

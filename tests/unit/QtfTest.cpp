@@ -1,4 +1,4 @@
-#include "win/Qtf.h"
+#include "richtext/Qtf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "win/RichTextLayout.h"
+#include "richtext/RichTextLayout.h"
 
 #include <gtest/gtest.h>
 
 #include "app/Topics.h"
-#include "win/ViewZoom.h"
+#include "richtext/ViewZoom.h"
 
 namespace {
 

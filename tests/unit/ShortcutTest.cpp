@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/ShellFolder.h"
-#include "shell/ShortcutWriter.h"
+#include "base/ShortcutWriter.h"
 #include "support/MemoryFileSystem.h"
 #include "support/MemoryRegistry.h"
 #include "support/RecordingShortcutWriter.h"

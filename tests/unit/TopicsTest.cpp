@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win/Qtf.h"
+#include "richtext/Qtf.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "driver/ProductNames.h"
 #include "support/IniText.h"
 #include "support/SettingsExample.h"
-#include "win/Utf.h"
+#include "win32/Utf.h"
 
 using namespace driver;
 

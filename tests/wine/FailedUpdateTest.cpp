@@ -14,7 +14,7 @@
 #include "settings/SaveIniDocument.h"
 #include "support/IniText.h"
 #include "support/SettingsExample.h"
-#include "win/Utf.h"
+#include "win32/Utf.h"
 
 using namespace driver;
 

@@ -7,8 +7,8 @@
 
 #include "RegistryValues.h"
 #include "driver/Driver.h"
-#include "win/Utf.h"
-#include "win/Win32Registry.h"
+#include "win32/Utf.h"
+#include "win32/Win32Registry.h"
 
 using namespace driver;
 

@@ -3,8 +3,8 @@
 
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
-#include "win/Utf.h"
-#include "win/Win32Registry.h"
+#include "win32/Utf.h"
+#include "win32/Win32Registry.h"
 
 using namespace driver;
 

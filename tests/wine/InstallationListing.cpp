@@ -8,9 +8,9 @@
 #include "app/ProgramFilesFolder.h"
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
-#include "win/RegistryView.h"
-#include "win/Utf.h"
-#include "win/Win32Registry.h"
+#include "win32/RegistryView.h"
+#include "win32/Utf.h"
+#include "win32/Win32Registry.h"
 
 using namespace driver;
 

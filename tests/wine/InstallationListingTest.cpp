@@ -8,8 +8,8 @@
 #include "RegistryValues.h"
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
-#include "win/RegKey.h"
-#include "win/Utf.h"
+#include "win32/RegKey.h"
+#include "win32/Utf.h"
 
 using namespace driver;
 

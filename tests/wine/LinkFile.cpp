@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "win/ComInit.h"
-#include "win/ComPtr.h"
+#include "win32/ComInit.h"
+#include "win32/ComPtr.h"
 
 std::optional<LinkFields> LoadLink(const std::wstring& path) {
     ComInit com;

@@ -7,7 +7,7 @@
 #include <cwctype>
 
 #include "driver/Driver.h"
-#include "win/Utf.h"
+#include "win32/Utf.h"
 
 using namespace driver;
 

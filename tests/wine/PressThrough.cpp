@@ -6,7 +6,7 @@
 #include <string>
 
 #include "driver/Driver.h"
-#include "win/Utf.h"
+#include "win32/Utf.h"
 
 using namespace driver;
 

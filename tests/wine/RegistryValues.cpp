@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
-#include "win/RegKey.h"
-#include "win/RegistryView.h"
+#include "win32/RegKey.h"
+#include "win32/RegistryView.h"
 
 std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const std::wstring& name) {
     return ReadRawValueInView(root, key, name, ViewOf(root));

@@ -5,9 +5,9 @@
 
 #include "RegistryValues.h"
 #include "driver/Driver.h"
-#include "win/RegKey.h"
-#include "win/Utf.h"
-#include "win/Win32Registry.h"
+#include "win32/RegKey.h"
+#include "win32/Utf.h"
+#include "win32/Win32Registry.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "app/AppImg.h"
 #include "app/Topics.h"
 #include "driver/Driver.h"
-#include "win/Gui.h"
-#include "win/RichTextView.h"
-#include "win/ViewZoom.h"
-#include "win/Window.h"
+#include "ui/Gui.h"
+#include "richtext/RichTextView.h"
+#include "richtext/ViewZoom.h"
+#include "ui/Window.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "driver/Driver.h"
 #include "support/IniText.h"
 #include "support/SettingsExample.h"
-#include "win/Utf.h"
-#include "win/Win32Registry.h"
+#include "win32/Utf.h"
+#include "win32/Win32Registry.h"
 
 using namespace driver;
 using namespace std::string_literals;

@@ -10,13 +10,13 @@
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
 #include "shell/ShellFolder.h"
-#include "shell/ShellLink.h"
+#include "win32/ShellLink.h"
 #include "shell/Shortcut.h"
-#include "win/ComInit.h"
-#include "win/ComPtr.h"
-#include "win/Utf.h"
-#include "win/Win32FileSystem.h"
-#include "win/Win32Registry.h"
+#include "win32/ComInit.h"
+#include "win32/ComPtr.h"
+#include "win32/Utf.h"
+#include "win32/Win32FileSystem.h"
+#include "win32/Win32Registry.h"
 
 using namespace driver;
 

@@ -13,8 +13,8 @@
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
 #include "support/SettingsExample.h"
-#include "win/UniqueHandle.h"
-#include "win/Utf.h"
+#include "win32/UniqueHandle.h"
+#include "win32/Utf.h"
 
 using namespace driver;
 

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "win/FindHandle.h"
-#include "win/Utf.h"
+#include "win32/FindHandle.h"
+#include "win32/Utf.h"
 
 namespace driver {
 

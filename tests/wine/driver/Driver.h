@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "win/UniqueHandle.h"
+#include "win32/UniqueHandle.h"
 
 namespace driver {
 

@@ -1,0 +1,268 @@
+#include "richtext/RichTextView.h"
+
+#include <cmath>
+
+#include "ui/Gui.h"
+#include "win32/Utf.h"
+
+namespace {
+
+constexpr int kMargin = 4;  // pixels at 96 DPI, each side
+constexpr int kScrollLine = 16;
+
+// The faces of QTF's face codes; the standard one is the dialogs' own font.
+std::wstring FaceName(QtfFace face, HFONT standard) {
+    switch (face) {
+        case QtfFace::Serif:
+            return L"Times New Roman";
+        case QtfFace::Sans:
+            return L"Arial";
+        case QtfFace::Monospace:
+            return L"Courier New";
+        default:
+            break;
+    }
+    LOGFONTW font{};
+    if (standard && GetObjectW(standard, sizeof(font), &font) && font.lfFaceName[0])
+        return font.lfFaceName;
+    return L"Tahoma";
+}
+
+}  // namespace
+
+// Measures on the view's own device context: a memory one would be
+// monochrome, and text there is hinted to other widths than where it is drawn.
+class RichTextView::Measure : public TextMeasure {
+public:
+    explicit Measure(RichTextView& view) : view_(view), dc_(GetDC(view.Handle())) {}
+    ~Measure() override {
+        if (dc_)
+            ReleaseDC(view_.Handle(), dc_);
+    }
+    Measure(const Measure&) = delete;
+    Measure& operator=(const Measure&) = delete;
+
+    int Width(const QtfFormat& format, std::string_view text) override {
+        const std::wstring wide = Widen(text);
+        SIZE size{};
+        SelectObject(dc_, view_.FontFor(format));
+        GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return size.cx;
+    }
+    FontExtent Extent(const QtfFormat& format) override {
+        TEXTMETRICW metrics{};
+        SelectObject(dc_, view_.FontFor(format));
+        GetTextMetricsW(dc_, &metrics);
+        return {metrics.tmAscent, metrics.tmDescent};
+    }
+
+private:
+    RichTextView& view_;
+    HDC dc_;
+};
+
+RichTextView::RichTextView(Gui& gui) : Window(gui) {}
+
+bool RichTextView::Create(HWND parent, const RECT& pixels, int controlId) {
+    if (!CreateChild(parent, pixels, WS_VISIBLE | WS_CLIPSIBLINGS, controlId))
+        return false;
+    Relayout();
+    return true;
+}
+
+bool RichTextView::CreateInLayout(HWND parent, const RECT& pixels, int controlId, HFONT font) {
+    if (!Create(parent, pixels, controlId))
+        return false;
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return true;
+}
+
+void RichTextView::SetQtf(const std::string& qtf) {
+    doc_ = ParseQtf(qtf);
+    scroll_ = 0;
+    Relayout();
+}
+
+void RichTextView::SetZoom(int m, int d) {
+    if (d <= 0 || m < 0)
+        return;
+    zoomM_ = m;
+    zoomD_ = d;
+    fonts_.clear();
+    Relayout();
+}
+
+int RichTextView::Width() const {
+    RECT r{};
+    if (Handle())
+        GetWindowRect(Handle(), &r);
+    return r.right - r.left;
+}
+
+int RichTextView::Margin() const {
+    // Grows with the screen like the text and the controls around the view.
+    return gui_.Scale(kMargin);
+}
+
+int RichTextView::PixelHeight(int dots) const {
+    const long pixels = std::lround(double(dots) * zoomM_ / zoomD_);
+    return pixels < 1 ? 1 : static_cast<int>(pixels);
+}
+
+HFONT RichTextView::FontFor(const QtfFormat& f) {
+    const FontKey key{static_cast<int>(f.face), f.bold, f.italic, f.underline, f.height};
+    auto& font = fonts_[key];
+    if (!font) {
+        // A negative height asks for the character height, not the cell's.
+        font = std::make_unique<GdiObject<HFONT>>(CreateFontW(
+            -PixelHeight(f.height), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline,
+            FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+            DEFAULT_PITCH | FF_DONTCARE, FaceName(f.face, gui_.StandardFont()).c_str()));
+    }
+    return font->Get();
+}
+
+void RichTextView::Relayout() {
+    if (!Handle())
+        return;
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    Measure measure(*this);
+    layout_ = LayOutRichText(doc_, client.right - 2 * Margin(), measure);
+    const bool needed = layout_.height + 2 * Margin() > client.bottom;
+    if (needed != scrollBarShown_) {
+        // Showing or hiding the bar changes the width, and so the lines:
+        // the resize lays the text out again.
+        scrollBarShown_ = needed;
+        ShowScrollBar(Handle(), SB_VERT, needed);
+        Relayout();
+        return;
+    }
+    UpdateScrollBar(client.bottom);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void RichTextView::UpdateScrollBar(int viewHeight) {
+    const int content = layout_.height + 2 * Margin();
+    const int top = content > viewHeight ? content - viewHeight : 0;
+    scroll_ = scroll_ < 0 ? 0 : scroll_ > top ? top : scroll_;
+    if (!scrollBarShown_)
+        return;
+    SCROLLINFO info{sizeof(info),
+                    SIF_RANGE | SIF_PAGE | SIF_POS,
+                    0,
+                    content - 1,
+                    static_cast<UINT>(viewHeight),
+                    scroll_,
+                    0};
+    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+}
+
+void RichTextView::ScrollTo(int pos) {
+    scroll_ = pos;
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    UpdateScrollBar(client.bottom);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void RichTextView::OnVerticalScroll(int request) {
+    SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(Handle(), SB_VERT, &info);
+    switch (request) {
+        case SB_LINEUP:
+            ScrollTo(scroll_ - kScrollLine);
+            break;
+        case SB_LINEDOWN:
+            ScrollTo(scroll_ + kScrollLine);
+            break;
+        case SB_PAGEUP:
+            ScrollTo(scroll_ - static_cast<int>(info.nPage));
+            break;
+        case SB_PAGEDOWN:
+            ScrollTo(scroll_ + static_cast<int>(info.nPage));
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            ScrollTo(info.nTrackPos);
+            break;
+        case SB_TOP:
+            ScrollTo(0);
+            break;
+        case SB_BOTTOM:
+            ScrollTo(info.nMax);
+            break;
+        default:
+            break;
+    }
+}
+
+// Whatever the parent draws behind the view, drawn into dc: its background
+// as it erases it, then anything it paints itself.
+void RichTextView::PaintParentFace(HDC dc, const RECT& client) {
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    HWND parent = GetParent(Handle());
+    if (!parent)
+        return;
+    POINT origin{0, 0};
+    MapWindowPoints(Handle(), parent, &origin, 1);
+    POINT old{};
+    SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+    SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+void RichTextView::Paint() {
+    PAINTSTRUCT ps;
+    HDC target = BeginPaint(Handle(), &ps);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    // Drawn off screen first: the parent's face and then the text, without flicker.
+    HDC dc = CreateCompatibleDC(target);
+    GdiObject<HBITMAP> canvas(CreateCompatibleBitmap(target, client.right, client.bottom));
+    if (dc && canvas.Get()) {
+        HGDIOBJ oldBitmap = SelectObject(dc, canvas.Get());
+        PaintParentFace(dc, client);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
+        HGDIOBJ oldFont = GetCurrentObject(dc, OBJ_FONT);
+        for (const PlacedText& t : layout_.pieces) {
+            const std::wstring wide = Widen(t.text);
+            SelectObject(dc, FontFor(t.format));
+            TextOutW(dc, Margin() + t.x, Margin() + t.baseline - scroll_, wide.c_str(),
+                     static_cast<int>(wide.size()));
+        }
+        SelectObject(dc, oldFont);
+        BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+        SelectObject(dc, oldBitmap);
+    }
+    if (dc)
+        DeleteDC(dc);
+    EndPaint(Handle(), &ps);
+}
+
+LRESULT RichTextView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers every pixel
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_SIZE:
+            Relayout();
+            return 0;
+        case WM_VSCROLL:
+            OnVerticalScroll(LOWORD(wParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            if (!scrollBarShown_)
+                break;
+            ScrollTo(scroll_ - GET_WHEEL_DELTA_WPARAM(wParam) * 3 * kScrollLine / WHEEL_DELTA);
+            return 0;
+        default:
+            break;
+    }
+    return Window::OnMessage(message, wParam, lParam);
+}

@@ -1,0 +1,61 @@
+// A read-only view of QTF rich text, as the setup's dialogs show their
+// information texts: no background or frame of its own (the parent's face
+// shows through), 4-pixel margins (at 96 DPI), a vertical scroll bar only while the text
+// is taller than the view, and a display zoom m:d from 600-dot QTF heights to
+// pixels (1:1 until set).
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+
+#include "win32/GdiObject.h"
+#include "richtext/Qtf.h"
+#include "richtext/RichTextLayout.h"
+#include "ui/TopWindow.h"
+#include "ui/Window.h"
+
+class RichTextView : public Window, public LayoutView {
+public:
+    explicit RichTextView(Gui& gui);
+
+    // A child of parent at pixels (the parent's client coordinates), shown.
+    bool Create(HWND parent, const RECT& pixels, int controlId);
+
+    // As a member of a dialog's layout.
+    CtrlKind Kind() const override { return CtrlKind::RichTextView; }
+    bool CreateInLayout(HWND parent, const RECT& pixels, int controlId, HFONT font) override;
+
+    void SetQtf(const std::string& qtf);
+    // A QTF height of h dots is drawn h * m / d pixels high. d must be positive.
+    void SetZoom(int m, int d);
+
+    // The laid-out width in pixels, scroll bar included.
+    int Width() const;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    class Measure;
+    using FontKey = std::tuple<int, bool, bool, bool, int>;
+
+    HFONT FontFor(const QtfFormat& format);
+    int Margin() const;
+    int PixelHeight(int dots) const;
+    void Relayout();
+    void UpdateScrollBar(int viewHeight);
+    void ScrollTo(int pos);
+    void OnVerticalScroll(int request);
+    void Paint();
+    void PaintParentFace(HDC dc, const RECT& client);
+
+    QtfDocument doc_;
+    RichTextLayout layout_;
+    int zoomM_ = 1;
+    int zoomD_ = 1;
+    int scroll_ = 0;
+    bool scrollBarShown_ = false;
+    std::map<FontKey, std::unique_ptr<GdiObject<HFONT>>> fonts_;
+};

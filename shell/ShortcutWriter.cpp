@@ -1,8 +1,0 @@
-#include "shell/ShortcutWriter.h"
-
-std::optional<IconLocation> IconLocationOf(const ShortcutRequest& request) {
-    if (request.iconIndex < 0)
-        return std::nullopt;
-    return IconLocation{request.iconPath.empty() ? request.target : request.iconPath,
-                        request.iconIndex};
-}

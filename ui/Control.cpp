@@ -1,0 +1,52 @@
+#include "ui/Control.h"
+
+#include "win32/Utf.h"
+
+bool Control::Create(HWND parent, const RECT& rect, int id, HFONT font) {
+    hwnd_ = CreateWindowExW(ExStyle(), ClassName(), L"", WS_CHILD | WS_VISIBLE | Style(), rect.left,
+                            rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
+                            nullptr);
+    if (!hwnd_)
+        return false;
+    id_ = id;
+    if (font)
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    OnCreated();
+    return true;
+}
+
+void Control::SetLabel(const std::string& text) {
+    SetWindowTextW(hwnd_, Widen(text).c_str());
+}
+
+std::string Control::GetLabel() const {
+    const int length = GetWindowTextLengthW(hwnd_);
+    if (length <= 0)
+        return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd_, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return Narrow(text);
+}
+
+void Control::Enable(bool enabled) {
+    EnableWindow(hwnd_, enabled);
+}
+
+void Control::Show(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+RECT Control::Place() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void Control::SetPlace(const RECT& rect) {
+    SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}

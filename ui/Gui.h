@@ -1,0 +1,37 @@
+// The GUI layer's process settings, made once in WinMain and handed to every
+// window: instance, language, standard font and screen scale.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/DpiScale.h"
+#include "win32/GdiObject.h"
+
+class Gui {
+public:
+    explicit Gui(HINSTANCE instance);
+    Gui(const Gui&) = delete;
+    Gui& operator=(const Gui&) = delete;
+
+    HINSTANCE Instance() const { return instance_; }
+
+    // Language code such as "EN-US": what the translation lookup answers in.
+    void SetLanguage(const std::string& code) { language_ = code; }
+    const std::string& Language() const { return language_; }
+
+    // The default font of every control of the setup's windows; height in pixels at 96 DPI.
+    void SetStandardFont(const std::string& face, int height);
+    HFONT StandardFont() const { return font_.Get(); }
+
+    // Layout units and pixel sizes are given for 96 DPI; this scales them for the screen.
+    int Scale(int units) const { return ScaleForDpi(units, dpi_); }
+    int Dpi() const { return dpi_; }
+
+private:
+    HINSTANCE instance_;
+    int dpi_ = 96;
+    std::string language_;
+    GdiObject<HFONT> font_;
+};

@@ -1,0 +1,152 @@
+#include "ui/ProgressWindow.h"
+
+#include <algorithm>
+
+#include "ui/Gui.h"
+#include "ui/MessageLoop.h"
+#include "win32/Utf.h"
+
+namespace {
+
+// Client area and places at 96 DPI.
+constexpr int kWidth = 380;
+constexpr int kHeight = 62;
+constexpr int kMargin = 10;
+constexpr int kTextHeight = 16;
+constexpr int kBarHeight = 18;
+
+RECT Inside(RECT r) {
+    InflateRect(&r, -1, -1);
+    return r;
+}
+
+}  // namespace
+
+ProgressWindow::ProgressWindow(Gui& gui) : Window(gui), throttle_(GetTickCount64()) {
+    // No system menu: the window has no close box, there is nothing to cancel.
+    CreateTopLevel("Working...", WS_POPUP | WS_CAPTION, gui.Scale(kWidth), gui.Scale(kHeight));
+    const int left = gui.Scale(kMargin);
+    const int right = gui.Scale(kWidth - kMargin);
+    const int textTop = gui.Scale(kMargin);
+    const int barTop = gui.Scale(kMargin + kTextHeight + 8);
+    textRect_ = {left, textTop, right, textTop + gui.Scale(kTextHeight)};
+    barRect_ = {left, barTop, right, barTop + gui.Scale(kBarHeight)};
+}
+
+void ProgressWindow::SetTitle(const std::string& title) {
+    Window::SetTitle(title);
+}
+
+void ProgressWindow::SetText(const std::string& text) {
+    textLine_ = Widen(text);
+    UpdateIfDue();
+}
+
+void ProgressWindow::SetTextAlignLeft() {
+    alignLeft_ = true;
+    InvalidateRect(Handle(), &textRect_, FALSE);
+}
+
+void ProgressWindow::SetPos(int32_t pos, int32_t total) {
+    pos_ = pos;
+    total_ = total;
+    UpdateIfDue();
+}
+
+void ProgressWindow::Refresh() {
+    // Drawn at the next visible update: asked for after every piece of output,
+    // a repaint between two updates would show nothing new.
+    repaintWanted_ = true;
+}
+
+void ProgressWindow::Close() {
+    Show(false);
+}
+
+void ProgressWindow::UpdateIfDue() {
+    if (!throttle_.TakeUpdate(GetTickCount64()))
+        return;
+    ShowState();
+    if (!Visible())
+        Show(true);
+    else if (repaintWanted_)
+        InvalidateRect(Handle(), nullptr, FALSE);
+    repaintWanted_ = false;
+    PumpPendingMessages();
+}
+
+int32_t ProgressWindow::BarPixels() const {
+    const RECT inner = Inside(barRect_);
+    const int64_t width = inner.right - inner.left;
+    if (total_ <= 0 || pos_ <= 0)
+        return 0;
+    return static_cast<int32_t>(std::min<int64_t>(width, pos_ * width / total_));
+}
+
+void ProgressWindow::ShowState() {
+    // Only what changed is drawn again: under a remote or emulated display
+    // every drawing is a round trip.
+    if (textLine_ != shownText_) {
+        shownText_ = textLine_;
+        InvalidateRect(Handle(), &textRect_, FALSE);
+    }
+    // A step smaller than one of the bar's pixels changes nothing on screen.
+    const int32_t pixels = BarPixels();
+    if (pixels != shownPixels_) {
+        shownPixels_ = pixels;
+        InvalidateRect(Handle(), &barRect_, FALSE);
+    }
+}
+
+void ProgressWindow::Paint(HDC dc) const {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    // The face around the text and the bar, each of which fills its own place.
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, textRect_.left, textRect_.top, textRect_.right, textRect_.bottom);
+    ExcludeClipRect(dc, barRect_.left, barRect_.top, barRect_.right, barRect_.bottom);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    RestoreDC(dc, saved);
+    PaintText(dc);
+    PaintBar(dc);
+}
+
+void ProgressWindow::PaintText(HDC dc) const {
+    FillRect(dc, &textRect_, GetSysColorBrush(COLOR_BTNFACE));
+    HGDIOBJ oldFont = SelectObject(dc, gui_.StandardFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    RECT line = textRect_;
+    DrawTextW(dc, shownText_.c_str(), static_cast<int>(shownText_.size()), &line,
+              (alignLeft_ ? DT_LEFT : DT_CENTER) | DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+    SelectObject(dc, oldFont);
+}
+
+void ProgressWindow::PaintBar(HDC dc) const {
+    FrameRect(dc, &barRect_, GetSysColorBrush(COLOR_BTNSHADOW));
+    RECT inner = Inside(barRect_);
+    RECT done = inner;
+    done.right = inner.left + shownPixels_;
+    RECT rest = inner;
+    rest.left = done.right;
+    FillRect(dc, &done, GetSysColorBrush(COLOR_HIGHLIGHT));
+    FillRect(dc, &rest, GetSysColorBrush(COLOR_WINDOW));
+}
+
+LRESULT ProgressWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            return 0;  // Alt+F4 and the like: the extraction always runs to its end
+        case WM_ERASEBKGND:
+            return 1;  // the paint fills every pixel itself, without a flash of the face
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            Paint(dc);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        default:
+            return Window::OnMessage(message, wParam, lParam);
+    }
+}

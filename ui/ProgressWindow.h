@@ -1,0 +1,43 @@
+// The progress window: title, a text line, a bar, no way to cancel. It opens
+// itself at its first visible update and lets waiting window messages through
+// at each one. It draws its text and bar itself: one window to paint per
+// update, instead of two controls that each redraw through their own messages.
+#pragma once
+
+#include "base/Progress.h"
+#include "ui/ProgressThrottle.h"
+#include "ui/Window.h"
+
+class ProgressWindow : public Window, public Progress {
+public:
+    explicit ProgressWindow(Gui& gui);
+
+    void SetTitle(const std::string& title) override;
+    void SetText(const std::string& text) override;
+    void SetTextAlignLeft() override;
+    void SetPos(int32_t pos, int32_t total) override;
+    void Refresh() override;
+    void Close() override;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void UpdateIfDue();
+    void ShowState();
+    int32_t BarPixels() const;  // the bar's filled width for the current position
+    void Paint(HDC dc) const;
+    void PaintText(HDC dc) const;
+    void PaintBar(HDC dc) const;
+
+    RECT textRect_{};
+    RECT barRect_{};  // the bar with its frame
+    bool alignLeft_ = false;
+    std::wstring textLine_;
+    std::wstring shownText_;  // what the window draws
+    int32_t pos_ = 0;
+    int32_t total_ = 0;
+    int32_t shownPixels_ = 0;
+    bool repaintWanted_ = false;
+    ProgressThrottle throttle_;
+};

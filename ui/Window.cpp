@@ -1,0 +1,95 @@
+#include "ui/Window.h"
+
+#include "ui/Gui.h"
+#include "win32/Utf.h"
+
+namespace {
+
+const wchar_t kWindowClass[] = L"QuillmarkSetupWindow";
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kWindowClass;
+    // Registered by the first window; later registrations answer "already exists".
+    RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+Window::~Window() {
+    if (hwnd_) {
+        // Detach first: messages sent during destruction must not reach a half-destroyed object.
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+bool Window::CreateTopLevel(const std::string& title, DWORD style, int clientWidth,
+                            int clientHeight) {
+    RegisterWindowClass(gui_.Instance(), Trampoline);
+
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + (work.right - work.left - width) / 2;
+    const int y = work.top + (work.bottom - work.top - height) / 2;
+
+    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kWindowClass,
+                            Widen(title).c_str(), style, x, y, width, height, nullptr, nullptr,
+                            gui_.Instance(), this);
+    return hwnd_ != nullptr;
+}
+
+bool Window::CreateChild(HWND parent, const RECT& pixels, DWORD style, int controlId) {
+    RegisterWindowClass(gui_.Instance(), Trampoline);
+    hwnd_ = CreateWindowExW(0, kWindowClass, L"", style | WS_CHILD, pixels.left, pixels.top,
+                            pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                            gui_.Instance(), this);
+    return hwnd_ != nullptr;
+}
+
+void Window::SetTitle(const std::string& title) {
+    SetWindowTextW(hwnd_, Widen(title).c_str());
+}
+
+void Window::Show(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+    if (visible)
+        UpdateWindow(hwnd_);
+}
+
+bool Window::Visible() const {
+    return hwnd_ && IsWindowVisible(hwnd_);
+}
+
+LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    const LRESULT result = self->OnMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        // Destroyed with its parent before the object: the object must not
+        // destroy the handle again later, when it may name another window.
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}

@@ -1,5 +1,0 @@
-#include "win/Button.h"
-
-void Button::SetDefault(bool isDefault) {
-    SendMessageW(Handle(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-}

@@ -1,0 +1,62 @@
+#include "win32/ShellLink.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "win32/ComInit.h"
+#include "win32/ComPtr.h"
+#include "base/Path.h"
+#include "win32/Utf.h"
+
+namespace {
+
+// The save takes the path in a buffer of this many characters, terminator included.
+constexpr size_t kLinkPathBuffer = MAX_PATH;
+
+// Only the outcome of the save counts: the link object takes any text for its
+// fields, and a field it refuses leaves a shortcut that still opens the target.
+void SetFields(IShellLinkW& link, const ShortcutRequest& request) {
+    // The link object resolves the target to a file when it is set, and a
+    // doubled backslash (an install folder typed with a trailing one) can
+    // resolve to another file than the one the path names.
+    link.SetPath(Widen(CollapseSeparators(request.target)).c_str());
+    link.SetArguments(Widen(request.arguments).c_str());
+    link.SetDescription(Widen(request.description).c_str());
+    if (std::optional<IconLocation> icon = IconLocationOf(request))
+        link.SetIconLocation(Widen(icon->path).c_str(), icon->index);
+}
+
+HRESULT Save(IShellLinkW& link, const std::wstring& path) {
+    ComPtr<IPersistFile> file;
+    HRESULT hr = link.QueryInterface(IID_IPersistFile, file.Receive());
+    if (FAILED(hr))
+        return hr;
+    wchar_t buffer[kLinkPathBuffer] = {};
+    path.copy(buffer, kLinkPathBuffer - 1);
+    return file->Save(buffer, TRUE);
+}
+
+}  // namespace
+
+bool CreateShellLink(const std::string& target, const std::string& arguments,
+                     const std::string& linkPath, const std::string& description,
+                     const std::string& iconPath, int iconIndex) {
+    // A path that does not fit whole, or that a NUL would cut short, would
+    // save the shortcut somewhere else than asked.
+    const std::wstring path = Widen(linkPath);
+    if (path.size() >= kLinkPathBuffer || path.find(L'\0') != std::wstring::npos)
+        return false;
+
+    ComInit com;
+    ComPtr<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                link.Receive())))
+        return false;
+    SetFields(*link.Get(), {target, arguments, linkPath, description, iconPath, iconIndex});
+    return SUCCEEDED(Save(*link.Get(), path));
+}
+
+bool Win32ShortcutWriter::Write(const ShortcutRequest& r) {
+    return CreateShellLink(r.target, r.arguments, r.linkPath, r.description, r.iconPath,
+                           r.iconIndex);
+}
