@@ -2,6 +2,7 @@
 
 #include "app/SelectFolder.h"
 #include "app/SelectFolderGroup.h"
+#include "base/ProductNames.h"
 #include "package/Extract.h"
 #include "package/FileGroup.h"
 #include "settings/SettingsFile.h"
@@ -16,7 +17,6 @@ namespace {
 
 const char kDone[] = "Done.";
 const char kExtractionFailed[] = "Error. Installation package demaged !";
-const char kProductExeTail[] = "\\Quillmark.exe";
 
 // Before any window exists: English texts (UTF-8 throughout) and the standard font.
 void SelectProcessSettings(Gui& gui) {
@@ -56,8 +56,8 @@ int RunMainSequence(Setup& setup) {
         return kExitFailed;
     AdoptDefaultSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.defaultSettings);
 
-    RegisterUninstall(setup.registry, setup.installFolder + kProductExeTail, "Quillmark",
-                      " /uninstall");
+    RegisterUninstall(setup.registry, setup.installFolder + kProgramTail, kProductName,
+                      std::string(" ") + kUninstallSwitch);
 
     SelectFolderGroup selectFolderGroup(setup);
     selectFolderGroup.CreateLaunchIcons();
@@ -65,7 +65,7 @@ int RunMainSequence(Setup& setup) {
     // After the launch icons, so that the program group they recorded is written too.
     WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings);
 
-    RegisterProductFileTypes(setup.registry, setup.installFolder + kProductExeTail);
+    RegisterProductFileTypes(setup.registry, setup.installFolder + kProgramTail);
     NotifyAssociationsChanged();
 
     PromptOK(kDone);

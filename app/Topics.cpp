@@ -1,5 +1,7 @@
 #include "app/Topics.h"
 
+#include "base/ProductNames.h"
+
 namespace {
 
 struct TopicEntry {
@@ -14,7 +16,8 @@ struct TopicEntry {
 const TopicEntry kTopics[] = {
     {"Zelk-Setup", "App", "firstLay$en-us", "Program setup",
      "[ $$0,0#00000000000000000000000000000000:Default][{_}%EN-US [s0; [*+184 Quillmark][R+184  "
-     "][2 V 3.90, build 21]&][s0; [2 Utility for archive Siemens S7 PLC`'s data in a local file, "
+     "][2 V " QUILLMARK_VERSION
+     ", build 21]&][s0; [2 Utility for archive Siemens S7 PLC`'s data in a local file, "
      "or write them from local file.]&][s0;2 &][s0; [2 Program setup.]&][s0; [2 Select the "
      "installation program path and Click Ok.]]"},
     {"Zelk-Setup", "App", "firstLay$it-it", "Program setup",

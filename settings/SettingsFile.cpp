@@ -5,15 +5,16 @@
 #include "settings/SaveIniDocument.h"
 #include "base/FileSystem.h"
 #include "base/Path.h"
+#include "base/ProductNames.h"
 
 std::string SettingsFilePath(const std::string& installFolder) {
-    return installFolder + "\\Quillmark.ini";
+    return installFolder + kSettingsFileTail;
 }
 
 std::string ConfigFilePath(const std::string& installFolder) {
     // The product program's folder already ends with a backslash; the doubled
     // one that follows is what the product uses, and Windows accepts it.
-    return FolderPart(installFolder + "\\Quillmark.exe") + "\\Quillmark.cfg";
+    return FolderPart(installFolder + kProgramTail) + "\\" + kConfigFileName;
 }
 
 void ReadOldSettings(FileSystem& fs, const std::string& installFolder, IniDocument& oldSettings) {

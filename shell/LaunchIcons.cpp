@@ -4,19 +4,7 @@
 #include "shell/ShellFolder.h"
 #include "shell/Shortcut.h"
 #include "base/FileSystem.h"
-
-const char kDefaultProgramGroup[] = "Quillmark";
-
-namespace {
-
-const char kProductExeTail[] = "\\Quillmark.exe";
-const char kIconLibraryTail[] = "\\Support\\AppIcons.icl";
-const char kProductLink[] = "Quillmark.lnk";
-const char kUninstallLink[] = "Uninstall.lnk";
-const char kVersion[] = "3.90";
-constexpr int kUninstallIcon = 3;  // in the icon library
-
-}  // namespace
+#include "base/ProductNames.h"
 
 bool DesktopShortcutWanted(int dialogResult, bool optionTicked) {
     return dialogResult == 1 && optionTicked;
@@ -38,15 +26,16 @@ std::vector<std::string> ProgramFolderNames(Platform& platform) {
 bool CreateLaunchShortcuts(Platform& platform, const std::string& installFolder,
                            const LaunchIconAnswers& answers, IniDocument& settings) {
     // Plain concatenation: a folder given with a trailing backslash keeps it.
-    const std::string program = installFolder + kProductExeTail;
-    const std::string description = std::string("Quillmark ") + kVersion;
+    const std::string program = installFolder + kProgramTail;
+    const std::string description = std::string(kProductName) + " " + kProductVersion;
     bool all = true;
     if (answers.desktop)
-        all &= CreateDesktopShortcut(platform, program, kProductLink, description);
-    all &= CreateProgramsShortcut(platform, answers.group, program, "", kProductLink, description,
-                                  "", 0);
-    all &= CreateProgramsShortcut(platform, answers.group, program, "/uninstall", kUninstallLink,
-                                  "Uninstall", installFolder + kIconLibraryTail, kUninstallIcon);
+        all &= CreateDesktopShortcut(platform, program, kProgramLink, description);
+    all &= CreateProgramsShortcut(platform, answers.group, program, "", kProgramLink, description,
+                                  "", kProgramIcon);
+    all &=
+        CreateProgramsShortcut(platform, answers.group, program, kUninstallSwitch, kUninstallLink,
+                               "Uninstall", installFolder + "\\" + kIconLibrary, kUninstallIcon);
     // The product finds its group again by this, shortcuts or not.
     settings.Section("InstallUninstall").Value("StartFolderPath") = answers.group;
     return all;

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "base/Platform.h"
+#include "base/ProductNames.h"
 
 class IniDocument;
 
 // The name a new program group gets, and what picking an existing folder
 // puts below it.
-extern const char kDefaultProgramGroup[];
+inline constexpr const char* kDefaultProgramGroup = kProductName;
 
 // What the user answered in the launch-icons dialog.
 struct LaunchIconAnswers {
