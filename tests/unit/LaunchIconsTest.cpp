@@ -4,6 +4,7 @@
 
 #include "settings/IniDocument.h"
 #include "settings/SaveIniDocument.h"
+#include "settings/ParseIniDocument.h"
 #include "support/IniText.h"
 #include "support/MemoryFileSystem.h"
 #include "support/MemoryRegistry.h"
@@ -91,7 +92,7 @@ TEST_F(LaunchIconsTest, AnInstallFolderIsJoinedAsGivenTrailingBackslashIncluded)
 }
 
 TEST_F(LaunchIconsTest, TheGroupIsRecordedWhenEveryShortcutFailsAndReplacesAnEarlierValue) {
-    settings = ParseIni(
+    settings = ParseIniDocument(
         "[App]\r\nLanguage=EN-US\r\n[InstallUninstall]\r\nOther=1\r\n"
         "StartFolderPath=Old\\Group\r\n");
     writer.succeeds = false;
@@ -102,7 +103,7 @@ TEST_F(LaunchIconsTest, TheGroupIsRecordedWhenEveryShortcutFailsAndReplacesAnEar
               "StartFolderPath=New\r\n");
 
     // A file without the section gets it appended, after the others.
-    settings = ParseIni("[App]\r\nLanguage=EN-US\r\n");
+    settings = ParseIniDocument("[App]\r\nLanguage=EN-US\r\n");
     writer.succeeds = true;
     EXPECT_TRUE(CreateLaunchShortcuts(platform, "C:\\Q", {"Quillmark", true}, settings));
     EXPECT_EQ(FormatIniDocument(settings),

@@ -12,6 +12,7 @@
 #include "driver/ProductNames.h"
 #include "settings/MergeSettings.h"
 #include "settings/SaveIniDocument.h"
+#include "settings/ParseIniDocument.h"
 #include "support/IniText.h"
 #include "support/SettingsExample.h"
 #include "win32/Utf.h"
@@ -247,7 +248,8 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
     // Whether bytes are the whole file a completed run writes over the settings
     // file old: only the program group of the launch-icons step may follow.
     auto isMergedFrom = [&](const std::string& bytes, const std::string& old) {
-        IniDocument oldSettings = ParseIni(old), defaultSettings = ParseIni(packaged);
+        IniDocument oldSettings = ParseIniDocument(old),
+                    defaultSettings = ParseIniDocument(packaged);
         MergeSettings(oldSettings, defaultSettings, Narrow(folder));
         const std::vector<std::string> merged = CrLfLines(FormatIniDocument(defaultSettings));
         const std::vector<std::string> lines = CrLfLines(bytes);
