@@ -10,16 +10,16 @@
 namespace {
 
 // The files one load has read, so that a chain of links cannot go on forever.
-class LinkTrail {
+class LinkTrail : public IniLinkReader {
 public:
-    explicit LinkTrail(const std::string& first) : read_{first} {}
+    LinkTrail(FileSystem& fs, const std::string& first) : fs_(fs), read_{first} {}
 
     // Reads the file a "LINK" line names, unless it was read already or the
     // chain is as long as it may be.
-    bool Follow(FileSystem& fs, const std::string& target, std::string& bytes) {
+    bool Read(const std::string& target, std::string& bytes) override {
         if (links_ >= kMaxIniLinks || read_.count(target))
             return false;
-        if (!fs.ReadFile(target, bytes))
+        if (!fs_.ReadFile(target, bytes))
             return false;
         ++links_;
         read_.insert(target);
@@ -27,6 +27,7 @@ public:
     }
 
 private:
+    FileSystem& fs_;
     std::set<std::string> read_;
     int links_ = 0;
 };
@@ -37,10 +38,7 @@ bool LoadIniDocument(FileSystem& fs, const std::string& path, IniDocument& docum
     std::string bytes;
     if (!fs.ReadFile(path, bytes))
         return false;
-    LinkTrail trail(path);
-    document =
-        ParseIniDocument(std::move(bytes), [&](const std::string& target, std::string& linked) {
-            return trail.Follow(fs, target, linked);
-        });
+    LinkTrail trail(fs, path);
+    document = ParseIniDocument(std::move(bytes), &trail);
     return true;
 }

@@ -98,7 +98,7 @@ void Store(const Line& line, IniDocument& document) {
 
 }  // namespace
 
-IniDocument ParseIniDocument(std::string bytes, const IniLinkReader& followLink) {
+IniDocument ParseIniDocument(std::string bytes, IniLinkReader* links) {
     IniDocument document;
     document.AppendSection({});
     ByteSource in;
@@ -109,7 +109,7 @@ IniDocument ParseIniDocument(std::string bytes, const IniLinkReader& followLink)
         Store(line, document);
         if (line.key == "LINK") {
             std::string linked;
-            if (!followLink || !followLink(line.text, linked))
+            if (!links || !links->Read(line.text, linked))
                 break;
             in.Reset(std::move(linked));
             ch = in.Next();

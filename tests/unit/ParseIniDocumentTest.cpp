@@ -100,13 +100,15 @@ TEST(ParseIniDocumentTest, ALinkLineIsKeptAndEndsTheReadingUnlessItsFileIsGiven)
     const IniDocument ended = MakeIni({{"", {{"a", "1"}, {"LINK", "other.ini"}}}});
     EXPECT_EQ(ParseIniDocument(bytes), ended);
 
-    std::string asked;
-    const auto declining = [&asked](const std::string& target, std::string&) {
-        asked = target;
-        return false;
-    };
-    EXPECT_EQ(ParseIniDocument(bytes, declining), ended);
-    EXPECT_EQ(asked, "other.ini");
+    struct Declining : IniLinkReader {
+        bool Read(const std::string& target, std::string&) override {
+            asked = target;
+            return false;
+        }
+        std::string asked;
+    } declining;
+    EXPECT_EQ(ParseIniDocument(bytes, &declining), ended);
+    EXPECT_EQ(declining.asked, "other.ini");
 }
 
 }  // namespace
