@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "shell/ShellFolder.h"
 #include "support/ShellFixture.h"
 
@@ -74,6 +76,25 @@ TEST_F(ShortcutTest, MissingShellFoldersLeaveRelativePaths) {
     writer.written.clear();
     EXPECT_TRUE(CreateDesktopShortcut(platform, "C:\\Q\\Quillmark.exe", "Quillmark.lnk", "D"));
     EXPECT_EQ(writer.written.at(0).linkPath, "Quillmark.lnk");
+}
+
+// The whole-request comparison that the shortcut tests rest on misses no field.
+TEST(ShortcutRequestCompare, EveryFieldCounts) {
+    const ShortcutRequest base{"t.exe", "/a", "l.lnk", "d", "i.icl", 1};
+    EXPECT_EQ(base, base);
+    const std::function<void(ShortcutRequest&)> changes[] = {
+        [](ShortcutRequest& r) { r.target += "x"; },
+        [](ShortcutRequest& r) { r.arguments += "x"; },
+        [](ShortcutRequest& r) { r.linkPath += "x"; },
+        [](ShortcutRequest& r) { r.description += "x"; },
+        [](ShortcutRequest& r) { r.iconPath += "x"; },
+        [](ShortcutRequest& r) { ++r.iconIndex; },
+    };
+    for (const auto& change : changes) {
+        ShortcutRequest other = base;
+        change(other);
+        EXPECT_FALSE(other == base) << ::testing::PrintToString(other);
+    }
 }
 
 TEST(IconLocationOf, NegativeIndexSetsNoneAndEmptyPathMeansTheTarget) {
