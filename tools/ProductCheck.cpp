@@ -9,10 +9,9 @@
 #include <system_error>
 
 #include "settings/IniDocument.h"
-#include "settings/LoadIniDocument.h"
+#include "settings/ParseIniDocument.h"
 #include "tools/PeResources.h"
 #include "tools/ReadWhole.h"
-#include "base/FileSystem.h"
 
 namespace fs = std::filesystem;
 
@@ -22,34 +21,6 @@ namespace {
 
 constexpr uint32_t kRtIcon = 3;
 constexpr uint32_t kRtGroupIcon = 14;
-
-// The settings reader reads through a FileSystem; here it gets one file's bytes.
-class OneFileSystem : public FileSystem {
-public:
-    explicit OneFileSystem(const std::string& bytes) : bytes_(bytes) {}
-    bool ReadFile(const std::string& path, std::string& data) override {
-        if (path != kPath)
-            return false;
-        data = bytes_;
-        return true;
-    }
-    bool RealizeDirectory(const std::string&) override { return false; }
-    bool RemoveFile(const std::string&) override { return false; }
-    bool RenameFile(const std::string&, const std::string&) override { return false; }
-    std::vector<FolderEntry> ListFolder(const std::string&) override { return {}; }
-    bool WriteFlushedFile(const std::string&, std::string_view) override { return false; }
-    bool MoveReplacing(const std::string&, const std::string&) override { return false; }
-    bool LinkFile(const std::string&, const std::string&) override { return false; }
-    bool FileExists(const std::string& path) override { return path == kPath; }
-    bool IsReplaceable(const std::string&) override { return false; }
-    bool FolderExists(const std::string&) override { return false; }
-    bool RemoveEmptyFolder(const std::string&) override { return false; }
-
-    static constexpr const char* kPath = "Quillmark.ini";
-
-private:
-    const std::string& bytes_;
-};
 
 std::string Lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
@@ -126,10 +97,8 @@ std::string CheckDefaultSettings(const std::string& bytes) {
             return "not a settings text (control byte " + std::to_string(c) + " at offset " +
                    std::to_string(i) + "); expected the product's default settings";
     }
-    OneFileSystem one(bytes);
-    IniDocument document;
-    if (!LoadIniDocument(one, OneFileSystem::kPath, document))
-        return "the setup's settings reader cannot read it";
+    // No link is followed: a LINK line ends the reading, and is found below.
+    const IniDocument document = ParseIniDocument(bytes);
     for (const IniSection& section : document.Sections())
         for (const IniEntry& entry : section.Entries())
             if (entry.key == "LINK")

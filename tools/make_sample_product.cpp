@@ -6,8 +6,6 @@
 //
 //   make_sample_product OUT_DIR PRODUCT_EXE ICON_LIBRARY
 
-#include <bzlib.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -18,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/Bzip2Level9.h"
 #include "tools/ReadWhole.h"
 
 #include "settings/HexEncode.h"
@@ -93,15 +92,6 @@ std::string DefaultSettings() {
     return out;
 }
 
-size_t Bzip2Size(const std::string& data) {
-    unsigned int size = static_cast<unsigned int>(data.size() + data.size() / 100 + 600);
-    std::string out(size, '\0');
-    if (BZ2_bzBuffToBuffCompress(&out[0], &size, const_cast<char*>(data.data()),
-                                 static_cast<unsigned int>(data.size()), 9, 0, 0) != BZ_OK)
-        return 0;
-    return size;
-}
-
 // Deterministic filler: a share of noise (incompressible) spread evenly among
 // repetitive runs (nearly free), so the whole file compresses at one ratio.
 class Filler {
@@ -157,7 +147,7 @@ std::string Tune(const SampleFile& f, const std::string& prefix, uint32_t seed) 
     for (int step = 0; step < 18; ++step) {
         double mid = (lo + hi) / 2;
         std::string candidate = prefix + filler.Make(fill, mid);
-        size_t packed = Bzip2Size(candidate);
+        size_t packed = Bzip2Level9(candidate).size();
         size_t error = packed > f.compressed ? packed - f.compressed : f.compressed - packed;
         if (error < bestError) {
             bestError = error;
@@ -210,7 +200,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::printf("%-28s %8zu bytes, bzip2 -9 %8zu (real %zu)\n", name.c_str(), data.size(),
-                    Bzip2Size(data), f.compressed);
+                    Bzip2Level9(data).size(), f.compressed);
     }
     return 0;
 }

@@ -4,8 +4,6 @@
 //
 //   make_setup_images OUT_DIR
 
-#include <bzlib.h>
-
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -13,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/Bzip2Level9.h"
 #include "tools/Canvas.h"
 #include "tools/IcoFile.h"
 #include "tools/SetupPictures.h"
@@ -59,16 +58,6 @@ bool Write(const std::string& path, const std::string& bytes) {
     return bool(out);
 }
 
-std::string Bzip2(const std::string& data) {
-    unsigned int size = static_cast<unsigned int>(data.size() + data.size() / 100 + 600);
-    std::string out(size, '\0');
-    if (BZ2_bzBuffToBuffCompress(&out[0], &size, const_cast<char*>(data.data()),
-                                 static_cast<unsigned int>(data.size()), 9, 0, 0) != BZ_OK)
-        return {};
-    out.resize(size);
-    return out;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,7 +68,7 @@ int main(int argc, char** argv) {
     const std::string dir = argv[1];
     for (const Picture& p : kAppImg)
         if (!Write(dir + "/" + p.name + ".qpix.bz2",
-                   Bzip2(EncodePixelImage(Premultiplied(p.draw(p.size))))))
+                   Bzip2Level9(EncodePixelImage(Premultiplied(p.draw(p.size))))))
             return 1;
 
     std::vector<IcoImage> icon;

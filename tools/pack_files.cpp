@@ -6,8 +6,6 @@
 //
 // Group names are the C++ names of the tables (kRootGroup...); a group may be empty.
 
-#include <bzlib.h>
-
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -15,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/Bzip2Level9.h"
 #include "tools/ReadWhole.h"
 
 namespace {
@@ -23,17 +22,6 @@ struct Group {
     std::string name;
     std::vector<std::string> files;
 };
-
-bool CompressLevel9(const std::string& in, std::string& out) {
-    unsigned int size = static_cast<unsigned int>(in.size() + in.size() / 100 + 600);
-    out.resize(size);
-    int rc = BZ2_bzBuffToBuffCompress(&out[0], &size, const_cast<char*>(in.data()),
-                                      static_cast<unsigned int>(in.size()), 9, 0, 0);
-    if (rc != BZ_OK)
-        return false;
-    out.resize(size);
-    return true;
-}
 
 std::string BareName(const std::string& path) {
     size_t cut = path.find_last_of("/\\");
@@ -90,10 +78,11 @@ int main(int argc, char** argv) {
     for (const Group& g : groups) {
         std::ostringstream lengths, pointers, names;
         for (const std::string& file : g.files) {
-            std::string data, packed;
+            std::string data;
             if (!ReadWhole(file, data))
                 return Fail("cannot read " + file);
-            if (!CompressLevel9(data, packed))
+            const std::string packed = Bzip2Level9(data);
+            if (packed.empty())
                 return Fail("cannot compress " + file);
             const std::string streamFile = streamDir + "/stream" + std::to_string(stream) + ".bz2";
             std::ofstream(streamFile, std::ios::binary).write(packed.data(), packed.size());

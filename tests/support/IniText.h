@@ -1,4 +1,5 @@
-// Settings documents to and from bytes for the settings tests.
+// Settings documents for the settings tests: made from a layout, a file's
+// lines, and shown in failure messages.
 #pragma once
 
 #include <string>
@@ -6,17 +7,6 @@
 #include <vector>
 
 #include "settings/IniDocument.h"
-#include "settings/LoadIniDocument.h"
-#include "support/MemoryFileSystem.h"
-
-// The document the reader makes of these bytes.
-inline IniDocument ParseIni(const std::string& bytes) {
-    MemoryFileSystem fs;
-    fs.files["settings.ini"] = bytes;
-    IniDocument document;
-    LoadIniDocument(fs, "settings.ini", document);
-    return document;
-}
 
 // A document written out in full: {section name, {{key, value}...}} in order.
 using IniLayout = std::vector<std::pair<std::string, std::vector<IniEntry>>>;

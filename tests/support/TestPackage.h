@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "package/FileGroup.h"
-#include "support/Bz2.h"
+#include "tools/Bzip2Level9.h"
 
 class TestPackage {
 public:
@@ -27,7 +27,7 @@ public:
             tables->tail = group.tail;
             for (const File& file : group.files) {
                 tables->names.push_back(file.name);
-                tables->streams.push_back(CompressForTest(file.content));
+                tables->streams.push_back(Bzip2Level9(file.content));
             }
             tables->Point();
             groups_.push_back({&tables->group, tables->tail.c_str()});

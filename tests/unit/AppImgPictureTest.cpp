@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppImg.h"
-#include "support/Bz2.h"
+#include "tools/Bzip2Level9.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ TEST(AppImgPicture, ReadsTheCompressedPictureOfItsEntrysSize) {
     const AppImgEntry& entry = AppImgInfo(AppImgId::setup16);
     const PixelImage square = Square(16);
     PixelImage out;
-    ASSERT_TRUE(DecodeAppImgPicture(CompressForTest(EncodePixelImage(square)), entry, out));
+    ASSERT_TRUE(DecodeAppImgPicture(Bzip2Level9(EncodePixelImage(square)), entry, out));
     EXPECT_EQ(out.width, 16);
     EXPECT_EQ(out.bgra, square.bgra);
 }
@@ -25,12 +25,12 @@ TEST(AppImgPicture, ReadsTheCompressedPictureOfItsEntrysSize) {
 TEST(AppImgPicture, RefusesRawDamagedAndMisSizedPictures) {
     const AppImgEntry& entry = AppImgInfo(AppImgId::setup16);
     const std::string raw = EncodePixelImage(Square(16));
-    std::string damaged = CompressForTest(raw);
+    std::string damaged = Bzip2Level9(raw);
     damaged[damaged.size() / 2] ^= 0x20;
-    const std::string cut = CompressForTest(raw).substr(0, 40);
+    const std::string cut = Bzip2Level9(raw).substr(0, 40);
     PixelImage out = Square(3);
     for (const std::string& bad :
-         {raw, damaged, cut, CompressForTest(EncodePixelImage(Square(32))), std::string()}) {
+         {raw, damaged, cut, Bzip2Level9(EncodePixelImage(Square(32))), std::string()}) {
         EXPECT_FALSE(DecodeAppImgPicture(bad, entry, out));
         EXPECT_EQ(out.width, 3) << "a refused picture leaves out as it was";
     }

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-#include "support/Bz2.h"
+#include "support/SampleBytes.h"
+#include "tools/Bzip2Level9.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ TEST(Decompress, ChunkIsHalfTheInputWithinLimits) {
 
 TEST(Decompress, RestoresTheDataAndCallsTheGateAfterEachChunk) {
     const std::string original = SampleBytes(300000);
-    const std::string packed = CompressForTest(original);
+    const std::string packed = Bzip2Level9(original);
     GateLog log;
     DecompressResult r = DecompressBz2(Bytes(packed), packed.size(), log.Gate());
     ASSERT_TRUE(r.ok) << r.error;
@@ -51,14 +52,14 @@ TEST(Decompress, RestoresTheDataAndCallsTheGateAfterEachChunk) {
 
 TEST(Decompress, GrowsBeyondItsFirstGuess) {
     const std::string original(5'000'000, 'q');  // compresses to almost nothing
-    const std::string packed = CompressForTest(original);
+    const std::string packed = Bzip2Level9(original);
     DecompressResult r = DecompressBz2(Bytes(packed), packed.size(), nullptr);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.data.View(), original);
 }
 
 TEST(Decompress, AGateThatAnswersTrueStopsIt) {
-    const std::string packed = CompressForTest(SampleBytes(200000));
+    const std::string packed = Bzip2Level9(SampleBytes(200000));
     int calls = 0;
     DecompressResult r = DecompressBz2(Bytes(packed), packed.size(), [&](int32_t, int32_t) {
         ++calls;
@@ -71,7 +72,7 @@ TEST(Decompress, AGateThatAnswersTrueStopsIt) {
 
 TEST(Decompress, EveryFlippedBitIsCaughtOrHarmless) {
     const std::string original = SampleBytes(40000, 3);
-    const std::string packed = CompressForTest(original);
+    const std::string packed = Bzip2Level9(original);
     int caught = 0;
     for (size_t byte = 0; byte < packed.size(); byte += 7) {
         for (int bit : {0, 5}) {
@@ -89,7 +90,7 @@ TEST(Decompress, EveryFlippedBitIsCaughtOrHarmless) {
 }
 
 TEST(Decompress, ACutStreamFailsInsteadOfLooping) {
-    const std::string packed = CompressForTest(SampleBytes(100000, 11));
+    const std::string packed = Bzip2Level9(SampleBytes(100000, 11));
     for (size_t keep : {size_t(1), size_t(4), size_t(10), packed.size() / 3, packed.size() - 1}) {
         DecompressResult r = DecompressBz2(Bytes(packed), keep, nullptr);
         EXPECT_FALSE(r.ok) << "kept " << keep << " bytes";
@@ -98,11 +99,11 @@ TEST(Decompress, ACutStreamFailsInsteadOfLooping) {
 }
 
 TEST(Decompress, BytesAfterTheStreamAreAFailure) {
-    std::string packed = CompressForTest("Quillmark");
+    std::string packed = Bzip2Level9("Quillmark");
     packed += "trailing";
     EXPECT_FALSE(DecompressBz2(Bytes(packed), packed.size(), nullptr).ok);
     // Two streams back to back are not one stream either.
-    const std::string one = CompressForTest("Quillmark");
+    const std::string one = Bzip2Level9("Quillmark");
     const std::string two = one + one;
     EXPECT_FALSE(DecompressBz2(Bytes(two), two.size(), nullptr).ok);
 }

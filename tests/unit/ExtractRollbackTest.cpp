@@ -11,6 +11,7 @@
 #include "package/StagedFiles.h"
 #include "support/FaultyFileSystem.h"
 #include "support/RecordingProgress.h"
+#include "support/SampleBytes.h"
 #include "support/TestPackage.h"
 
 namespace {

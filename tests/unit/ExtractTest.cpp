@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "package/MyProgress.h"
-#include "support/Bz2.h"
+#include "support/SampleBytes.h"
+#include "tools/Bzip2Level9.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RecordingProgress.h"
 
@@ -14,7 +15,7 @@ class ExtractTest : public ::testing::Test {
 protected:
     void SetUp() override {
         contents = {SampleBytes(70000, 1), SampleBytes(900, 2), SampleBytes(5000, 3)};
-        for (const std::string& c : contents) streams.push_back(CompressForTest(c));
+        for (const std::string& c : contents) streams.push_back(Bzip2Level9(c));
         for (const std::string& s : streams) {
             lengths.push_back(static_cast<int32_t>(s.size()));
             pointers.push_back(reinterpret_cast<const unsigned char*>(s.data()));

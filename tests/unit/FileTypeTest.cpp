@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/ProductFileTypes.h"
+#include "support/ExpectedFileTypes.h"
 #include "support/MemoryRegistry.h"
 
 namespace {
@@ -15,33 +16,11 @@ TEST(ProductFileTypes, WriteExactlyTheThreeAssociations) {
     MemoryRegistry reg;
     RegisterProductFileTypes(reg, "D:\\Plant\\Logger\\Quillmark.exe");
 
-    EXPECT_EQ(
-        reg.KeysUnder(kClasses),
-        (Keys{".qkmem", ".qkprj", ".qkint", "Quillmark.qkmem.File",
-              "Quillmark.qkmem.File\\DefaultIcon", "Quillmark.qkmem.File\\Shell",
-              "Quillmark.qkmem.File\\Shell\\Open", "Quillmark.qkmem.File\\Shell\\Open\\Command",
-              "Quillmark.qkprj.File", "Quillmark.qkprj.File\\DefaultIcon",
-              "Quillmark.qkprj.File\\Shell", "Quillmark.qkprj.File\\Shell\\Open",
-              "Quillmark.qkprj.File\\Shell\\Open\\Command", "Quillmark.qkint.File",
-              "Quillmark.qkint.File\\DefaultIcon"}));
-    EXPECT_EQ(reg.values.size(), 11u);
-    const auto def = [&](const std::string& key) { return reg.ValuesOf(kClasses, key); };
-    EXPECT_EQ(def(".qkmem"), (Values{{"", "Quillmark.qkmem.File"}}));
-    EXPECT_EQ(def(".qkprj"), (Values{{"", "Quillmark.qkprj.File"}}));
-    EXPECT_EQ(def(".qkint"), (Values{{"", "Quillmark.qkint.File"}}));
-    EXPECT_EQ(def("Quillmark.qkmem.File"), (Values{{"", "Quillmark data"}}));
-    EXPECT_EQ(def("Quillmark.qkprj.File"), (Values{{"", "Quillmark project"}}));
-    EXPECT_EQ(def("Quillmark.qkint.File"), (Values{{"", "Quillmark interface"}}));
-    EXPECT_EQ(def("Quillmark.qkmem.File\\DefaultIcon"),
-              (Values{{"", "D:\\Plant\\Logger\\Support\\AppIcons.icl,1"}}));
-    EXPECT_EQ(def("Quillmark.qkprj.File\\DefaultIcon"),
-              (Values{{"", "D:\\Plant\\Logger\\Support\\AppIcons.icl,4"}}));
-    EXPECT_EQ(def("Quillmark.qkint.File\\DefaultIcon"),
-              (Values{{"", "D:\\Plant\\Logger\\Support\\AppIcons.icl,5"}}));
-    EXPECT_EQ(def("Quillmark.qkmem.File\\Shell\\Open\\Command"),
-              (Values{{"", "\"D:\\Plant\\Logger\\Quillmark.exe\" \"/F:%1\""}}));
-    EXPECT_EQ(def("Quillmark.qkprj.File\\Shell\\Open\\Command"),
-              (Values{{"", "\"D:\\Plant\\Logger\\Quillmark.exe\" \"/P:%1\""}}));
+    EXPECT_EQ(reg.KeysUnder(kClasses), ExpectedFileTypeKeys());
+    const Values expected = ExpectedFileTypeValues("D:\\Plant\\Logger");
+    EXPECT_EQ(reg.values.size(), expected.size());
+    for (const auto& [key, text] : expected)
+        EXPECT_EQ(reg.ValuesOf(kClasses, key), (Values{{"", text}})) << key;
 }
 
 TEST(ProductFileTypes, TrailingBackslashOfTheInstallFolderIsKeptNotDoubledAgain) {

@@ -9,6 +9,7 @@
 #include "settings/IniDocument.h"
 #include "settings/LoadIniDocument.h"
 #include "settings/SaveIniDocument.h"
+#include "settings/ParseIniDocument.h"
 #include "support/IniText.h"
 #include "support/MemoryFileSystem.h"
 
@@ -130,7 +131,7 @@ void ExpectWellFormed(const IniDocument& document, const std::string& input) {
                 copy.Append(entry.key, entry.value);
         }
     }
-    EXPECT_EQ(ParseIni(FormatIniDocument(document)), normalised) << Describe(document);
+    EXPECT_EQ(ParseIniDocument(FormatIniDocument(document)), normalised) << Describe(document);
 }
 
 TEST(IniRoundTripTest, ArbitraryBytesAndLinkChainsEndWithAWellFormedDocument) {

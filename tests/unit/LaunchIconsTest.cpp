@@ -4,26 +4,15 @@
 
 #include "settings/IniDocument.h"
 #include "settings/SaveIniDocument.h"
+#include "settings/ParseIniDocument.h"
 #include "support/IniText.h"
-#include "support/MemoryFileSystem.h"
-#include "support/MemoryRegistry.h"
-#include "support/RecordingShortcutWriter.h"
+#include "support/ShellFixture.h"
 #include "ui/ListCursor.h"
 
 namespace {
 
-const char kShellFolders[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const char kPrograms[] = "C:\\Users\\Me\\Start Menu\\Programs";
-const char kDesktop[] = "C:\\Users\\Me\\Desktop";
-
-class LaunchIconsTest : public ::testing::Test {
+class LaunchIconsTest : public ShellTest {
 protected:
-    void SetUp() override {
-        reg.SetString(RegRoot::CurrentUser, kShellFolders, "Programs", kPrograms);
-        reg.SetString(RegRoot::CurrentUser, kShellFolders, "Desktop", kDesktop);
-    }
-
     // The link paths of what one step made, in the order it made them.
     std::vector<std::string> LinksFor(const std::string& installFolder,
                                       const LaunchIconAnswers& answers) {
@@ -35,10 +24,6 @@ protected:
     }
     std::string Recorded() { return settings.Section("InstallUninstall").Value("StartFolderPath"); }
 
-    MemoryRegistry reg;
-    MemoryFileSystem fs;
-    RecordingShortcutWriter writer;
-    Platform platform{reg, fs, writer};
     IniDocument settings;
 };
 
@@ -48,23 +33,13 @@ TEST_F(LaunchIconsTest, DefaultAnswersMakeThreeShortcutsWithTheirFieldsInOrder) 
               (std::vector<std::string>{std::string(kDesktop) + "\\Quillmark.lnk",
                                         p + "\\Quillmark\\Quillmark.lnk",
                                         p + "\\Quillmark\\Uninstall.lnk"}));
-    const ShortcutRequest& desktop = writer.written[0];
-    const ShortcutRequest& product = writer.written[1];
-    const ShortcutRequest& uninstall = writer.written[2];
-    for (const ShortcutRequest* r : {&desktop, &product, &uninstall})
-        EXPECT_EQ(r->target, "C:\\Q\\Quillmark.exe");
-    EXPECT_EQ(desktop.arguments, "");
-    EXPECT_EQ(desktop.description, "Quillmark 3.90");
-    EXPECT_EQ(desktop.iconPath, "");
-    EXPECT_EQ(desktop.iconIndex, 0);
-    EXPECT_EQ(product.arguments, "");
-    EXPECT_EQ(product.description, "Quillmark 3.90");
-    EXPECT_EQ(product.iconPath, "");
-    EXPECT_EQ(product.iconIndex, 0);
-    EXPECT_EQ(uninstall.arguments, "/uninstall");
-    EXPECT_EQ(uninstall.description, "Uninstall");
-    EXPECT_EQ(uninstall.iconPath, "C:\\Q\\Support\\AppIcons.icl");
-    EXPECT_EQ(uninstall.iconIndex, 3);
+    const std::string exe = "C:\\Q\\Quillmark.exe";
+    EXPECT_EQ(writer.written,
+              (ShortcutRequests{
+                  {exe, "", std::string(kDesktop) + "\\Quillmark.lnk", "Quillmark 3.90", "", 0},
+                  {exe, "", p + "\\Quillmark\\Quillmark.lnk", "Quillmark 3.90", "", 0},
+                  {exe, "/uninstall", p + "\\Quillmark\\Uninstall.lnk", "Uninstall",
+                   "C:\\Q\\Support\\AppIcons.icl", 3}}));
     EXPECT_TRUE(fs.folders.count(p + "\\Quillmark"));
     EXPECT_EQ(Recorded(), "Quillmark");
 }
@@ -91,7 +66,7 @@ TEST_F(LaunchIconsTest, AnInstallFolderIsJoinedAsGivenTrailingBackslashIncluded)
 }
 
 TEST_F(LaunchIconsTest, TheGroupIsRecordedWhenEveryShortcutFailsAndReplacesAnEarlierValue) {
-    settings = ParseIni(
+    settings = ParseIniDocument(
         "[App]\r\nLanguage=EN-US\r\n[InstallUninstall]\r\nOther=1\r\n"
         "StartFolderPath=Old\\Group\r\n");
     writer.succeeds = false;
@@ -102,7 +77,7 @@ TEST_F(LaunchIconsTest, TheGroupIsRecordedWhenEveryShortcutFailsAndReplacesAnEar
               "StartFolderPath=New\r\n");
 
     // A file without the section gets it appended, after the others.
-    settings = ParseIni("[App]\r\nLanguage=EN-US\r\n");
+    settings = ParseIniDocument("[App]\r\nLanguage=EN-US\r\n");
     writer.succeeds = true;
     EXPECT_TRUE(CreateLaunchShortcuts(platform, "C:\\Q", {"Quillmark", true}, settings));
     EXPECT_EQ(FormatIniDocument(settings),

@@ -4,6 +4,7 @@
 
 #include "settings/HexEncode.h"
 #include "settings/IniDocument.h"
+#include "settings/ParseIniDocument.h"
 #include "support/IniText.h"
 
 namespace {
@@ -25,8 +26,8 @@ TEST(UpdateSiteTest, IsAnHttpUrlEndingInTheMakersFolder) {
 }
 
 std::string MergedLanguage(const std::string& oldFile) {
-    IniDocument oldSettings = ParseIni(oldFile);
-    IniDocument defaults = ParseIni("[App]\r\nLanguage=EN-US\r\n");
+    IniDocument oldSettings = ParseIniDocument(oldFile);
+    IniDocument defaults = ParseIniDocument("[App]\r\nLanguage=EN-US\r\n");
     MergeSettings(oldSettings, defaults, "C:\\Q");
     return defaults.Section("App").Value("Language");
 }
@@ -46,15 +47,16 @@ TEST(MergeSettingsTest, OnlyAFullLanguageCodeIsKept) {
 }
 
 TEST(MergeSettingsTest, TheFirstOfRepeatedOldEntriesIsCopied) {
-    IniDocument oldSettings = ParseIni("[Communication]\r\nAddress=7\r\nAddress=9\r\n");
-    IniDocument defaults = ParseIni("[Communication]\r\nAddress=2\r\n");
+    IniDocument oldSettings = ParseIniDocument("[Communication]\r\nAddress=7\r\nAddress=9\r\n");
+    IniDocument defaults = ParseIniDocument("[Communication]\r\nAddress=2\r\n");
     MergeSettings(oldSettings, defaults, "C:\\Q");
     EXPECT_EQ(defaults.Section("Communication").Value("Address"), "7");
 }
 
 TEST(MergeSettingsTest, AKeyTheDefaultFileLacksIsAppendedToItsSection) {
-    IniDocument oldSettings = ParseIni("[Communication]\r\nRack=1\r\n");
-    IniDocument defaults = ParseIni("[Communication]\r\nDevice=5\r\nSlot=2\r\n[Get]\r\nArea=3\r\n");
+    IniDocument oldSettings = ParseIniDocument("[Communication]\r\nRack=1\r\n");
+    IniDocument defaults =
+        ParseIniDocument("[Communication]\r\nDevice=5\r\nSlot=2\r\n[Get]\r\nArea=3\r\n");
     MergeSettings(oldSettings, defaults, "C:\\Q");
     const IniSection& communication = defaults.Section("Communication");
     std::vector<std::string> keys;
@@ -89,9 +91,9 @@ TEST(MergeSettingsTest, WithoutADefaultFileTheKeysComeInMergeOrder) {
 }
 
 TEST(MergeSettingsTest, OnlyTheListedKeysAreCarriedOver) {
-    IniDocument oldSettings =
-        ParseIni("; the user's note\r\n[App]\r\nTheme=dark\r\nRecents=R\r\n[Plugins]\r\nx=1\r\n");
-    IniDocument defaults = ParseIni("; package note\r\n[App]\r\nRecents=list\r\n");
+    IniDocument oldSettings = ParseIniDocument(
+        "; the user's note\r\n[App]\r\nTheme=dark\r\nRecents=R\r\n[Plugins]\r\nx=1\r\n");
+    IniDocument defaults = ParseIniDocument("; package note\r\n[App]\r\nRecents=list\r\n");
     MergeSettings(oldSettings, defaults, "C:\\Q");
     EXPECT_EQ(defaults.Sections()[0].Entries()[0].value, "; package note");
     EXPECT_EQ(defaults.Section("App").Entries()[0], (IniEntry{"Recents", "R"}));

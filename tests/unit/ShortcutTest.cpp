@@ -2,50 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "shell/ShellFolder.h"
-#include "base/ShortcutWriter.h"
-#include "support/MemoryFileSystem.h"
-#include "support/MemoryRegistry.h"
-#include "support/RecordingShortcutWriter.h"
+#include "support/ShellFixture.h"
 
 namespace {
 
 using Folders = std::set<std::string>;
-const char kShellFolders[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const char kPrograms[] = "C:\\Users\\Me\\Start Menu\\Programs";
 
-class ShortcutTest : public ::testing::Test {
+class ShortcutTest : public ShellTest {
 protected:
-    void SetUp() override {
-        reg.SetString(RegRoot::CurrentUser, kShellFolders, "Programs", kPrograms);
-        reg.SetString(RegRoot::CurrentUser, kShellFolders, "Desktop", "C:\\Users\\Me\\Desktop");
-    }
-
     // The link path of the one shortcut made with group.
     std::string ProgramsLinkFor(const std::optional<std::string>& group) {
         EXPECT_TRUE(CreateProgramsShortcut(platform, group, "C:\\Q\\Quillmark.exe", "",
                                            "Quillmark.lnk", "Quillmark 3.90", "", 0));
         return writer.written.at(0).linkPath;
     }
-
-    MemoryRegistry reg;
-    MemoryFileSystem fs;
-    RecordingShortcutWriter writer;
-    ShortcutPlatform platform{reg, fs, writer};
 };
 
 TEST_F(ShortcutTest, DesktopShortcutHasNoArgumentsAndTheTargetsFirstIcon) {
     EXPECT_TRUE(
         CreateDesktopShortcut(platform, "C:\\Q\\Quillmark.exe", "Quillmark.lnk", "Quillmark 3.90"));
-    ASSERT_EQ(writer.written.size(), 1u);
-    const ShortcutRequest& r = writer.written[0];
-    EXPECT_EQ(r.target, "C:\\Q\\Quillmark.exe");
-    EXPECT_EQ(r.arguments, "");
-    EXPECT_EQ(r.linkPath, "C:\\Users\\Me\\Desktop\\Quillmark.lnk");
-    EXPECT_EQ(r.description, "Quillmark 3.90");
-    EXPECT_EQ(r.iconPath, "");
-    EXPECT_EQ(r.iconIndex, 0);
+    EXPECT_EQ(writer.written, (ShortcutRequests{{"C:\\Q\\Quillmark.exe", "",
+                                                 std::string(kDesktop) + "\\Quillmark.lnk",
+                                                 "Quillmark 3.90", "", 0}}));
     EXPECT_TRUE(fs.folders.empty());
 }
 
@@ -54,14 +35,10 @@ TEST_F(ShortcutTest, ProgramsShortcutPassesEveryFieldAndTheWritersAnswer) {
     EXPECT_FALSE(CreateProgramsShortcut(platform, std::string("Quillmark"), "C:\\Q\\Quillmark.exe",
                                         "/uninstall", "Uninstall.lnk", "Uninstall",
                                         "C:\\Q\\Support\\AppIcons.icl", 3));
-    ASSERT_EQ(writer.written.size(), 1u);
-    const ShortcutRequest& r = writer.written[0];
-    EXPECT_EQ(r.target, "C:\\Q\\Quillmark.exe");
-    EXPECT_EQ(r.arguments, "/uninstall");
-    EXPECT_EQ(r.linkPath, std::string(kPrograms) + "\\Quillmark\\Uninstall.lnk");
-    EXPECT_EQ(r.description, "Uninstall");
-    EXPECT_EQ(r.iconPath, "C:\\Q\\Support\\AppIcons.icl");
-    EXPECT_EQ(r.iconIndex, 3);
+    EXPECT_EQ(writer.written,
+              (ShortcutRequests{{"C:\\Q\\Quillmark.exe", "/uninstall",
+                                 std::string(kPrograms) + "\\Quillmark\\Uninstall.lnk", "Uninstall",
+                                 "C:\\Q\\Support\\AppIcons.icl", 3}}));
     EXPECT_EQ(fs.folders, (Folders{"C:\\Users", "C:\\Users\\Me", "C:\\Users\\Me\\Start Menu",
                                    kPrograms, std::string(kPrograms) + "\\Quillmark"}));
 }
@@ -99,6 +76,25 @@ TEST_F(ShortcutTest, MissingShellFoldersLeaveRelativePaths) {
     writer.written.clear();
     EXPECT_TRUE(CreateDesktopShortcut(platform, "C:\\Q\\Quillmark.exe", "Quillmark.lnk", "D"));
     EXPECT_EQ(writer.written.at(0).linkPath, "Quillmark.lnk");
+}
+
+// The whole-request comparison that the shortcut tests rest on misses no field.
+TEST(ShortcutRequestCompare, EveryFieldCounts) {
+    const ShortcutRequest base{"t.exe", "/a", "l.lnk", "d", "i.icl", 1};
+    EXPECT_EQ(base, base);
+    const std::function<void(ShortcutRequest&)> changes[] = {
+        [](ShortcutRequest& r) { r.target += "x"; },
+        [](ShortcutRequest& r) { r.arguments += "x"; },
+        [](ShortcutRequest& r) { r.linkPath += "x"; },
+        [](ShortcutRequest& r) { r.description += "x"; },
+        [](ShortcutRequest& r) { r.iconPath += "x"; },
+        [](ShortcutRequest& r) { ++r.iconIndex; },
+    };
+    for (const auto& change : changes) {
+        ShortcutRequest other = base;
+        change(other);
+        EXPECT_FALSE(other == base) << ::testing::PrintToString(other);
+    }
 }
 
 TEST(IconLocationOf, NegativeIndexSetsNoneAndEmptyPathMeansTheTarget) {

@@ -5,6 +5,7 @@
 // document types.
 #include <gtest/gtest.h>
 
+#include "DocumentTypes.h"
 #include "RegistryValues.h"
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
@@ -59,11 +60,6 @@ CrossRun RunAccepting(const Build& build) {
     return run;
 }
 
-std::wstring DefaultValue(HKEY root, const std::wstring& key) {
-    std::optional<RawValue> v = ReadRawValue(root, key, L"");
-    return v ? std::wstring(v->text.c_str()) : L"<missing>";
-}
-
 struct Order {
     const char* name;
     Build first, second;
@@ -82,12 +78,11 @@ protected:
     void Clean() {
         RemoveTree(folder_);
         RemoveTree(ProgramFiles64() + L"\\Quillmark");
-        for (const wchar_t* key : kClassKeys) DeleteKeyTree(HKEY_CLASSES_ROOT, key);
+        RemoveProductRegistrations();
         for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
             DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, kUninstallKey, view);
-            for (const wchar_t* key : kClassKeys)
-                DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, std::wstring(L"Software\\Classes\\") + key,
-                                    view);
+            for (const std::wstring& key : DocumentTypeKeys())
+                DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + key, view);
         }
     }
 
@@ -103,21 +98,15 @@ protected:
     }
 
     void ExpectOneSetOfDocumentTypes() {
-        const std::wstring exe = folder_ + L"\\Quillmark.exe";
-        EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, L".qkmem"), L"Quillmark.qkmem.File");
-        EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, L"Quillmark.qkmem.File\\Shell\\Open\\Command"),
-                  L"\"" + exe + L"\" \"/F:%1\"");
-        EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, L"Quillmark.qkprj.File\\Shell\\Open\\Command"),
-                  L"\"" + exe + L"\" \"/P:%1\"");
+        ExpectDocumentTypesFor(folder_);
         // The machine's classes are one key for 32-bit and 64-bit programs;
         // nothing went to the user's classes, which would hide the machine's.
-        for (const wchar_t* key : kClassKeys) {
+        for (const std::wstring& key : DocumentTypeKeys()) {
             SCOPED_TRACE(Narrow(key));
-            const std::wstring machine = std::wstring(L"Software\\Classes\\") + key;
+            const std::wstring machine = L"Software\\Classes\\" + key;
             EXPECT_TRUE(KeyExistsInView(HKEY_LOCAL_MACHINE, machine, KEY_WOW64_64KEY));
-            EXPECT_FALSE(KeyExistsInView(HKEY_LOCAL_MACHINE,
-                                         std::wstring(L"Software\\Classes\\Wow6432Node\\") + key,
-                                         KEY_WOW64_64KEY));
+            EXPECT_FALSE(KeyExistsInView(
+                HKEY_LOCAL_MACHINE, L"Software\\Classes\\Wow6432Node\\" + key, KEY_WOW64_64KEY));
             EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, machine));
         }
     }

@@ -12,6 +12,7 @@
 #include "driver/ProductNames.h"
 #include "settings/MergeSettings.h"
 #include "settings/SaveIniDocument.h"
+#include "settings/ParseIniDocument.h"
 #include "support/IniText.h"
 #include "support/SettingsExample.h"
 #include "win32/Utf.h"
@@ -23,12 +24,6 @@ namespace {
 constexpr int kAppIcons = 5;
 constexpr int kProjectXml = 6;
 constexpr int kLastFile = 9;
-
-std::string ProductBytes(int i) {
-    std::string data;
-    EXPECT_TRUE(ReadBytes(ProductFolder() + L"\\" + kProductFiles[i], data)) << kProductFiles[i];
-    return data;
-}
 
 std::wstring SettingsFile(const std::wstring& folder) {
     return folder + L"\\Quillmark.ini";
@@ -42,7 +37,7 @@ void MakeEarlierInstallation(const std::wstring& folder) {
     for (const wchar_t* sub : {L"", L"\\Documentations", L"\\Support", L"\\Sources"})
         CreateDirectoryW((folder + sub).c_str(), nullptr);
     for (int i = 0; i < static_cast<int>(std::size(kProductFiles)); ++i) {
-        std::string earlier = ProductBytes(i);
+        std::string earlier = ProductBytes(kProductFiles[i]);
         const std::string mark = "earlier version ";
         earlier.replace(0, std::min(mark.size(), earlier.size()), mark.substr(0, earlier.size()));
         ASSERT_TRUE(WriteBytes(folder + L"\\" + kProductFiles[i], earlier));
@@ -137,20 +132,6 @@ void ExpectFailure(const Outcome& outcome) {
     EXPECT_EQ(outcome.exitCode, 1u);
 }
 
-// A copy of the setup whose stream of one file is damaged in its middle.
-std::wstring DamagedSetup(int file) {
-    std::string exe, stream;
-    EXPECT_TRUE(ReadBytes(SetupExe(), exe));
-    EXPECT_TRUE(ReadBytes(StreamFolder() + L"\\stream" + std::to_wstring(file) + L".bz2", stream));
-    const size_t at = exe.find(stream);
-    EXPECT_NE(at, std::string::npos);
-    if (at != std::string::npos)
-        exe[at + stream.size() / 2] = static_cast<char>(exe[at + stream.size() / 2] ^ 0x08);
-    const std::wstring copy = TempFolder(L"damaged-last") + L"\\QuillmarkSetup.exe";
-    EXPECT_TRUE(WriteBytes(copy, exe));
-    return copy;
-}
-
 class FailedUpdate : public ::testing::Test {
 protected:
     const std::wstring folder = L"C:\\QuillmarkUpdate";
@@ -163,7 +144,7 @@ protected:
 };
 
 TEST_F(FailedUpdate, ADamagedStreamInTheLastGroupLeavesTheEarlierInstallation) {
-    ExpectFailure(RunInto(DamagedSetup(kLastFile), folder));
+    ExpectFailure(RunInto(DamagedSetupCopy(TempFolder(L"damaged-last"), kLastFile), folder));
     ExpectSameTree(TreeOf(folder), earlier);
 }
 
@@ -224,8 +205,8 @@ TEST(FailedUpdateOnASmallDrive, AFullDiskLeavesTheEarlierInstallation) {
     const std::wstring folder = root + L"\\Quillmark";
     MakeEarlierInstallation(folder);
     // Room for every new file but the last half of the last one.
-    ULONGLONG room = ProductBytes(kLastFile).size() / 2;
-    for (int i = 0; i < kLastFile; ++i) room += ProductBytes(i).size();
+    ULONGLONG room = ProductBytes(kProductFiles[kLastFile]).size() / 2;
+    for (int i = 0; i < kLastFile; ++i) room += ProductBytes(kProductFiles[i]).size();
     ULARGE_INTEGER free{};
     ASSERT_TRUE(GetDiskFreeSpaceExW((root + L"\\").c_str(), &free, nullptr, nullptr));
     ASSERT_GT(free.QuadPart, room) << "the small drive is too small for the test";
@@ -243,11 +224,12 @@ TEST(FailedUpdateOnASmallDrive, AFullDiskLeavesTheEarlierInstallation) {
 // settings file is whole, the user's or a new one, and a rerun completes.
 TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunCompletes) {
     const std::string users = ExampleOldSettingsFile();
-    const std::string packaged = ProductBytes(kSettingsFile);
+    const std::string packaged = ProductBytes(kProductFiles[kSettingsFile]);
     // Whether bytes are the whole file a completed run writes over the settings
     // file old: only the program group of the launch-icons step may follow.
     auto isMergedFrom = [&](const std::string& bytes, const std::string& old) {
-        IniDocument oldSettings = ParseIni(old), defaultSettings = ParseIni(packaged);
+        IniDocument oldSettings = ParseIniDocument(old),
+                    defaultSettings = ParseIniDocument(packaged);
         MergeSettings(oldSettings, defaultSettings, Narrow(folder));
         const std::vector<std::string> merged = CrLfLines(FormatIniDocument(defaultSettings));
         const std::vector<std::string> lines = CrLfLines(bytes);
@@ -302,7 +284,7 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
         for (int f = 0; f < static_cast<int>(std::size(kProductFiles)); ++f)
             if (f != kSettingsFile) {
                 EXPECT_TRUE(ReadBytes(folder + L"\\" + kProductFiles[f], installed) &&
-                            installed == ProductBytes(f))
+                            installed == ProductBytes(kProductFiles[f]))
                     << Narrow(kProductFiles[f]);
             }
         for (const auto& [path, data] : TreeOf(folder))

@@ -5,24 +5,15 @@
 
 #include <algorithm>
 
+#include "DocumentTypes.h"
 #include "RegistryValues.h"
 #include "driver/Driver.h"
+#include "driver/ProductNames.h"
 #include "win32/Utf.h"
-#include "win32/Win32Registry.h"
 
 using namespace driver;
 
 namespace {
-
-std::wstring ProgramFiles() {
-    Win32Registry registry;
-    return Widen(registry.GetString(
-        RegRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"));
-}
-
-std::wstring DefaultInstallFolder() {
-    return ProgramFiles() + L"\\Quillmark";
-}
 
 bool Contains(const std::vector<std::wstring>& names, const std::wstring& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -112,7 +103,7 @@ TEST_F(InstallFolderDialog, ReadsAsAWindowsDialog) {
 TEST_F(InstallFolderDialog, OkWithTheProposalInstallsIntoProgramFilesQuillmark) {
     RunningSetup setup;
     ASSERT_NE(setup.field, nullptr);
-    EXPECT_EQ(WindowText(setup.field), ProgramFiles() + L"\\Quillmark");
+    EXPECT_EQ(WindowText(setup.field), DefaultInstallFolder());
     Click(setup.Button(L"O&k"));
     setup.ExpectCompleted();
     EXPECT_TRUE(Exists(DefaultInstallFolder() + L"\\Quillmark.exe"));
@@ -143,11 +134,7 @@ TEST_F(InstallFolderDialog, CancelEscapeAndTheCloseBoxLeaveNothingBehind) {
         {"close box", [](RunningSetup& s) { PostMessageW(s.dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     };
     // What a completed run writes to the registry; earlier tests may have left it.
-    const wchar_t kUninstallKey[] =
-        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
-    const wchar_t* const kFileTypes[] = {L".qkmem", L".qkprj", L".qkint"};
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, kUninstallKey);
-    for (const wchar_t* type : kFileTypes) DeleteKeyTree(HKEY_CLASSES_ROOT, type);
+    RemoveProductRegistrations();
 
     const std::wstring typed = scratch_ + L"\\Cancelled\\Quillmark";
     for (const auto& ending : endings) {
@@ -162,8 +149,8 @@ TEST_F(InstallFolderDialog, CancelEscapeAndTheCloseBoxLeaveNothingBehind) {
         EXPECT_FALSE(Exists(scratch_ + L"\\Cancelled"));
         EXPECT_FALSE(Exists(DefaultInstallFolder()));
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
-        for (const wchar_t* type : kFileTypes)
-            EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, type)) << Narrow(type);
+        for (const std::wstring& key : DocumentTypeKeys())
+            EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, key)) << Narrow(key);
     }
 }
 
@@ -171,7 +158,8 @@ TEST_F(InstallFolderDialog, BrowseStartsInTheInstallFolderAndAPickedFolderReplac
     const std::wstring typed = MarkedFolder(L"Typed");
     const std::wstring picked = MarkedFolder(L"Picked Folder");
     // A marker in the program-files folder shows where the first picker starts.
-    const std::wstring programFilesMarker = ProgramFiles() + L"\\Quillmark test marker";
+    const std::wstring programFilesMarker =
+        ProgramFilesDirInRegistry() + L"\\Quillmark test marker";
     CreateDirectoryW(programFilesMarker.c_str(), nullptr);
 
     RunningSetup setup;

@@ -4,7 +4,6 @@
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
 #include "win32/Utf.h"
-#include "win32/Win32Registry.h"
 
 using namespace driver;
 
@@ -12,23 +11,9 @@ namespace {
 
 constexpr int kProjectXml = 6;  // index of a file in a later group
 
-std::wstring InstallFolder() {
-    Win32Registry registry;
-    return Widen(registry.GetString(RegRoot::LocalMachine,
-                                    "Software\\Microsoft\\Windows\\CurrentVersion",
-                                    "ProgramFilesDir")) +
-           L"\\Quillmark";
-}
-
-std::string ProductBytes(int i) {
-    std::string data;
-    EXPECT_TRUE(ReadBytes(ProductFolder() + L"\\" + kProductFiles[i], data)) << kProductFiles[i];
-    return data;
-}
-
 std::string InstalledBytes(int i) {
     std::string data;
-    ReadBytes(InstallFolder() + L"\\" + kProductFiles[i], data);
+    ReadBytes(DefaultInstallFolder() + L"\\" + kProductFiles[i], data);
     return data;
 }
 
@@ -56,20 +41,20 @@ Outcome RunToTheEnd(Process& setup) {
 
 class InstallRun : public ::testing::Test {
 protected:
-    void SetUp() override { RemoveTree(InstallFolder()); }
-    void TearDown() override { RemoveTree(InstallFolder()); }
+    void SetUp() override { RemoveTree(DefaultInstallFolder()); }
+    void TearDown() override { RemoveTree(DefaultInstallFolder()); }
 
     void ExpectNoTemporaryFiles() {
         for (const wchar_t* folder : {L"", L"\\Documentations", L"\\Support", L"\\Sources"})
-            for (const std::wstring& name : ListFolder(InstallFolder() + folder))
+            for (const std::wstring& name : ListFolder(DefaultInstallFolder() + folder))
                 EXPECT_EQ(name.find(L"tmp"), std::wstring::npos) << Narrow(name);
     }
 };
 
 TEST_F(InstallRun, InstallsEveryProductFileExactlyAndEndsWithDone) {
     // An earlier installation's files are replaced.
-    CreateDirectoryW(InstallFolder().c_str(), nullptr);
-    ASSERT_TRUE(WriteBytes(InstallFolder() + L"\\Quillmark.exe", "old program"));
+    CreateDirectoryW(DefaultInstallFolder().c_str(), nullptr);
+    ASSERT_TRUE(WriteBytes(DefaultInstallFolder() + L"\\Quillmark.exe", "old program"));
 
     Process setup = Process::Start(SetupExe());
     ASSERT_TRUE(setup.Started());
@@ -81,11 +66,12 @@ TEST_F(InstallRun, InstallsEveryProductFileExactlyAndEndsWithDone) {
     for (int i = 0; i < static_cast<int>(std::size(kProductFiles)); ++i) {
         // The settings file is merged with the user's settings at the end.
         if (i != kSettingsFile) {
-            EXPECT_TRUE(InstalledBytes(i) == ProductBytes(i)) << Narrow(kProductFiles[i]);
+            EXPECT_TRUE(InstalledBytes(i) == ProductBytes(kProductFiles[i]))
+                << Narrow(kProductFiles[i]);
         }
     }
     for (const wchar_t* folder : {L"\\Documentations", L"\\Support", L"\\Sources"})
-        EXPECT_TRUE(IsFolder(InstallFolder() + folder));
+        EXPECT_TRUE(IsFolder(DefaultInstallFolder() + folder));
     ExpectNoTemporaryFiles();
 }
 
@@ -94,12 +80,12 @@ TEST_F(InstallRun, ArgumentsChangeNothing) {
     Outcome outcome = RunToTheEnd(setup);
     EXPECT_EQ(outcome.message, kDone);
     EXPECT_EQ(outcome.exitCode, 0u);
-    EXPECT_TRUE(InstalledBytes(0) == ProductBytes(0));
+    EXPECT_TRUE(InstalledBytes(0) == ProductBytes(kProductFiles[0]));
 }
 
 TEST_F(InstallRun, ALockedProgramStopsTheInstallationAndKeepsItsContent) {
-    CreateDirectoryW(InstallFolder().c_str(), nullptr);
-    const std::wstring program = InstallFolder() + L"\\Quillmark.exe";
+    CreateDirectoryW(DefaultInstallFolder().c_str(), nullptr);
+    const std::wstring program = DefaultInstallFolder() + L"\\Quillmark.exe";
     ASSERT_TRUE(WriteBytes(program, "the running product"));
     {
         // Held open without sharing, as a running product would be.
@@ -114,28 +100,15 @@ TEST_F(InstallRun, ALockedProgramStopsTheInstallationAndKeepsItsContent) {
     ASSERT_TRUE(ReadBytes(program, kept));
     EXPECT_EQ(kept, "the running product");
     // Nothing after the locked file was written.
-    EXPECT_EQ(ListFolder(InstallFolder()), std::vector<std::wstring>{L"Quillmark.exe"});
-}
-
-// A copy of the setup whose stream of one file in a later group is damaged.
-std::wstring DamagedSetup(const std::wstring& folder, int file) {
-    std::string exe, stream;
-    EXPECT_TRUE(ReadBytes(SetupExe(), exe));
-    EXPECT_TRUE(ReadBytes(StreamFolder() + L"\\stream" + std::to_wstring(file) + L".bz2", stream));
-    size_t at = exe.find(stream);
-    EXPECT_NE(at, std::string::npos);
-    if (at != std::string::npos)
-        exe[at + stream.size() / 2] = static_cast<char>(exe[at + stream.size() / 2] ^ 0x08);
-    const std::wstring copy = folder + L"\\QuillmarkSetup.exe";
-    EXPECT_TRUE(WriteBytes(copy, exe));
-    return copy;
+    EXPECT_EQ(ListFolder(DefaultInstallFolder()), std::vector<std::wstring>{L"Quillmark.exe"});
 }
 
 TEST_F(InstallRun, ADamagedStreamIsReportedAndNoFileIsWritten) {
-    const std::wstring setupCopy = DamagedSetup(TempFolder(L"damaged"), kProjectXml);
-    CreateDirectoryW(InstallFolder().c_str(), nullptr);
-    CreateDirectoryW((InstallFolder() + L"\\Support").c_str(), nullptr);
-    ASSERT_TRUE(WriteBytes(InstallFolder() + L"\\Support\\Project.xml", "the user's project"));
+    const std::wstring setupCopy = DamagedSetupCopy(TempFolder(L"damaged"), kProjectXml);
+    CreateDirectoryW(DefaultInstallFolder().c_str(), nullptr);
+    CreateDirectoryW((DefaultInstallFolder() + L"\\Support").c_str(), nullptr);
+    ASSERT_TRUE(
+        WriteBytes(DefaultInstallFolder() + L"\\Support\\Project.xml", "the user's project"));
 
     Process setup = Process::Start(setupCopy);
     Outcome outcome = RunToTheEnd(setup);
@@ -143,8 +116,8 @@ TEST_F(InstallRun, ADamagedStreamIsReportedAndNoFileIsWritten) {
     EXPECT_EQ(outcome.exitCode, 1u);
 
     // Not even the files before the damaged one, which were whole.
-    EXPECT_EQ(ListFolder(InstallFolder()), std::vector<std::wstring>{L"Support"});
-    EXPECT_EQ(ListFolder(InstallFolder() + L"\\Support"),
+    EXPECT_EQ(ListFolder(DefaultInstallFolder()), std::vector<std::wstring>{L"Support"});
+    EXPECT_EQ(ListFolder(DefaultInstallFolder() + L"\\Support"),
               std::vector<std::wstring>{L"Project.xml"});
     EXPECT_EQ(InstalledBytes(kProjectXml), "the user's project");
 }
@@ -167,10 +140,9 @@ TEST(InstallRunUnicode, AFolderNameWithAnUmlautIsUsedExactly) {
 
     EXPECT_EQ(ListFolder(parent),
               std::vector<std::wstring>{L"M\u00fcller Tools \u0141\u00f3d\u017a"});
-    std::string installed, packaged;
+    std::string installed;
     EXPECT_TRUE(ReadBytes(folder + L"\\Sources\\libnodave-0.8.4.5.zip", installed));
-    EXPECT_TRUE(ReadBytes(ProductFolder() + L"\\Sources\\libnodave-0.8.4.5.zip", packaged));
-    EXPECT_TRUE(installed == packaged);
+    EXPECT_TRUE(installed == ProductBytes(L"Sources\\libnodave-0.8.4.5.zip"));
     RemoveTree(parent);
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "DocumentTypes.h"
 #include "InstallationListing.h"
 #include "RegistryValues.h"
 #include "driver/Driver.h"
@@ -26,9 +27,9 @@ protected:
         RemoveTree(scratch_);
     }
     void Clean() {
+        RemoveProductRegistrations();
         for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY})
             DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, kUninstallKey, view);
-        for (const wchar_t* key : kClassKeys) DeleteKeyTree(HKEY_CLASSES_ROOT, key);
     }
     // An uninstall entry written by hand into one view, as another tool may have.
     void WriteEntry(REGSAM view, const std::wstring& command) {

@@ -10,6 +10,15 @@ std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const s
     return ReadRawValueInView(root, key, name, ViewOf(root));
 }
 
+std::wstring StoredString(HKEY root, const std::wstring& key, const std::wstring& name) {
+    std::optional<RawValue> v = ReadRawValue(root, key, name);
+    if (!v)
+        return L"<missing>";
+    if (v->type != REG_SZ || v->text.empty() || v->text.back() != L'\0')
+        return L"<type " + std::to_wstring(v->type) + L">";
+    return v->text.substr(0, v->text.size() - 1);
+}
+
 std::optional<RawValue> ReadRawValueInView(HKEY root, const std::wstring& key,
                                            const std::wstring& name, REGSAM view) {
     RegKey k;

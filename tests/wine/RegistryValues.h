@@ -14,6 +14,9 @@ struct RawValue {
 };
 
 std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const std::wstring& name);
+// A value that must be a REG_SZ stored with its terminator, without it;
+// "<missing>" or "<type N>" otherwise, so that a comparison shows what is wrong.
+std::wstring StoredString(HKEY root, const std::wstring& key, const std::wstring& name);
 bool KeyExists(HKEY root, const std::wstring& key);
 void DeleteKeyTree(HKEY root, const std::wstring& key);
 // The same in a view named by its flag (KEY_WOW64_32KEY, KEY_WOW64_64KEY).

@@ -41,10 +41,7 @@ TEST_F(RegistryView, MachineKeysAreThoseOf32BitPrograms) {
     // The program-files folder proposed is the one of 32-bit programs.
     const std::wstring folder = driver::ProgramFilesOf32BitPrograms();
     ASSERT_FALSE(folder.empty());
-    EXPECT_EQ(
-        registry_.GetString(RegRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion",
-                            "ProgramFilesDir"),
-        Narrow(folder));
+    EXPECT_EQ(driver::ProgramFilesDirInRegistry(), folder);
 }
 
 TEST_F(RegistryView, TheClassesAndTheUsersKeysAreSharedByBothViews) {

@@ -6,22 +6,14 @@
 #include "support/IniText.h"
 #include "support/SettingsExample.h"
 #include "win32/Utf.h"
-#include "win32/Win32Registry.h"
 
 using namespace driver;
 using namespace std::string_literals;
 
 namespace {
 
-std::wstring InstallFolder() {
-    Win32Registry registry;
-    const std::string programFiles = registry.GetString(
-        RegRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir");
-    return Widen(programFiles) + L"\\Quillmark";
-}
-
 std::wstring SettingsFile() {
-    return InstallFolder() + L"\\Quillmark.ini";
+    return DefaultInstallFolder() + L"\\Quillmark.ini";
 }
 
 // Runs the setup, accepting every proposal; gives its last message.
@@ -34,15 +26,15 @@ std::wstring InstallWithProposals() {
 class SettingsRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        RemoveTree(InstallFolder());
-        ASSERT_TRUE(CreateDirectoryW(InstallFolder().c_str(), nullptr));
+        RemoveTree(DefaultInstallFolder());
+        ASSERT_TRUE(CreateDirectoryW(DefaultInstallFolder().c_str(), nullptr));
     }
-    void TearDown() override { RemoveTree(InstallFolder()); }
+    void TearDown() override { RemoveTree(DefaultInstallFolder()); }
 };
 
 TEST_F(SettingsRun, AnUpdateKeepsTheUsersValuesAndForcesTheRest) {
     ASSERT_TRUE(WriteBytes(SettingsFile(), ExampleOldSettingsFile()));
-    const std::wstring configFile = InstallFolder() + L"\\Quillmark.cfg";
+    const std::wstring configFile = DefaultInstallFolder() + L"\\Quillmark.cfg";
     ASSERT_TRUE(WriteBytes(configFile, "the earlier configuration"));
 
     EXPECT_EQ(InstallWithProposals(), L"Done.");
@@ -50,7 +42,7 @@ TEST_F(SettingsRun, AnUpdateKeepsTheUsersValuesAndForcesTheRest) {
     std::string written;
     ASSERT_TRUE(ReadBytes(SettingsFile(), written));
     const std::vector<std::string> lines = CrLfLines(written);
-    const std::vector<std::string> merged = ExampleMergedLines(Narrow(InstallFolder()));
+    const std::vector<std::string> merged = ExampleMergedLines(Narrow(DefaultInstallFolder()));
     ASSERT_GE(lines.size(), merged.size()) << written;
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + merged.size()), merged);
     // Followed by the program group the launch-icons step records.
@@ -65,7 +57,7 @@ TEST_F(SettingsRun, AFailedUpdatePutsTheEarlierSettingsFileBack) {
     // Bytes of every kind, line ends of every kind: nothing may be rewritten.
     const std::string earlier = "[App]\nLanguage=DE-DE\r\n\r\n; \xE4\xF6\xFC\tx\0y\rRecents=R"s;
     ASSERT_TRUE(WriteBytes(SettingsFile(), earlier));
-    const std::wstring support = InstallFolder() + L"\\Support";
+    const std::wstring support = DefaultInstallFolder() + L"\\Support";
     ASSERT_TRUE(CreateDirectoryW(support.c_str(), nullptr));
     const std::wstring project = support + L"\\Project.xml";
     ASSERT_TRUE(WriteBytes(project, "the user's project"));
@@ -76,7 +68,7 @@ TEST_F(SettingsRun, AFailedUpdatePutsTheEarlierSettingsFileBack) {
         EXPECT_EQ(InstallWithProposals(), L"Error. Installation package demaged !");
     }
     // Nothing of the package stays, the settings file's default least of all.
-    EXPECT_FALSE(Exists(InstallFolder() + L"\\libnodave.dll"));
+    EXPECT_FALSE(Exists(DefaultInstallFolder() + L"\\libnodave.dll"));
     std::string kept;
     ASSERT_TRUE(ReadBytes(SettingsFile(), kept));
     EXPECT_EQ(kept, earlier);

@@ -4,42 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include "DocumentTypes.h"
 #include "RegistryValues.h"
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
-#include "shell/FileType.h"
-#include "win32/Utf.h"
-#include "win32/Win32Registry.h"
 
 using namespace driver;
 
 namespace {
 
-const wchar_t kCurrentVersion[] = L"Software\\Microsoft\\Windows\\CurrentVersion";
-
-std::wstring ProgramFilesFolder() {
-    std::optional<RawValue> v =
-        ReadRawValue(HKEY_LOCAL_MACHINE, kCurrentVersion, L"ProgramFilesDir");
-    return v ? std::wstring(v->text.c_str()) : std::wstring();
-}
-
-// A value that must be a REG_SZ stored with its terminator, without it;
-// "<missing>" or "<type N>" otherwise.
-std::wstring StringValue(HKEY root, const std::wstring& key, const std::wstring& name) {
-    std::optional<RawValue> v = ReadRawValue(root, key, name);
-    if (!v)
-        return L"<missing>";
-    if (v->type != REG_SZ || v->text.empty() || v->text.back() != L'\0')
-        return L"<type " + std::to_wstring(v->type) + L">";
-    return v->text.substr(0, v->text.size() - 1);
-}
-
-std::wstring ClassDefault(const std::wstring& key) {
-    return StringValue(HKEY_CLASSES_ROOT, key, L"");
-}
-
 std::wstring UninstallValue(const std::wstring& name) {
-    return StringValue(HKEY_LOCAL_MACHINE, kUninstallKey, name);
+    return StoredString(HKEY_LOCAL_MACHINE, kUninstallKey, name);
 }
 
 class ShellRegistration : public ::testing::Test {
@@ -49,8 +24,7 @@ protected:
 
     // Our keys only: every test starts without an earlier installation.
     void Clean() {
-        for (const wchar_t* key : kClassKeys) DeleteKeyTree(HKEY_CLASSES_ROOT, key);
-        DeleteKeyTree(HKEY_LOCAL_MACHINE, kUninstallKey);
+        RemoveProductRegistrations();
         for (const std::wstring& folder : installed_) RemoveTree(folder);
     }
 
@@ -60,8 +34,8 @@ protected:
         const std::wstring parent = installFolder.substr(0, installFolder.rfind(L'\\'));
         CreateDirectoryW(parent.c_str(), nullptr);
         installed_.push_back(installFolder);
-        ScopedRegistryString programFiles(HKEY_LOCAL_MACHINE, kCurrentVersion, L"ProgramFilesDir",
-                                          parent);
+        ScopedRegistryString programFiles(HKEY_LOCAL_MACHINE, kCurrentVersionKey,
+                                          L"ProgramFilesDir", parent);
         const SetupRun run = RunSetup();
         EXPECT_TRUE(run.Showed(SetupWindow::InstallFolder));
         EXPECT_EQ(run.LastMessage(), L"Done.");
@@ -70,28 +44,9 @@ protected:
 
     void ExpectRegisteredFor(const std::wstring& installFolder) {
         const std::wstring exe = installFolder + L"\\Quillmark.exe";
-        const std::wstring icons = installFolder + L"\\Support\\AppIcons.icl,";
         EXPECT_EQ(UninstallValue(L"DisplayName"), L"Quillmark");
         EXPECT_EQ(UninstallValue(L"UninstallString"), L"\"" + exe + L"\" /uninstall");
-
-        EXPECT_EQ(ClassDefault(L".qkmem"), L"Quillmark.qkmem.File");
-        EXPECT_EQ(ClassDefault(L".qkprj"), L"Quillmark.qkprj.File");
-        EXPECT_EQ(ClassDefault(L".qkint"), L"Quillmark.qkint.File");
-        EXPECT_EQ(ClassDefault(L"Quillmark.qkmem.File"), L"Quillmark data");
-        EXPECT_EQ(ClassDefault(L"Quillmark.qkprj.File"), L"Quillmark project");
-        EXPECT_EQ(ClassDefault(L"Quillmark.qkint.File"), L"Quillmark interface");
-        EXPECT_EQ(ClassDefault(L"Quillmark.qkmem.File\\DefaultIcon"), icons + L"1");
-        EXPECT_EQ(ClassDefault(L"Quillmark.qkprj.File\\DefaultIcon"), icons + L"4");
-        EXPECT_EQ(ClassDefault(L"Quillmark.qkint.File\\DefaultIcon"), icons + L"5");
-        EXPECT_EQ(ClassDefault(L"Quillmark.qkmem.File\\Shell\\Open\\Command"),
-                  L"\"" + exe + L"\" \"/F:%1\"");
-        EXPECT_EQ(ClassDefault(L"Quillmark.qkprj.File\\Shell\\Open\\Command"),
-                  L"\"" + exe + L"\" \"/P:%1\"");
-        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"Quillmark.qkint.File\\Shell"));
-
-        Win32Registry registry;
-        EXPECT_EQ(Widen(GetRegisteredOpenProgram(registry, ".qkmem")), exe);
-        EXPECT_EQ(Widen(GetRegisteredOpenProgram(registry, ".qkprj")), exe);
+        ExpectDocumentTypesFor(installFolder);
     }
 
     std::vector<std::wstring> installed_;
@@ -99,7 +54,7 @@ protected:
 
 TEST_F(ShellRegistration, ACompleteRunRegistersTheEntryAndTheThreeTypes) {
     // The system's own folder, blank included.
-    const std::wstring folder = ProgramFilesFolder() + L"\\Quillmark";
+    const std::wstring folder = DefaultInstallFolder();
     ASSERT_NE(folder.find(L' '), std::wstring::npos);
     InstallInto(folder);
     ExpectRegisteredFor(folder);
@@ -117,7 +72,7 @@ TEST_F(ShellRegistration, ASecondRunOverwritesOursAndKeepsOthersValues) {
     WriteRawString(HKEY_LOCAL_MACHINE, kUninstallKey, L"Publisher", L"Someone else");
     WriteRawString(HKEY_LOCAL_MACHINE, kUninstallKey, L"DisplayName", L"Old name");
     WriteRawString(HKEY_CLASSES_ROOT, L".qkmem", L"Content Type", L"application/x-quillmark");
-    const std::wstring first = ProgramFilesFolder() + L"\\Quillmark";
+    const std::wstring first = DefaultInstallFolder();
     InstallInto(first);
     ExpectRegisteredFor(first);
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "DocumentTypes.h"
 #include "LinkFile.h"
 #include "RegistryValues.h"
 #include "driver/Driver.h"
@@ -29,10 +30,11 @@ std::wstring ShellFolder(const wchar_t* name) {
 
 // The product's files as packed, relative to its folder, folders first.
 std::vector<std::wstring> ProductFiles(const std::wstring& sub = L"") {
+    const std::wstring folder = sub.empty() ? ProductFolder() : ProductFolder() + L"\\" + sub;
     std::vector<std::wstring> files;
-    for (const std::wstring& name : ListFolder(ProductFolder() + sub)) {
-        const std::wstring relative = sub + L"\\" + name;
-        if (IsFolder(ProductFolder() + relative)) {
+    for (const std::wstring& name : ListFolder(folder)) {
+        const std::wstring relative = sub.empty() ? name : sub + L"\\" + name;
+        if (IsFolder(folder + L"\\" + name)) {
             for (const std::wstring& f : ProductFiles(relative)) files.push_back(f);
         } else {
             files.push_back(relative);
@@ -91,8 +93,7 @@ protected:
 
     // What any run may have left outside the scratch folder.
     void Clean() {
-        for (const wchar_t* key : kClassKeys) DeleteKeyTree(HKEY_CLASSES_ROOT, key);
-        DeleteKeyTree(HKEY_LOCAL_MACHINE, kUninstallKey);
+        RemoveProductRegistrations();
         RemoveTree(desktop_ + L"\\Quillmark.lnk");
         for (const wchar_t* f : {L"\\Quillmark", L"\\Quillmark.lnk", L"\\Uninstall.lnk"})
             RemoveTree(programs_ + f);
@@ -113,9 +114,9 @@ protected:
     // and ending with the recorded group; the configuration file gone.
     void ExpectFiles(const std::wstring& folder, const std::wstring& group) {
         for (const std::wstring& file : ProductFiles()) {
-            if (file == L"\\Quillmark.ini")
+            if (file == L"Quillmark.ini")
                 continue;
-            EXPECT_TRUE(Bytes(folder + file) == Bytes(ProductFolder() + file)) << Narrow(file);
+            EXPECT_TRUE(Bytes(folder + L"\\" + file) == ProductBytes(file)) << Narrow(file);
         }
         const std::vector<std::string> lines = LinesOf(folder + L"\\Quillmark.ini");
         ASSERT_GE(lines.size(), 2u);
@@ -125,18 +126,9 @@ protected:
     }
 
     void ExpectRegistry(const std::wstring& folder) {
-        const std::wstring exe = folder + L"\\Quillmark.exe";
-        const auto text = [](HKEY root, const std::wstring& key, const wchar_t* name) {
-            std::optional<RawValue> v = ReadRawValue(root, key, name);
-            return v ? std::wstring(v->text.c_str()) : L"<missing>";
-        };
-        EXPECT_EQ(text(HKEY_LOCAL_MACHINE, kUninstallKey, L"UninstallString"),
-                  L"\"" + exe + L"\" /uninstall");
-        EXPECT_EQ(text(HKEY_CLASSES_ROOT, L".qkmem", L""), L"Quillmark.qkmem.File");
-        EXPECT_EQ(text(HKEY_CLASSES_ROOT, L"Quillmark.qkprj.File\\Shell\\Open\\Command", L""),
-                  L"\"" + exe + L"\" \"/P:%1\"");
-        EXPECT_EQ(text(HKEY_CLASSES_ROOT, L"Quillmark.qkint.File\\DefaultIcon", L""),
-                  folder + L"\\Support\\AppIcons.icl,5");
+        EXPECT_EQ(StoredString(HKEY_LOCAL_MACHINE, kUninstallKey, L"UninstallString"),
+                  L"\"" + folder + L"\\Quillmark.exe\" /uninstall");
+        ExpectDocumentTypesFor(folder);
     }
 
     // The group's two shortcuts, and the desktop's when wanted, as requested.
@@ -367,13 +359,13 @@ TEST_F(WholeRun, ACompletedRunChangesThingsInItsOrder) {
             // Product files, the configuration file's deletion and the
             // uninstall entry come before the dialog...
             for (const std::wstring& file : ProductFiles())
-                EXPECT_TRUE(Exists(folder + file)) << Narrow(file);
+                EXPECT_TRUE(Exists(folder + L"\\" + file)) << Narrow(file);
             EXPECT_FALSE(Exists(folder + L"\\Quillmark.cfg"));
             EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
             // ...shortcuts, the merged settings file and the associations after it.
             EXPECT_FALSE(Exists(desktop_ + L"\\Quillmark.lnk"));
             EXPECT_FALSE(Exists(programs_ + L"\\Quillmark"));
-            EXPECT_TRUE(Bytes(settings) == Bytes(ProductFolder() + L"\\Quillmark.ini"));
+            EXPECT_TRUE(Bytes(settings) == ProductBytes(L"Quillmark.ini"));
             EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L".qkmem"));
         }
         if (kind == SetupWindow::Message) {

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 
+#include <gtest/gtest.h>
+
 #include "win32/FindHandle.h"
 #include "win32/Utf.h"
+#include "win32/Win32Registry.h"
 
 namespace driver {
 
@@ -47,6 +50,18 @@ std::wstring Environment(const wchar_t* name) {
 
 std::wstring ProgramFilesOf32BitPrograms() {
     return Environment(OnA64BitSystem() ? L"ProgramFiles(x86)" : L"ProgramFiles");
+}
+
+const wchar_t kCurrentVersionKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion";
+
+std::wstring ProgramFilesDirInRegistry() {
+    Win32Registry registry;
+    return Widen(
+        registry.GetString(RegRoot::LocalMachine, Narrow(kCurrentVersionKey), "ProgramFilesDir"));
+}
+
+std::wstring DefaultInstallFolder() {
+    return ProgramFilesDirInRegistry() + L"\\Quillmark";
 }
 
 namespace {
@@ -526,6 +541,26 @@ bool WriteBytes(const std::wstring& path, const std::string& data) {
     return f.Valid() &&
            WriteFile(f.Get(), data.data(), static_cast<DWORD>(data.size()), &put, nullptr) &&
            put == data.size();
+}
+
+std::string ProductBytes(const std::wstring& relative) {
+    std::string data;
+    if (!ReadBytes(ProductFolder() + L"\\" + relative, data))
+        ADD_FAILURE() << "cannot read the product's " << Narrow(relative);
+    return data;
+}
+
+std::wstring DamagedSetupCopy(const std::wstring& folder, int file) {
+    std::string exe, stream;
+    EXPECT_TRUE(ReadBytes(SetupExe(), exe));
+    EXPECT_TRUE(ReadBytes(StreamFolder() + L"\\stream" + std::to_wstring(file) + L".bz2", stream));
+    const size_t at = exe.find(stream);
+    EXPECT_NE(at, std::string::npos);
+    if (at != std::string::npos)
+        exe[at + stream.size() / 2] = static_cast<char>(exe[at + stream.size() / 2] ^ 0x08);
+    const std::wstring copy = folder + L"\\QuillmarkSetup.exe";
+    EXPECT_TRUE(WriteBytes(copy, exe));
+    return copy;
 }
 
 UniqueHandle HoldWithoutSharing(const std::wstring& path) {

@@ -24,8 +24,17 @@ std::wstring ScreenshotFolder();  // where tests keep pictures of the windows th
 // The system the tests run on, as every process of it is told.
 bool OnA64BitSystem();                          // whatever this process's own kind
 std::wstring Environment(const wchar_t* name);  // empty when unset
-// The folder of 32-bit programs: what the setup proposes a folder in.
+// The folder of 32-bit programs as the environment names it to every process
+// (ProgramFiles(x86) on a 64-bit system).
 std::wstring ProgramFilesOf32BitPrograms();
+// Windows' own key of HKEY_LOCAL_MACHINE that holds ProgramFilesDir.
+extern const wchar_t kCurrentVersionKey[];
+// The program-files folder as the setup reads it: ProgramFilesDir in the view
+// of its machine-wide keys. Windows keeps it equal to the one above; tests
+// change it to move where the setup proposes to install.
+std::wstring ProgramFilesDirInRegistry();
+// The install folder that the setup proposes: the product's folder in that one.
+std::wstring DefaultInstallFolder();
 
 class Process {
 public:
@@ -135,6 +144,13 @@ bool SaveScreenshot(HWND window, const std::wstring& path);
 // Files as the tests check them.
 bool ReadBytes(const std::wstring& path, std::string& data);
 bool WriteBytes(const std::wstring& path, const std::string& data);
+// A product file's bytes as packed, by its path in ProductFolder()
+// ("Support\\AppIcons.icl"); a file that cannot be read fails the test.
+std::string ProductBytes(const std::wstring& relative);
+// A copy of the setup, made in folder, in which the packed stream of product
+// file `file` (its index in kProductFiles) has one bit flipped halfway: the
+// setup finds the damage only when it unpacks that file.
+std::wstring DamagedSetupCopy(const std::wstring& folder, int file);
 // An existing file opened without sharing, as a running program holds itself:
 // nobody else may open it until the handle is closed.
 UniqueHandle HoldWithoutSharing(const std::wstring& path);

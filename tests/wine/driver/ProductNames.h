@@ -24,13 +24,6 @@ inline const wchar_t kUninstallKey[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmark";
 // The product program's switch that the entry's UninstallString gives it.
 inline const wchar_t kUninstallSwitch[] = L"/uninstall";
-// The file types' keys under HKEY_CLASSES_ROOT.
-inline const wchar_t* const kClassKeys[] = {L".qkmem",
-                                            L".qkprj",
-                                            L".qkint",
-                                            L"Quillmark.qkmem.File",
-                                            L"Quillmark.qkprj.File",
-                                            L"Quillmark.qkint.File"};
 
 // The setup's two messages.
 inline const wchar_t kDone[] = L"Done.";
