@@ -8,6 +8,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "base/ProductNames.h"
 #include "settings/IniDocument.h"
 #include "settings/ParseIniDocument.h"
 #include "tools/PeResources.h"
@@ -15,7 +16,8 @@
 
 namespace fs = std::filesystem;
 
-const int kUsedIconIndexes[5] = {0, 1, 3, 4, 5};
+const int kUsedIconIndexes[5] = {kProgramIcon, kDataFileIcon, kUninstallIcon, kProjectFileIcon,
+                                 kInterfaceFileIcon};
 
 namespace {
 
@@ -26,6 +28,11 @@ std::string Lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
+}
+
+std::string BackslashesAsSlashes(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 }
 
 std::string BareName(const std::string& path) {
@@ -68,10 +75,11 @@ size_t FindMisplaced(const std::string& wanted, const std::vector<std::string>& 
 }
 
 std::string CheckContent(const std::string& relative, const std::string& bytes) {
+    // The files the setup itself reads: their tails without the leading backslash.
     const std::string name = BareName(relative);
-    if (name == "Quillmark.ini")
+    if (name == kSettingsFileTail + 1)
         return CheckDefaultSettings(bytes);
-    if (name == "AppIcons.icl")
+    if (name == BareName(BackslashesAsSlashes(kIconLibrary)))
         return CheckIconLibrary(bytes);
     return {};
 }
@@ -122,9 +130,16 @@ std::string CheckIconLibrary(const std::string& bytes) {
         return "not a Windows image holding icons (" + error + ")";
     const std::vector<const PeResource*> groups = image.OfType(kRtGroupIcon);
     const int needed = *std::max_element(std::begin(kUsedIconIndexes), std::end(kUsedIconIndexes));
-    if (static_cast<int>(groups.size()) <= needed)
-        return "holds " + std::to_string(groups.size()) +
-               " icons; expected icons at indexes 0, 1, 3, 4 and 5";
+    if (static_cast<int>(groups.size()) <= needed) {
+        std::string indexes;
+        for (int index : kUsedIconIndexes)
+            indexes += (indexes.empty()                ? ""
+                        : index == kUsedIconIndexes[4] ? " and "
+                                                       : ", ") +
+                       std::to_string(index);
+        return "holds " + std::to_string(groups.size()) + " icons; expected icons at indexes " +
+               indexes;
+    }
     for (int index : kUsedIconIndexes) {
         const std::string& group = groups[static_cast<size_t>(index)]->data;
         auto u16 = [&](size_t at) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ProductNames.h"
 #include "tools/Bzip2Level9.h"
 #include "tools/ReadWhole.h"
 
@@ -186,7 +187,8 @@ int main(int argc, char** argv) {
             prefix =
                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Project name=\"Sample\">\r\n<!-- ";
         else if (name == "local.upd")
-            prefix = "<?xml version=\"1.0\"?>\r\n<Update v=\"3.90\" b=\"21\"/>\r\n<!-- ";
+            prefix = "<?xml version=\"1.0\"?>\r\n<Update v=\"" QUILLMARK_VERSION
+                     "\" b=\"21\"/>\r\n<!-- ";
         std::string data = name == "Quillmark.ini" ? DefaultSettings() : Tune(f, prefix, seed++);
         if (f.kind == SampleFile::Text && name != "Quillmark.ini")
             data.replace(data.size() - 5, 5, " -->\n");
