@@ -5,9 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "win32/FindHandle.h"
+#include "win32/Handles.h"
 #include "base/Path.h"
-#include "win32/UniqueHandle.h"
 #include "win32/Utf.h"
 
 namespace {
@@ -46,7 +45,7 @@ bool Win32FileSystem::RealizeDirectory(const std::string& folder) {
 }
 
 bool Win32FileSystem::ReadFile(const std::string& path, std::string& data) {
-    UniqueHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+    KernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
@@ -91,7 +90,7 @@ std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) 
 }
 
 bool Win32FileSystem::WriteFlushedFile(const std::string& path, std::string_view data) {
-    UniqueHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    KernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     return file.Valid() && WriteAll(file.Get(), data) && FlushFileBuffers(file.Get());
 }
@@ -113,7 +112,7 @@ bool Win32FileSystem::FileExists(const std::string& path) {
 bool Win32FileSystem::IsReplaceable(const std::string& path) {
     // The access a replacement needs, sharing everything: refused exactly when
     // another holder has not shared deletion.
-    UniqueHandle file(CreateFileW(Widen(path).c_str(), DELETE,
+    KernelHandle file(CreateFileW(Widen(path).c_str(), DELETE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file.Valid();

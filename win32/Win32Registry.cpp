@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "win32/RegKey.h"
+#include "win32/Handles.h"
 #include "win32/RegistryView.h"
 #include "win32/Utf.h"
 
