@@ -42,11 +42,12 @@ bool CreateLaunchShortcuts(Platform& platform, const std::string& installFolder,
     const std::string description = std::string("Quillmark ") + kVersion;
     bool all = true;
     if (answers.desktop)
-        all &= CreateDesktopShortcut(platform, program, kProductLink, description);
-    all &= CreateProgramsShortcut(platform, answers.group, program, "", kProductLink, description,
-                                  "", 0);
-    all &= CreateProgramsShortcut(platform, answers.group, program, "/uninstall", kUninstallLink,
-                                  "Uninstall", installFolder + kIconLibraryTail, kUninstallIcon);
+        all &= bool(CreateDesktopShortcut(platform, program, kProductLink, description));
+    all &= bool(CreateProgramsShortcut(platform, answers.group, program, "", kProductLink,
+                                       description, "", 0));
+    all &=
+        bool(CreateProgramsShortcut(platform, answers.group, program, "/uninstall", kUninstallLink,
+                                    "Uninstall", installFolder + kIconLibraryTail, kUninstallIcon));
     // The product finds its group again by this, shortcuts or not.
     settings.Section("InstallUninstall").Value("StartFolderPath") = answers.group;
     return all;

@@ -27,23 +27,32 @@ constexpr uint32_t kRtGroupIcon = 14;
 class OneFileSystem : public FileSystem {
 public:
     explicit OneFileSystem(const std::string& bytes) : bytes_(bytes) {}
-    bool ReadFile(const std::string& path, std::string& data) override {
+    OsResult ReadFile(const std::string& path, std::string& data) override {
         if (path != kPath)
-            return false;
+            return OsResult::Failed();
         data = bytes_;
-        return true;
+        return OsResult::Done();
     }
-    bool RealizeDirectory(const std::string&) override { return false; }
-    bool RemoveFile(const std::string&) override { return false; }
-    bool RenameFile(const std::string&, const std::string&) override { return false; }
+    // Nothing else is there, and nothing can be changed.
+    OsResult RealizeDirectory(const std::string&) override { return OsResult::Failed(); }
+    OsResult RemoveFile(const std::string&) override { return OsResult::Failed(); }
+    OsResult RenameFile(const std::string&, const std::string&) override {
+        return OsResult::Failed();
+    }
     std::vector<FolderEntry> ListFolder(const std::string&) override { return {}; }
-    bool WriteFlushedFile(const std::string&, std::string_view) override { return false; }
-    bool MoveReplacing(const std::string&, const std::string&) override { return false; }
-    bool LinkFile(const std::string&, const std::string&) override { return false; }
+    OsResult WriteFlushedFile(const std::string&, std::string_view) override {
+        return OsResult::Failed();
+    }
+    OsResult MoveReplacing(const std::string&, const std::string&) override {
+        return OsResult::Failed();
+    }
+    OsResult LinkFile(const std::string&, const std::string&) override {
+        return OsResult::Failed();
+    }
     bool FileExists(const std::string& path) override { return path == kPath; }
-    bool IsReplaceable(const std::string&) override { return false; }
+    OsResult IsReplaceable(const std::string&) override { return OsResult::Failed(); }
     bool FolderExists(const std::string&) override { return false; }
-    bool RemoveEmptyFolder(const std::string&) override { return false; }
+    OsResult RemoveEmptyFolder(const std::string&) override { return OsResult::Failed(); }
 
     static constexpr const char* kPath = "Quillmark.ini";
 

@@ -51,9 +51,12 @@ TEST_F(ShortcutTest, DesktopShortcutHasNoArgumentsAndTheTargetsFirstIcon) {
 
 TEST_F(ShortcutTest, ProgramsShortcutPassesEveryFieldAndTheWritersAnswer) {
     writer.succeeds = false;
-    EXPECT_FALSE(CreateProgramsShortcut(platform, std::string("Quillmark"), "C:\\Q\\Quillmark.exe",
-                                        "/uninstall", "Uninstall.lnk", "Uninstall",
-                                        "C:\\Q\\Support\\AppIcons.icl", 3));
+    writer.failureCode = 5;  // ERROR_ACCESS_DENIED
+    const OsResult answer = CreateProgramsShortcut(
+        platform, std::string("Quillmark"), "C:\\Q\\Quillmark.exe", "/uninstall", "Uninstall.lnk",
+        "Uninstall", "C:\\Q\\Support\\AppIcons.icl", 3);
+    EXPECT_FALSE(answer);
+    EXPECT_EQ(answer.error, 5u);
     ASSERT_EQ(writer.written.size(), 1u);
     const ShortcutRequest& r = writer.written[0];
     EXPECT_EQ(r.target, "C:\\Q\\Quillmark.exe");
