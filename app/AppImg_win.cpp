@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "win32/GdiObject.h"
+#include "win32/Handles.h"
 #include "ui/PixelImage.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "ui/CellDisplay.h"
-#include "win32/GdiObject.h"
+#include "win32/Handles.h"
 
 class DisplayProgramFolderIcon : public CellDisplay {
 public:

@@ -26,13 +26,11 @@ void DisplayProgramFolderIcon::Paint(HDC dc, const RECT& cell, const std::string
     // Halved by shifting, so a cell smaller than the picture still centres it.
     const int x = cell.left + ((cell.right - cell.left - size_) >> 1);
     const int y = cell.top + ((cell.bottom - cell.top - size_) >> 1);
-    HDC source = CreateCompatibleDC(dc);
-    if (!source)
+    const MemoryDc source(CreateCompatibleDC(dc));
+    if (!source.Valid())
         return;
-    HGDIOBJ old = SelectObject(source, picture_.Get());
+    const Selection picture = SelectInto(source.Get(), picture_.Get());
     // gdi32's own blend: msimg32's AlphaBlend would be one more DLL to load.
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    GdiAlphaBlend(dc, x, y, size_, size_, source, 0, 0, size_, size_, blend);
-    SelectObject(source, old);
-    DeleteDC(source);
+    GdiAlphaBlend(dc, x, y, size_, size_, source.Get(), 0, 0, size_, size_, blend);
 }

@@ -1,10 +1,13 @@
 // The file operations the setup needs, behind an interface so that the logic
-// that uses them can be tested without Windows. Paths are UTF-8.
+// that uses them can be tested without Windows. Paths are UTF-8. Operations
+// answer the system's code of a refusal; questions answer only yes or no.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "base/OsResult.h"
 
 // One entry of a folder listing.
 struct FolderEntry {
@@ -17,14 +20,14 @@ public:
     virtual ~FileSystem() = default;
 
     // Makes the folder and every missing parent, outermost first; stops at the
-    // first level that can neither be made nor found. Answers whether it exists.
-    virtual bool RealizeDirectory(const std::string& folder) = 0;
-    // Reads a whole file; false when it cannot be opened or read.
-    virtual bool ReadFile(const std::string& path, std::string& data) = 0;
-    virtual bool RemoveFile(const std::string& path) = 0;
+    // first level that can neither be made nor found. Done when it exists.
+    virtual OsResult RealizeDirectory(const std::string& folder) = 0;
+    // Reads a whole file; fails when it cannot be opened or read.
+    virtual OsResult ReadFile(const std::string& path, std::string& data) = 0;
+    virtual OsResult RemoveFile(const std::string& path) = 0;
     // Gives a file a new name in the same folder; fails when the file is missing
     // or a file of the new name exists, which is left as it is.
-    virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+    virtual OsResult RenameFile(const std::string& from, const std::string& to) = 0;
     // The entries matching folder + "\\*" (plain concatenation: an empty folder
     // lists the current drive's root) in the order the system returns them,
     // "." and ".." left out, hidden and system entries kept. Empty when the
@@ -35,19 +38,19 @@ public:
     // Writes data to a file at path, replacing one that is there, and makes the
     // system put it on the disk before answering. A failure may leave part of
     // the file behind, which the caller removes.
-    virtual bool WriteFlushedFile(const std::string& path, std::string_view data) = 0;
+    virtual OsResult WriteFlushedFile(const std::string& path, std::string_view data) = 0;
     // Gives from the name to, replacing a file there in one step: at every
     // moment one of the two contents is found under to. Fails when from is
     // missing or to cannot be replaced (held open without delete sharing).
-    virtual bool MoveReplacing(const std::string& from, const std::string& to) = 0;
+    virtual OsResult MoveReplacing(const std::string& from, const std::string& to) = 0;
     // Makes link a second name of the file existing, in the same folder. Fails
     // where the volume has no such names (FAT) or when link exists.
-    virtual bool LinkFile(const std::string& existing, const std::string& link) = 0;
+    virtual OsResult LinkFile(const std::string& existing, const std::string& link) = 0;
     virtual bool FileExists(const std::string& path) = 0;
-    // Whether the file could be replaced now: false while another program holds
-    // it open without delete sharing.
-    virtual bool IsReplaceable(const std::string& path) = 0;
+    // Whether the file could be replaced now: not while another program holds
+    // it open without delete sharing (nor when it is missing), and then why not.
+    virtual OsResult IsReplaceable(const std::string& path) = 0;
     virtual bool FolderExists(const std::string& folder) = 0;
     // Removes the folder only when it holds nothing.
-    virtual bool RemoveEmptyFolder(const std::string& folder) = 0;
+    virtual OsResult RemoveEmptyFolder(const std::string& folder) = 0;
 };

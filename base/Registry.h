@@ -3,15 +3,17 @@
 
 #include <string>
 
+#include "base/OsResult.h"
+
 enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine };
 
 class Registry {
 public:
     virtual ~Registry() = default;
     // Creates the key when missing and stores text as a string value; an empty
-    // value name is the key's default value. Answers whether the value was set.
-    virtual bool SetString(RegRoot root, const std::string& keyPath, const std::string& valueName,
-                           const std::string& text) = 0;
+    // value name is the key's default value. Done when the value was set.
+    virtual OsResult SetString(RegRoot root, const std::string& keyPath,
+                               const std::string& valueName, const std::string& text) = 0;
     // The string value's text, one trailing NUL dropped, nothing expanded;
     // empty when the key or the value is missing.
     virtual std::string GetString(RegRoot root, const std::string& keyPath,

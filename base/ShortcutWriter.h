@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "base/OsResult.h"
+
 struct ShortcutRequest {
     std::string target;
     std::string arguments;
@@ -24,6 +26,6 @@ std::optional<IconLocation> IconLocationOf(const ShortcutRequest& request);
 class ShortcutWriter {
 public:
     virtual ~ShortcutWriter() = default;
-    // Saves the shortcut file, over any file of that name; true when it was saved.
-    virtual bool Write(const ShortcutRequest& request) = 0;
+    // Saves the shortcut file, over any file of that name; done when it was saved.
+    virtual OsResult Write(const ShortcutRequest& request) = 0;
 };

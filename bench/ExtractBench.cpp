@@ -24,6 +24,7 @@
 #include "package/FileGroup.h"
 #include "ui/Gui.h"
 #include "ui/ProgressWindow.h"
+#include "win32/Handles.h"
 #include "win32/Utf.h"
 #include "win32/Win32FileSystem.h"
 
@@ -72,13 +73,11 @@ bool PlainExtract(const std::string& folder, Phases& phases) {
                     static_cast<unsigned>(group.files->lengths[i]), 0, 0) != BZ_OK)
                 return false;
             TimedScope write(phases.fs.writes);
-            HANDLE f = CreateFileW(Widen(target + group.files->names[i]).c_str(), GENERIC_WRITE, 0,
-                                   nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+            const KernelHandle f(CreateFileW(Widen(target + group.files->names[i]).c_str(),
+                                             GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
             DWORD written = 0;
-            bool ok = f != INVALID_HANDLE_VALUE && WriteFile(f, buffer, size, &written, nullptr);
-            if (f != INVALID_HANDLE_VALUE)
-                CloseHandle(f);
-            if (!ok)
+            if (!f.Valid() || !WriteFile(f.Get(), buffer, size, &written, nullptr))
                 return false;
         }
     }
@@ -137,11 +136,12 @@ void PrintPhases(const char* name, const std::vector<Phases>& runs) {
 // each window shows and once more after the end.
 SIZE_T PeakOf(const std::wstring& exe, bool cancel = false) {
     driver::Process p = driver::Process::Start(exe);
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.Id());
+    const KernelHandle process(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.Id()));
     SIZE_T peak = 0;
     auto sample = [&] {
         PROCESS_MEMORY_COUNTERS counters{};
-        if (GetProcessMemoryInfo(process, &counters, sizeof counters))
+        if (GetProcessMemoryInfo(process.Get(), &counters, sizeof counters))
             peak = std::max(peak, counters.PeakWorkingSetSize);
     };
     driver::SetupAnswers answers;
@@ -150,7 +150,6 @@ SIZE_T PeakOf(const std::wstring& exe, bool cancel = false) {
         answers.installFolder = driver::CancelInstallFolder();
     driver::RunSetup(p, answers, 120000);
     sample();
-    CloseHandle(process);
     return peak;
 }
 

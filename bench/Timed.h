@@ -41,40 +41,40 @@ class TimedFileSystem : public FileSystem {
 public:
     TimedFileSystem(FileSystem& inner, FileSystemTimes& times) : inner_(inner), t_(times) {}
 
-    bool RealizeDirectory(const std::string& folder) override {
+    OsResult RealizeDirectory(const std::string& folder) override {
         return Timed(t_.folders, [&] { return inner_.RealizeDirectory(folder); });
     }
-    bool ReadFile(const std::string& path, std::string& data) override {
+    OsResult ReadFile(const std::string& path, std::string& data) override {
         return inner_.ReadFile(path, data);
     }
-    bool RemoveFile(const std::string& path) override {
+    OsResult RemoveFile(const std::string& path) override {
         return Timed(t_.commit, [&] { return inner_.RemoveFile(path); });
     }
-    bool RenameFile(const std::string& from, const std::string& to) override {
+    OsResult RenameFile(const std::string& from, const std::string& to) override {
         return Timed(t_.commit, [&] { return inner_.RenameFile(from, to); });
     }
     std::vector<FolderEntry> ListFolder(const std::string& folder) override {
         return inner_.ListFolder(folder);
     }
-    bool WriteFlushedFile(const std::string& path, std::string_view data) override {
+    OsResult WriteFlushedFile(const std::string& path, std::string_view data) override {
         return Timed(t_.writes, [&] { return inner_.WriteFlushedFile(path, data); });
     }
-    bool MoveReplacing(const std::string& from, const std::string& to) override {
+    OsResult MoveReplacing(const std::string& from, const std::string& to) override {
         return Timed(t_.commit, [&] { return inner_.MoveReplacing(from, to); });
     }
-    bool LinkFile(const std::string& existing, const std::string& link) override {
+    OsResult LinkFile(const std::string& existing, const std::string& link) override {
         return Timed(t_.commit, [&] { return inner_.LinkFile(existing, link); });
     }
     bool FileExists(const std::string& path) override {
         return Timed(t_.commit, [&] { return inner_.FileExists(path); });
     }
-    bool IsReplaceable(const std::string& path) override {
+    OsResult IsReplaceable(const std::string& path) override {
         return Timed(t_.commit, [&] { return inner_.IsReplaceable(path); });
     }
     bool FolderExists(const std::string& folder) override {
         return Timed(t_.folders, [&] { return inner_.FolderExists(folder); });
     }
-    bool RemoveEmptyFolder(const std::string& folder) override {
+    OsResult RemoveEmptyFolder(const std::string& folder) override {
         return Timed(t_.folders, [&] { return inner_.RemoveEmptyFolder(folder); });
     }
 

@@ -25,8 +25,8 @@ bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, MyP
         failure = {path, "could not unpack: " + file.error};
         return false;
     }
-    if (!staged.Stage(path, file.data.View())) {
-        failure = {path, "could not write the file"};
+    if (OsResult written = staged.Stage(path, file.data.View()); !written) {
+        failure = {path, "could not write the file", written.error};
         return false;
     }
     buffer = std::move(file.data);
@@ -44,8 +44,8 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
     for (const PackageGroup& group : groups) {
         const std::string folder = installFolder + group.tail;
         // Checked even for a group without files: the product expects its folders.
-        if (!staged.MakeFolder(FolderPart(folder))) {
-            failure = {folder, "could not make the folder"};
+        if (OsResult made = staged.MakeFolder(FolderPart(folder)); !made) {
+            failure = {folder, "could not make the folder", made.error};
             return false;
         }
         for (int32_t i = 0; i < group.files->count; ++i) {
@@ -56,8 +56,8 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
         }
     }
     std::string failedTarget;
-    if (!staged.Commit(failedTarget)) {
-        failure = {failedTarget, "could not put the new file in place"};
+    if (OsResult put = staged.Commit(failedTarget); !put) {
+        failure = {failedTarget, "could not put the new file in place", put.error};
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 // Unpacking the product package into the install folder.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ class Progress;
 struct ExtractFailure {
     std::string path;    // the file that could not be written
     std::string reason;  // why, for whoever looks into it
+    // The system's code of the refusal behind it (OsResult::kNoCode when it
+    // gave none); 0 when the system refused nothing, as for a damaged stream.
+    std::uint32_t osError = 0;
 };
 
 // Extracts every group in order into installFolder + tail: every file is

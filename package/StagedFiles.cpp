@@ -35,55 +35,59 @@ StagedFiles::~StagedFiles() {
         RollBack();
 }
 
-bool StagedFiles::MakeFolder(const std::string& folder) {
+OsResult StagedFiles::MakeFolder(const std::string& folder) {
     for (const std::string& level : FolderLevels(folder))
         if (!fs_.FolderExists(level))
             madeFolders_.push_back(level);
     return fs_.RealizeDirectory(folder);
 }
 
-bool StagedFiles::Stage(const std::string& target, std::string_view data) {
+OsResult StagedFiles::Stage(const std::string& target, std::string_view data) {
     // Noted first, so that a file written only in part is removed too.
     files_.push_back({target});
     return fs_.WriteFlushedFile(StagedName(target), data);
 }
 
-bool StagedFiles::KeepAside(File& file) {
+OsResult StagedFiles::KeepAside(File& file) {
     // Held open by another program: a second name would be refused removal
     // just as the target is refused replacement, and stay behind.
-    if (!fs_.IsReplaceable(file.target))
-        return false;
+    if (OsResult replaceable = fs_.IsReplaceable(file.target); !replaceable)
+        return replaceable;
     const std::string aside = KeptAsideName(file.target);
     // Left by a setup that was stopped before it could remove it; the target
     // still holds a whole file, so this older copy is not needed.
-    if (fs_.FileExists(aside) && !fs_.RemoveFile(aside))
-        return false;
+    if (fs_.FileExists(aside)) {
+        if (OsResult removed = fs_.RemoveFile(aside); !removed)
+            return removed;
+    }
     // A second name keeps the target in place until the new file replaces it
     // in one step, so that no moment exists without one of the two.
     if (fs_.LinkFile(file.target, aside)) {
         file.kept = Kept::linked;
-        return true;
+        return OsResult::Done();
     }
-    if (fs_.RenameFile(file.target, aside)) {
+    const OsResult renamed = fs_.RenameFile(file.target, aside);
+    if (renamed)
         file.kept = Kept::renamed;
-        return true;
+    return renamed;
+}
+
+OsResult StagedFiles::CommitFile(File& file) {
+    if (fs_.FileExists(file.target)) {
+        if (OsResult kept = KeepAside(file); !kept)
+            return kept;
     }
-    return false;
+    const OsResult moved = fs_.MoveReplacing(StagedName(file.target), file.target);
+    file.committed = static_cast<bool>(moved);
+    return moved;
 }
 
-bool StagedFiles::CommitFile(File& file) {
-    if (fs_.FileExists(file.target) && !KeepAside(file))
-        return false;
-    file.committed = fs_.MoveReplacing(StagedName(file.target), file.target);
-    return file.committed;
-}
-
-bool StagedFiles::Commit(std::string& failedTarget) {
+OsResult StagedFiles::Commit(std::string& failedTarget) {
     for (File& file : files_) {
-        if (!CommitFile(file)) {
+        if (OsResult put = CommitFile(file); !put) {
             failedTarget = file.target;
             RollBack();
-            return false;
+            return put;
         }
     }
     finished_ = true;
@@ -93,7 +97,7 @@ bool StagedFiles::Commit(std::string& failedTarget) {
         const std::string aside = KeptAsideName(file.target);
         return !fs_.FileExists(aside) || fs_.RemoveFile(aside);
     });
-    return true;
+    return OsResult::Done();
 }
 
 bool StagedFiles::Undo(const File& file) {
@@ -102,9 +106,9 @@ bool StagedFiles::Undo(const File& file) {
         return false;
     const std::string aside = KeptAsideName(file.target);
     if (file.kept == Kept::linked && !file.committed)
-        return fs_.RemoveFile(aside);  // the target never changed
+        return static_cast<bool>(fs_.RemoveFile(aside));  // the target never changed
     if (file.kept != Kept::nothing)
-        return fs_.MoveReplacing(aside, file.target);
+        return static_cast<bool>(fs_.MoveReplacing(aside, file.target));
     // A file that was not there before goes again.
     return !file.committed || fs_.RemoveFile(file.target);
 }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/OsResult.h"
+
 class FileSystem;
 
 // Names the staging gives its own files beside a target: the new content
@@ -23,15 +25,16 @@ public:
     StagedFiles& operator=(const StagedFiles&) = delete;
 
     // Makes the folder and its missing parents, noting the ones this run makes
-    // so that a roll-back can remove them again. Answers whether it exists.
-    bool MakeFolder(const std::string& folder);
+    // so that a roll-back can remove them again. Done when it exists.
+    OsResult MakeFolder(const std::string& folder);
     // Writes data whole to the staged file of target, flushed to the disk.
-    bool Stage(const std::string& target, std::string_view data);
+    OsResult Stage(const std::string& target, std::string_view data);
     // Moves every staged file over its target, in the order staged, each
     // target's earlier content kept aside until the last one is in place; then
     // the kept files are removed. On failure everything is rolled back and
-    // failedTarget names the file that could not be put in place.
-    bool Commit(std::string& failedTarget);
+    // failedTarget names the file that could not be put in place, and the
+    // result is the refusal that stopped it.
+    OsResult Commit(std::string& failedTarget);
     // Puts back what the commit replaced, removes what it added, the staged
     // files and the folders made by MakeFolder that are empty now. A kept file
     // that cannot be put back is left where it is: it may be the only copy.
@@ -50,8 +53,8 @@ private:
         bool committed = false;
     };
 
-    bool KeepAside(File& file);
-    bool CommitFile(File& file);
+    OsResult KeepAside(File& file);
+    OsResult CommitFile(File& file);
     bool Undo(const File& file);
 
     FileSystem& fs_;

@@ -34,31 +34,27 @@ std::wstring FaceName(QtfFace face, HFONT standard) {
 // monochrome, and text there is hinted to other widths than where it is drawn.
 class RichTextView::Measure : public TextMeasure {
 public:
-    explicit Measure(RichTextView& view) : view_(view), dc_(GetDC(view.Handle())) {}
-    ~Measure() override {
-        if (dc_)
-            ReleaseDC(view_.Handle(), dc_);
-    }
-    Measure(const Measure&) = delete;
-    Measure& operator=(const Measure&) = delete;
+    explicit Measure(RichTextView& view)
+        : view_(view), dc_(DcOfWindow(view.Handle())), font_(KeepSelected(dc_.Get(), OBJ_FONT)) {}
 
     int Width(const QtfFormat& format, std::string_view text) override {
         const std::wstring wide = Widen(text);
         SIZE size{};
-        SelectObject(dc_, view_.FontFor(format));
-        GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
+        SelectObject(dc_.Get(), view_.FontFor(format));
+        GetTextExtentPoint32W(dc_.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
         return size.cx;
     }
     FontExtent Extent(const QtfFormat& format) override {
         TEXTMETRICW metrics{};
-        SelectObject(dc_, view_.FontFor(format));
-        GetTextMetricsW(dc_, &metrics);
+        SelectObject(dc_.Get(), view_.FontFor(format));
+        GetTextMetricsW(dc_.Get(), &metrics);
         return {metrics.tmAscent, metrics.tmDescent};
     }
 
 private:
     RichTextView& view_;
-    HDC dc_;
+    const WindowDc dc_;
+    const Selection font_;  // our fonts are not left in the window's context
 };
 
 RichTextView::RichTextView(Gui& gui) : Window(gui) {}
@@ -111,15 +107,15 @@ int RichTextView::PixelHeight(int dots) const {
 
 HFONT RichTextView::FontFor(const QtfFormat& f) {
     const FontKey key{static_cast<int>(f.face), f.bold, f.italic, f.underline, f.height};
-    auto& font = fonts_[key];
-    if (!font) {
+    GdiObject<HFONT>& font = fonts_[key];
+    if (!font.Valid()) {
         // A negative height asks for the character height, not the cell's.
-        font = std::make_unique<GdiObject<HFONT>>(CreateFontW(
-            -PixelHeight(f.height), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline,
-            FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-            DEFAULT_PITCH | FF_DONTCARE, FaceName(f.face, gui_.StandardFont()).c_str()));
+        font.Reset(CreateFontW(-PixelHeight(f.height), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL,
+                               f.italic, f.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                               FaceName(f.face, gui_.StandardFont()).c_str()));
     }
-    return font->Get();
+    return font.Get();
 }
 
 void RichTextView::Relayout() {
@@ -214,33 +210,32 @@ void RichTextView::PaintParentFace(HDC dc, const RECT& client) {
 }
 
 void RichTextView::Paint() {
-    PAINTSTRUCT ps;
-    HDC target = BeginPaint(Handle(), &ps);
+    const PaintDc target = BeginPainting(Handle());
     RECT client{};
     GetClientRect(Handle(), &client);
     // Drawn off screen first: the parent's face and then the text, without flicker.
-    HDC dc = CreateCompatibleDC(target);
-    GdiObject<HBITMAP> canvas(CreateCompatibleBitmap(target, client.right, client.bottom));
-    if (dc && canvas.Get()) {
-        HGDIOBJ oldBitmap = SelectObject(dc, canvas.Get());
-        PaintParentFace(dc, client);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
-        HGDIOBJ oldFont = GetCurrentObject(dc, OBJ_FONT);
-        for (const PlacedText& t : layout_.pieces) {
-            const std::wstring wide = Widen(t.text);
-            SelectObject(dc, FontFor(t.format));
-            TextOutW(dc, Margin() + t.x, Margin() + t.baseline - scroll_, wide.c_str(),
-                     static_cast<int>(wide.size()));
-        }
-        SelectObject(dc, oldFont);
-        BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-        SelectObject(dc, oldBitmap);
+    const MemoryDc dc(CreateCompatibleDC(target.Get()));
+    const GdiObject<HBITMAP> canvas(
+        CreateCompatibleBitmap(target.Get(), client.right, client.bottom));
+    if (!dc.Valid() || !canvas.Valid())
+        return;
+    const Selection bitmap = SelectInto(dc.Get(), canvas.Get());
+    PaintParentFace(dc.Get(), client);
+    PaintText(dc.Get());
+    BitBlt(target.Get(), 0, 0, client.right, client.bottom, dc.Get(), 0, 0, SRCCOPY);
+}
+
+void RichTextView::PaintText(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
+    const Selection font = KeepSelected(dc, OBJ_FONT);
+    for (const PlacedText& t : layout_.pieces) {
+        const std::wstring wide = Widen(t.text);
+        SelectObject(dc, FontFor(t.format));
+        TextOutW(dc, Margin() + t.x, Margin() + t.baseline - scroll_, wide.c_str(),
+                 static_cast<int>(wide.size()));
     }
-    if (dc)
-        DeleteDC(dc);
-    EndPaint(Handle(), &ps);
 }
 
 LRESULT RichTextView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,11 +6,10 @@
 #pragma once
 
 #include <map>
-#include <memory>
 #include <string>
 #include <tuple>
 
-#include "win32/GdiObject.h"
+#include "win32/Handles.h"
 #include "richtext/Qtf.h"
 #include "richtext/RichTextLayout.h"
 #include "ui/TopWindow.h"
@@ -50,6 +49,7 @@ private:
     void OnVerticalScroll(int request);
     void Paint();
     void PaintParentFace(HDC dc, const RECT& client);
+    void PaintText(HDC dc);
 
     QtfDocument doc_;
     RichTextLayout layout_;
@@ -57,5 +57,5 @@ private:
     int zoomD_ = 1;
     int scroll_ = 0;
     bool scrollBarShown_ = false;
-    std::map<FontKey, std::unique_ptr<GdiObject<HFONT>>> fonts_;
+    std::map<FontKey, GdiObject<HFONT>> fonts_;
 };

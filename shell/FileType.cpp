@@ -11,7 +11,7 @@ constexpr size_t kMinProgramLength = 6;
 
 const char kOpenCommand[] = "\\Shell\\Open\\Command";
 
-bool SetDefault(Registry& registry, const std::string& keyPath, const std::string& text) {
+OsResult SetDefault(Registry& registry, const std::string& keyPath, const std::string& text) {
     return registry.SetString(RegRoot::ClassesRoot, keyPath, "", text);
 }
 

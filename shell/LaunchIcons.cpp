@@ -30,12 +30,12 @@ bool CreateLaunchShortcuts(Platform& platform, const std::string& installFolder,
     const std::string description = std::string(kProductName) + " " + kProductVersion;
     bool all = true;
     if (answers.desktop)
-        all &= CreateDesktopShortcut(platform, program, kProgramLink, description);
-    all &= CreateProgramsShortcut(platform, answers.group, program, "", kProgramLink, description,
-                                  "", kProgramIcon);
-    all &=
-        CreateProgramsShortcut(platform, answers.group, program, kUninstallSwitch, kUninstallLink,
-                               "Uninstall", installFolder + "\\" + kIconLibrary, kUninstallIcon);
+        all &= bool(CreateDesktopShortcut(platform, program, kProgramLink, description));
+    all &= bool(CreateProgramsShortcut(platform, answers.group, program, "", kProgramLink,
+                                       description, "", kProgramIcon));
+    all &= bool(CreateProgramsShortcut(platform, answers.group, program, kUninstallSwitch,
+                                       kUninstallLink, "Uninstall",
+                                       installFolder + "\\" + kIconLibrary, kUninstallIcon));
     // The product finds its group again by this, shortcuts or not.
     settings.Section("InstallUninstall").Value("StartFolderPath") = answers.group;
     return all;

@@ -5,17 +5,17 @@
 #include "base/FileSystem.h"
 #include "base/Path.h"
 
-bool CreateDesktopShortcut(ShortcutPlatform& platform, const std::string& target,
-                           const std::string& linkName, const std::string& description) {
+OsResult CreateDesktopShortcut(ShortcutPlatform& platform, const std::string& target,
+                               const std::string& linkName, const std::string& description) {
     const std::string folder = GetShellFolder(platform.registry, "Desktop");
     return platform.shortcuts.Write(
         {target, "", AppendFileName(folder, linkName), description, "", 0});
 }
 
-bool CreateProgramsShortcut(ShortcutPlatform& platform, const std::optional<std::string>& group,
-                            const std::string& target, const std::string& arguments,
-                            const std::string& linkName, const std::string& description,
-                            const std::string& iconPath, int iconIndex) {
+OsResult CreateProgramsShortcut(ShortcutPlatform& platform, const std::optional<std::string>& group,
+                                const std::string& target, const std::string& arguments,
+                                const std::string& linkName, const std::string& description,
+                                const std::string& iconPath, int iconIndex) {
     std::string folder = GetShellFolder(platform.registry, "Programs");
     if (group) {
         folder = AppendFileName(folder, *group);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/OsResult.h"
 #include "base/Platform.h"
 
 // Placing a shortcut reads the shell folders from the registry, makes group
@@ -11,13 +12,14 @@
 using ShortcutPlatform = Platform;
 
 // linkName in the "Desktop" shell folder, pointing at target with no
-// arguments and the target's first icon. No folder is made.
-bool CreateDesktopShortcut(ShortcutPlatform& platform, const std::string& target,
-                           const std::string& linkName, const std::string& description);
+// arguments and the target's first icon. No folder is made. Answers the
+// shortcut writer's result.
+OsResult CreateDesktopShortcut(ShortcutPlatform& platform, const std::string& target,
+                               const std::string& linkName, const std::string& description);
 
 // linkName in the "Programs" shell folder, or in group below it (one or more
 // levels, made where missing) when a group is given, even an empty one.
-bool CreateProgramsShortcut(ShortcutPlatform& platform, const std::optional<std::string>& group,
-                            const std::string& target, const std::string& arguments,
-                            const std::string& linkName, const std::string& description,
-                            const std::string& iconPath, int iconIndex);
+OsResult CreateProgramsShortcut(ShortcutPlatform& platform, const std::optional<std::string>& group,
+                                const std::string& target, const std::string& arguments,
+                                const std::string& linkName, const std::string& description,
+                                const std::string& iconPath, int iconIndex);

@@ -4,6 +4,7 @@
 
 #include <numeric>
 
+#include "win32/Handles.h"
 #include "win32/Utf.h"
 
 namespace {
@@ -142,7 +143,7 @@ bool ArrayCtrl::OnDrawItem(const DRAWITEMSTRUCT& draw) {
     const COLORREF ink = GetSysColor(selected && focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
 
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = font ? SelectObject(draw.hDC, font) : nullptr;
+    const Selection fontSelected = SelectInto(draw.hDC, font);
     const std::vector<Cell>& cells = rows_[static_cast<size_t>(row)];
     int left = draw.rcItem.left;
     for (size_t i = 0; i < cells.size(); ++i) {
@@ -158,8 +159,6 @@ bool ArrayCtrl::OnDrawItem(const DRAWITEMSTRUCT& draw) {
     }
     if ((draw.itemState & ODS_FOCUS) && focused)
         DrawFocusRect(draw.hDC, &draw.rcItem);
-    if (oldFont)
-        SelectObject(draw.hDC, oldFont);
     return true;
 }
 

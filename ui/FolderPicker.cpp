@@ -5,23 +5,12 @@
 
 #include "win32/ComInit.h"
 #include "win32/ComPtr.h"
+#include "win32/Handles.h"
 #include "win32/Utf.h"
 
 namespace {
 
 enum class PickOutcome { Chosen, Cancelled, Unavailable };
-
-// Frees memory that the shell hands out with the COM allocator.
-template <typename T>
-class CoTaskMem {
-public:
-    ~CoTaskMem() { CoTaskMemFree(p_); }
-    T* Get() const { return p_; }
-    T** Receive() { return &p_; }
-
-private:
-    T* p_ = nullptr;
-};
 
 // The picker of Vista and later.
 PickOutcome PickWithItemDialog(HWND owner, const std::wstring& start, const std::wstring& title,
@@ -83,8 +72,7 @@ PickOutcome PickWithFolderTree(HWND owner, const std::wstring& start, const std:
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     info.lpfn = InitFolderTree;
     info.lParam = reinterpret_cast<LPARAM>(&init);
-    CoTaskMem<ITEMIDLIST> item;
-    *item.Receive() = SHBrowseForFolderW(&info);
+    const CoTaskMem<ITEMIDLIST> item(SHBrowseForFolderW(&info));
     if (!item.Get())
         return PickOutcome::Cancelled;
     // Long paths are not cut at MAX_PATH.

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ui/DpiScale.h"
-#include "win32/GdiObject.h"
+#include "win32/Handles.h"
 
 class Gui {
 public:

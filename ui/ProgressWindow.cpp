@@ -4,6 +4,7 @@
 
 #include "ui/Gui.h"
 #include "ui/MessageLoop.h"
+#include "win32/Handles.h"
 #include "win32/Utf.h"
 
 namespace {
@@ -113,13 +114,12 @@ void ProgressWindow::Paint(HDC dc) const {
 
 void ProgressWindow::PaintText(HDC dc) const {
     FillRect(dc, &textRect_, GetSysColorBrush(COLOR_BTNFACE));
-    HGDIOBJ oldFont = SelectObject(dc, gui_.StandardFont());
+    const Selection font = SelectInto(dc, gui_.StandardFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     RECT line = textRect_;
     DrawTextW(dc, shownText_.c_str(), static_cast<int>(shownText_.size()), &line,
               (alignLeft_ ? DT_LEFT : DT_CENTER) | DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
-    SelectObject(dc, oldFont);
 }
 
 void ProgressWindow::PaintBar(HDC dc) const {
@@ -140,10 +140,8 @@ LRESULT ProgressWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;  // the paint fills every pixel itself, without a flash of the face
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
+            const PaintDc dc = BeginPainting(Handle());
+            Paint(dc.Get());
             return 0;
         }
         default:

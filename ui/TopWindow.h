@@ -10,7 +10,7 @@
 
 #include "ui/Button.h"
 #include "ui/Layout.h"
-#include "win32/UniqueIcon.h"
+#include "win32/Handles.h"
 #include "ui/Window.h"
 
 // Dialog results of the accepting and the rejecting button.
@@ -88,5 +88,5 @@ private:
     Button* acceptor_ = nullptr;
     Button* rejector_ = nullptr;
     HWND lastFocus_ = nullptr;
-    UniqueIcon icon_;
+    IconHandle icon_;
 };

@@ -7,6 +7,7 @@
 #include "win32/ComPtr.h"
 #include "base/Path.h"
 #include "win32/Utf.h"
+#include "win32/Win32Result.h"
 
 namespace {
 
@@ -38,25 +39,28 @@ HRESULT Save(IShellLinkW& link, const std::wstring& path) {
 
 }  // namespace
 
-bool CreateShellLink(const std::string& target, const std::string& arguments,
-                     const std::string& linkPath, const std::string& description,
-                     const std::string& iconPath, int iconIndex) {
+OsResult CreateShellLink(const std::string& target, const std::string& arguments,
+                         const std::string& linkPath, const std::string& description,
+                         const std::string& iconPath, int iconIndex) {
     // A path that does not fit whole, or that a NUL would cut short, would
     // save the shortcut somewhere else than asked.
     const std::wstring path = Widen(linkPath);
-    if (path.size() >= kLinkPathBuffer || path.find(L'\0') != std::wstring::npos)
-        return false;
+    if (path.size() >= kLinkPathBuffer)
+        return OsResult::Failed(ERROR_FILENAME_EXCED_RANGE);
+    if (path.find(L'\0') != std::wstring::npos)
+        return OsResult::Failed(ERROR_INVALID_NAME);
 
     ComInit com;
     ComPtr<IShellLinkW> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                link.Receive())))
-        return false;
+    const OsResult made = ResultOf(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                                    IID_IShellLinkW, link.Receive()));
+    if (!made)
+        return made;
     SetFields(*link.Get(), {target, arguments, linkPath, description, iconPath, iconIndex});
-    return SUCCEEDED(Save(*link.Get(), path));
+    return ResultOf(Save(*link.Get(), path));
 }
 
-bool Win32ShortcutWriter::Write(const ShortcutRequest& r) {
+OsResult Win32ShortcutWriter::Write(const ShortcutRequest& r) {
     return CreateShellLink(r.target, r.arguments, r.linkPath, r.description, r.iconPath,
                            r.iconIndex);
 }

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "win32/FindHandle.h"
+#include "win32/Handles.h"
 #include "base/Path.h"
-#include "win32/UniqueHandle.h"
 #include "win32/Utf.h"
+#include "win32/Win32Result.h"
 
 namespace {
 
@@ -17,61 +17,91 @@ bool IsDirectory(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool WriteAll(HANDLE file, std::string_view data) {
+// Done when path names a folder; else why it does not.
+OsResult FolderThere(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return OsResult::Failed(GetLastError());
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? OsResult::Done()
+                                                   : OsResult::Failed(ERROR_DIRECTORY);
+}
+
+// Right after the CreateFile that made it, while its reason is still the last error.
+OsResult Opened(const KernelHandle& file) {
+    return file.Valid() ? OsResult::Done() : OsResult::Failed(GetLastError());
+}
+
+OsResult ReadAll(HANDLE file, std::string& data) {
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size))
+        return OsResult::Failed(GetLastError());
+    if (size.QuadPart > (1ll << 30))
+        return OsResult::Failed(ERROR_FILE_TOO_LARGE);
+    data.assign(static_cast<size_t>(size.QuadPart), '\0');
+    size_t got = 0;
+    while (got < data.size()) {
+        DWORD n = 0;
+        if (!::ReadFile(file, &data[got], static_cast<DWORD>(data.size() - got), &n, nullptr))
+            return OsResult::Failed(GetLastError());
+        if (n == 0)
+            return OsResult::Failed(ERROR_HANDLE_EOF);  // cut shorter while being read
+        got += n;
+    }
+    return OsResult::Done();
+}
+
+OsResult WriteAll(HANDLE file, std::string_view data) {
     const char* p = data.data();
     size_t left = data.size();
     while (left > 0) {
         DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
         DWORD written = 0;
-        if (!WriteFile(file, p, chunk, &written, nullptr) || written == 0)
-            return false;
+        if (!WriteFile(file, p, chunk, &written, nullptr))
+            return OsResult::Failed(GetLastError());
+        if (written == 0)
+            return OsResult::Failed();  // nothing taken, and no reason given
         p += written;
         left -= written;
     }
-    return true;
+    return OsResult::Done();
 }
 
 }  // namespace
 
-bool Win32FileSystem::RealizeDirectory(const std::string& folder) {
+OsResult Win32FileSystem::RealizeDirectory(const std::string& folder) {
     if (!folder.empty() && IsDirectory(Widen(folder)))
-        return true;  // the usual case on a second run: one look instead of one per level
+        return OsResult::Done();  // the usual case on a second run: one look instead of one per
+                                  // level
     const std::vector<std::string> levels = FolderLevels(folder);
     for (const std::string& level : levels) {
         std::wstring wide = Widen(level);
-        if (!CreateDirectoryW(wide.c_str(), nullptr) && !IsDirectory(wide))
-            return false;
+        if (!CreateDirectoryW(wide.c_str(), nullptr)) {
+            const OsResult made = OsResult::Failed(GetLastError());
+            if (!IsDirectory(wide))
+                return made;
+        }
     }
-    return levels.empty() ? folder.empty() || IsDirectory(Widen(folder)) : true;
+    if (!levels.empty() || folder.empty())
+        return OsResult::Done();
+    return FolderThere(Widen(folder));  // a root: nothing to make, only to find
 }
 
-bool Win32FileSystem::ReadFile(const std::string& path, std::string& data) {
-    UniqueHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+OsResult Win32FileSystem::ReadFile(const std::string& path, std::string& data) {
+    KernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size;
-    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > (1ll << 30))
-        return false;
-    data.assign(static_cast<size_t>(size.QuadPart), '\0');
-    size_t got = 0;
-    while (got < data.size()) {
-        DWORD n = 0;
-        if (!::ReadFile(file.Get(), &data[got], static_cast<DWORD>(data.size() - got), &n,
-                        nullptr) ||
-            n == 0)
-            return false;
-        got += n;
-    }
-    return true;
+    if (OsResult opened = Opened(file); !opened)
+        return opened;
+    return ReadAll(file.Get(), data);
 }
 
-bool Win32FileSystem::RemoveFile(const std::string& path) {
-    return DeleteFileW(Widen(path).c_str()) != 0;
+OsResult Win32FileSystem::RemoveFile(const std::string& path) {
+    return CheckedCall(DeleteFileW(Widen(path).c_str()));
 }
 
-bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
+OsResult Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
     // No flags: an existing target is not replaced, and nothing is copied.
-    return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), 0) != 0;
+    return CheckedCall(MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), 0));
 }
 
 std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) {
@@ -90,19 +120,24 @@ std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) 
     return entries;
 }
 
-bool Win32FileSystem::WriteFlushedFile(const std::string& path, std::string_view data) {
-    UniqueHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+OsResult Win32FileSystem::WriteFlushedFile(const std::string& path, std::string_view data) {
+    KernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.Valid() && WriteAll(file.Get(), data) && FlushFileBuffers(file.Get());
+    if (OsResult opened = Opened(file); !opened)
+        return opened;
+    if (OsResult written = WriteAll(file.Get(), data); !written)
+        return written;
+    return CheckedCall(FlushFileBuffers(file.Get()));
 }
 
-bool Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
+OsResult Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
     // A rename within one volume: the target's entry changes in one step.
-    return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return CheckedCall(
+        MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING));
 }
 
-bool Win32FileSystem::LinkFile(const std::string& existing, const std::string& link) {
-    return CreateHardLinkW(Widen(link).c_str(), Widen(existing).c_str(), nullptr) != 0;
+OsResult Win32FileSystem::LinkFile(const std::string& existing, const std::string& link) {
+    return CheckedCall(CreateHardLinkW(Widen(link).c_str(), Widen(existing).c_str(), nullptr));
 }
 
 bool Win32FileSystem::FileExists(const std::string& path) {
@@ -110,20 +145,20 @@ bool Win32FileSystem::FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Win32FileSystem::IsReplaceable(const std::string& path) {
+OsResult Win32FileSystem::IsReplaceable(const std::string& path) {
     // The access a replacement needs, sharing everything: refused exactly when
     // another holder has not shared deletion.
-    UniqueHandle file(CreateFileW(Widen(path).c_str(), DELETE,
+    KernelHandle file(CreateFileW(Widen(path).c_str(), DELETE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.Valid();
+    return Opened(file);
 }
 
 bool Win32FileSystem::FolderExists(const std::string& folder) {
     return IsDirectory(Widen(folder));
 }
 
-bool Win32FileSystem::RemoveEmptyFolder(const std::string& folder) {
+OsResult Win32FileSystem::RemoveEmptyFolder(const std::string& folder) {
     // Refused by the system for a folder that holds anything.
-    return RemoveDirectoryW(Widen(folder).c_str()) != 0;
+    return CheckedCall(RemoveDirectoryW(Widen(folder).c_str()));
 }

@@ -5,17 +5,17 @@
 
 class Win32FileSystem : public FileSystem {
 public:
-    bool RealizeDirectory(const std::string& folder) override;
-    bool ReadFile(const std::string& path, std::string& data) override;
-    bool RemoveFile(const std::string& path) override;
-    bool RenameFile(const std::string& from, const std::string& to) override;
+    OsResult RealizeDirectory(const std::string& folder) override;
+    OsResult ReadFile(const std::string& path, std::string& data) override;
+    OsResult RemoveFile(const std::string& path) override;
+    OsResult RenameFile(const std::string& from, const std::string& to) override;
     std::vector<FolderEntry> ListFolder(const std::string& folder) override;
 
-    bool WriteFlushedFile(const std::string& path, std::string_view data) override;
-    bool MoveReplacing(const std::string& from, const std::string& to) override;
-    bool LinkFile(const std::string& existing, const std::string& link) override;
+    OsResult WriteFlushedFile(const std::string& path, std::string_view data) override;
+    OsResult MoveReplacing(const std::string& from, const std::string& to) override;
+    OsResult LinkFile(const std::string& existing, const std::string& link) override;
     bool FileExists(const std::string& path) override;
-    bool IsReplaceable(const std::string& path) override;
+    OsResult IsReplaceable(const std::string& path) override;
     bool FolderExists(const std::string& folder) override;
-    bool RemoveEmptyFolder(const std::string& folder) override;
+    OsResult RemoveEmptyFolder(const std::string& folder) override;
 };

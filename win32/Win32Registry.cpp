@@ -3,9 +3,10 @@
 #include <optional>
 #include <vector>
 
-#include "win32/RegKey.h"
+#include "win32/Handles.h"
 #include "win32/RegistryView.h"
 #include "win32/Utf.h"
+#include "win32/Win32Result.h"
 
 namespace {
 
@@ -46,19 +47,20 @@ std::optional<std::wstring> ReadString(HKEY root, const std::wstring& keyPath,
 
 }  // namespace
 
-bool Win32Registry::SetString(RegRoot root, const std::string& keyPath,
-                              const std::string& valueName, const std::string& text) {
+OsResult Win32Registry::SetString(RegRoot root, const std::string& keyPath,
+                                  const std::string& valueName, const std::string& text) {
     const HKEY rootKey = RootKey(root);
     RegKey key;
-    if (RegCreateKeyExW(rootKey, Widen(keyPath).c_str(), 0, nullptr, 0,
-                        KEY_ALL_ACCESS | ViewOf(rootKey), nullptr, key.Receive(),
-                        nullptr) != ERROR_SUCCESS)
-        return false;
+    const OsResult opened = StatusOf(RegCreateKeyExW(rootKey, Widen(keyPath).c_str(), 0, nullptr, 0,
+                                                     KEY_ALL_ACCESS | ViewOf(rootKey), nullptr,
+                                                     key.Receive(), nullptr));
+    if (!opened)
+        return opened;
     // The terminating NUL is stored with the text.
     std::wstring data = Widen(text);
     DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
-    return RegSetValueExW(key.Get(), Widen(valueName).c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
+    return StatusOf(RegSetValueExW(key.Get(), Widen(valueName).c_str(), 0, REG_SZ,
+                                   reinterpret_cast<const BYTE*>(data.c_str()), bytes));
 }
 
 std::string Win32Registry::GetString(RegRoot root, const std::string& keyPath,

@@ -6,8 +6,8 @@
 
 class Win32Registry : public Registry {
 public:
-    bool SetString(RegRoot root, const std::string& keyPath, const std::string& valueName,
-                   const std::string& text) override;
+    OsResult SetString(RegRoot root, const std::string& keyPath, const std::string& valueName,
+                       const std::string& text) override;
     std::string GetString(RegRoot root, const std::string& keyPath,
                           const std::string& valueName) override;
 };

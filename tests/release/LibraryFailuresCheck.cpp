@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "win32/Handles.h"
+
 namespace {
 
 constexpr DWORD kAbortExitCode = 3;
@@ -35,11 +37,10 @@ DWORD ExitCodeOfExhausting(const wchar_t* self) {
     if (!CreateProcessW(self, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return 0;
-    WaitForSingleObject(process.hProcess, INFINITE);
+    const KernelHandle thread(process.hThread), child(process.hProcess);
+    WaitForSingleObject(child.Get(), INFINITE);
     DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    GetExitCodeProcess(child.Get(), &code);
     return code;
 }
 

@@ -1,7 +1,7 @@
 // A file system in memory that fails on purpose, for tests that an operation
 // leaves a consistent state whichever of its steps goes wrong. Every change to
 // files or folders counts as one step, and writing a file as three: creating
-// it, writing its bytes, flushing them.
+// it, writing its bytes, flushing them. The failing steps answer failureCode.
 #pragma once
 
 #include "support/MemoryFileSystem.h"
@@ -17,35 +17,35 @@ public:
     Fault fault = Fault::once;
     int steps = 0;  // taken so far
 
-    bool WriteFlushedFile(const std::string& path, std::string_view data) override {
+    OsResult WriteFlushedFile(const std::string& path, std::string_view data) override {
         if (Fails(kNeedsSpace))  // not even created
-            return false;
-        if (!MemoryFileSystem::WriteFlushedFile(path, {}))
-            return false;
+            return Refused();
+        if (OsResult created = MemoryFileSystem::WriteFlushedFile(path, {}); !created)
+            return created;
         if (Fails(kNeedsSpace)) {  // what fitted stays behind
             files[path] = std::string(data.substr(0, data.size() / 2));
-            return false;
+            return Refused();
         }
         files[path] = std::string(data);
-        return !Fails(kNeedsSpace);  // whole, but not known to be on the disk
+        return Answer(!Fails(kNeedsSpace));  // whole, but not known to be on the disk
     }
-    bool RealizeDirectory(const std::string& folder) override {
-        return !Fails(kNeedsSpace) && MemoryFileSystem::RealizeDirectory(folder);
+    OsResult RealizeDirectory(const std::string& folder) override {
+        return Fails(kNeedsSpace) ? Refused() : MemoryFileSystem::RealizeDirectory(folder);
     }
-    bool RemoveFile(const std::string& path) override {
-        return !Fails(kNeedsNoSpace) && MemoryFileSystem::RemoveFile(path);
+    OsResult RemoveFile(const std::string& path) override {
+        return Fails(kNeedsNoSpace) ? Refused() : MemoryFileSystem::RemoveFile(path);
     }
-    bool RenameFile(const std::string& from, const std::string& to) override {
-        return !Fails(kNeedsNoSpace) && MemoryFileSystem::RenameFile(from, to);
+    OsResult RenameFile(const std::string& from, const std::string& to) override {
+        return Fails(kNeedsNoSpace) ? Refused() : MemoryFileSystem::RenameFile(from, to);
     }
-    bool MoveReplacing(const std::string& from, const std::string& to) override {
-        return !Fails(kNeedsNoSpace) && MemoryFileSystem::MoveReplacing(from, to);
+    OsResult MoveReplacing(const std::string& from, const std::string& to) override {
+        return Fails(kNeedsNoSpace) ? Refused() : MemoryFileSystem::MoveReplacing(from, to);
     }
-    bool LinkFile(const std::string& existing, const std::string& link) override {
-        return !Fails(kNeedsNoSpace) && MemoryFileSystem::LinkFile(existing, link);
+    OsResult LinkFile(const std::string& existing, const std::string& link) override {
+        return Fails(kNeedsNoSpace) ? Refused() : MemoryFileSystem::LinkFile(existing, link);
     }
-    bool RemoveEmptyFolder(const std::string& folder) override {
-        return !Fails(kNeedsNoSpace) && MemoryFileSystem::RemoveEmptyFolder(folder);
+    OsResult RemoveEmptyFolder(const std::string& folder) override {
+        return Fails(kNeedsNoSpace) ? Refused() : MemoryFileSystem::RemoveEmptyFolder(folder);
     }
 
 private:

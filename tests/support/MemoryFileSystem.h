@@ -1,6 +1,7 @@
 // A file system in memory for native tests; paths are taken as plain strings.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <vector>
 #include <set>
@@ -22,81 +23,88 @@ public:
     std::set<std::string> sharedWithoutDelete;
     bool hardLinks = true;       // false: a volume without second names (FAT)
     bool strictFolders = false;  // true: files go only into folders that exist
+    // What every refusal answers, for a test that follows a system's code
+    // (a full disk, a sharing violation) to where the failure is reported.
+    std::uint32_t failureCode = OsResult::kNoCode;
 
-    bool RealizeDirectory(const std::string& folder) override {
+    OsResult RealizeDirectory(const std::string& folder) override {
         for (const std::string& level : FolderLevels(folder)) folders.insert(level);
-        return true;
+        return OsResult::Done();
     }
-    bool ReadFile(const std::string& path, std::string& data) override {
+    OsResult ReadFile(const std::string& path, std::string& data) override {
         auto it = files.find(path);
         if (it == files.end())
-            return false;
+            return Refused();
         data = it->second;
-        return true;
+        return OsResult::Done();
     }
-    bool RemoveFile(const std::string& path) override {
-        return Movable(path) && files.erase(path) > 0;
+    OsResult RemoveFile(const std::string& path) override {
+        return Answer(Movable(path) && files.erase(path) > 0);
     }
-    bool RenameFile(const std::string& from, const std::string& to) override {
+    OsResult RenameFile(const std::string& from, const std::string& to) override {
         auto it = files.find(from);
         if (it == files.end() || files.count(to) || !Movable(from) || !InFolder(to))
-            return false;
+            return Refused();
         files[to] = std::move(it->second);
         files.erase(from);
-        return true;
+        return OsResult::Done();
     }
     std::vector<FolderEntry> ListFolder(const std::string& folder) override {
         auto it = listings.find(folder);
         return it == listings.end() ? std::vector<FolderEntry>() : it->second;
     }
 
-    bool WriteFlushedFile(const std::string& path, std::string_view data) override {
+    OsResult WriteFlushedFile(const std::string& path, std::string_view data) override {
         if (locked.count(path) || !InFolder(path))
-            return false;
+            return Refused();
         files[path] = std::string(data);
-        return true;
+        return OsResult::Done();
     }
-    bool MoveReplacing(const std::string& from, const std::string& to) override {
+    OsResult MoveReplacing(const std::string& from, const std::string& to) override {
         auto it = files.find(from);
         if (it == files.end() || !Movable(from) || !Movable(to) || !InFolder(to))
-            return false;
+            return Refused();
         std::string data = std::move(it->second);
         files.erase(it);
         files[to] = std::move(data);
-        return true;
+        return OsResult::Done();
     }
     // Neither name is written to in place afterwards, so a copy behaves as a
     // second name; whoever holds the file holds it under both.
-    bool LinkFile(const std::string& existing, const std::string& link) override {
+    OsResult LinkFile(const std::string& existing, const std::string& link) override {
         auto it = files.find(existing);
         if (!hardLinks || it == files.end() || files.count(link))
-            return false;
+            return Refused();
         files[link] = it->second;
         if (locked.count(existing))
             locked.insert(link);
         if (sharedWithoutDelete.count(existing))
             sharedWithoutDelete.insert(link);
-        return true;
+        return OsResult::Done();
     }
     bool FileExists(const std::string& path) override { return files.count(path) > 0; }
-    bool IsReplaceable(const std::string& path) override {
-        return files.count(path) > 0 && Movable(path);
+    OsResult IsReplaceable(const std::string& path) override {
+        return Answer(files.count(path) > 0 && Movable(path));
     }
     bool FolderExists(const std::string& folder) override {
         return folders.count(WithoutTrailingSeparator(folder)) > 0;
     }
-    bool RemoveEmptyFolder(const std::string& folder) override {
+    OsResult RemoveEmptyFolder(const std::string& folder) override {
         const std::string name = WithoutTrailingSeparator(folder);
         const std::string inside = name + "\\";
         auto within = [&inside](const std::string& path) { return path.rfind(inside, 0) == 0; };
         for (const auto& [path, data] : files)
             if (within(path))
-                return false;
+                return Refused();
         for (const std::string& path : folders)
             if (within(path))
-                return false;
-        return folders.erase(name) > 0;
+                return Refused();
+        return Answer(folders.erase(name) > 0);
     }
+
+protected:
+    OsResult Refused() const { return OsResult::Failed(failureCode); }
+    OsResult Answer(bool done) const { return done ? OsResult::Done() : Refused(); }
 
 private:
     static std::string WithoutTrailingSeparator(std::string path) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -37,20 +38,22 @@ public:
 
     std::set<Key, NoCaseLess> keys;
     std::map<Location, std::string, NoCaseLess> values;
-    // Keys that cannot be created (no rights): a write to them or below them fails.
+    // Keys that cannot be created (no rights): a write to them or below them
+    // fails, answering failureCode.
     std::set<Key, NoCaseLess> denied;
+    std::uint32_t failureCode = OsResult::kNoCode;
     // What reads answer in place of the stored text, as when a per-user value
     // takes precedence over the machine-wide one in a merged view.
     std::map<Location, std::string, NoCaseLess> shadowed;
 
-    bool SetString(RegRoot root, const std::string& keyPath, const std::string& valueName,
-                   const std::string& text) override {
+    OsResult SetString(RegRoot root, const std::string& keyPath, const std::string& valueName,
+                       const std::string& text) override {
         for (const std::string& level : Levels(keyPath))
             if (denied.count({root, level}))
-                return false;
+                return OsResult::Failed(failureCode);
         for (const std::string& level : Levels(keyPath)) keys.insert({root, level});
         values[{root, keyPath, valueName}] = text;
-        return true;
+        return OsResult::Done();
     }
 
     std::string GetString(RegRoot root, const std::string& keyPath,

@@ -18,6 +18,10 @@ namespace {
 
 const std::string kFolder = "C:\\Apps\\Quillmark";
 
+// Win32 codes, as the real file system would answer them.
+constexpr std::uint32_t kDiskFull = 112;         // ERROR_DISK_FULL
+constexpr std::uint32_t kSharingViolation = 32;  // ERROR_SHARING_VIOLATION
+
 std::string At(const std::string& tail) {
     return kFolder + "\\" + tail;
 }
@@ -135,6 +139,29 @@ TEST(ExtractRollbackTest, WhicheverStepFailsTheTreeIsTheEarlierOneOrTheCompleteN
     }
 }
 
+// Whichever step the system refuses, writing, making a folder, keeping a file
+// aside or moving one into place, its code is what the failure reports.
+TEST(ExtractRollbackTest, TheFailureCarriesTheSystemsCodeOfTheRefusal) {
+    const TestPackage package(PackageFiles());
+    for (const Scenario& scenario : kScenarios) {
+        SCOPED_TRACE(scenario.name);
+        const std::uint32_t code =
+            scenario.fault == FaultyFileSystem::Fault::diskFull ? kDiskFull : kSharingViolation;
+        FaultyFileSystem clean = Prepared(scenario);
+        ASSERT_TRUE(Extract(package, clean));
+        for (int n = 1; n <= clean.steps; ++n) {
+            FaultyFileSystem fs = Prepared(scenario);
+            fs.failAt = n;
+            fs.fault = scenario.fault;
+            fs.failureCode = code;
+            ExtractFailure failure;
+            if (!Extract(package, fs, failure)) {
+                ASSERT_EQ(failure.osError, code) << "step " << n << ": " << failure.reason;
+            }
+        }
+    }
+}
+
 TEST(ExtractRollbackTest, AFirstInstallationThatFailsLeavesNotEvenItsFolder) {
     const TestPackage package(PackageFiles());
     MemoryFileSystem fs;
@@ -152,6 +179,7 @@ struct Obstacle {
     const char* name;
     std::function<void(MemoryFileSystem&, TestPackage&)> place;
     std::string failingFile;
+    bool refusedBySystem = true;  // else no system call failed, and there is no code
 };
 
 const Obstacle kObstacles[] = {
@@ -171,7 +199,7 @@ const Obstacle kObstacles[] = {
      At("Quillmark.exe")},
     {"a damaged stream in the last group",
      [](MemoryFileSystem&, TestPackage& package) { package.Damage(3, 0); },
-     At("Sources\\Quillmark-V390-source.7z")},
+     At("Sources\\Quillmark-V390-source.7z"), false},
 };
 
 TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas) {
@@ -183,9 +211,11 @@ TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas)
         MakeEarlierInstallation(fs);
         const Tree earlier = TreeOf(fs);
         obstacle.place(fs, package);
+        fs.failureCode = kSharingViolation;
         ExtractFailure failure;
         EXPECT_FALSE(Extract(package, fs, failure));
         EXPECT_EQ(failure.path, obstacle.failingFile);
+        EXPECT_EQ(failure.osError, obstacle.refusedBySystem ? kSharingViolation : 0u);
         EXPECT_EQ(TreeOf(fs), earlier);
     }
 }

@@ -32,9 +32,12 @@ TEST_F(ShortcutTest, DesktopShortcutHasNoArgumentsAndTheTargetsFirstIcon) {
 
 TEST_F(ShortcutTest, ProgramsShortcutPassesEveryFieldAndTheWritersAnswer) {
     writer.succeeds = false;
-    EXPECT_FALSE(CreateProgramsShortcut(platform, std::string("Quillmark"), "C:\\Q\\Quillmark.exe",
-                                        "/uninstall", "Uninstall.lnk", "Uninstall",
-                                        "C:\\Q\\Support\\AppIcons.icl", 3));
+    writer.failureCode = 5;  // ERROR_ACCESS_DENIED
+    const OsResult answer = CreateProgramsShortcut(
+        platform, std::string("Quillmark"), "C:\\Q\\Quillmark.exe", "/uninstall", "Uninstall.lnk",
+        "Uninstall", "C:\\Q\\Support\\AppIcons.icl", 3);
+    EXPECT_FALSE(answer);
+    EXPECT_EQ(answer.error, 5u);
     EXPECT_EQ(writer.written,
               (ShortcutRequests{{"C:\\Q\\Quillmark.exe", "/uninstall",
                                  std::string(kPrograms) + "\\Quillmark\\Uninstall.lnk", "Uninstall",

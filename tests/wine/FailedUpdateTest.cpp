@@ -166,7 +166,7 @@ public:
     }
 
 private:
-    UniqueHandle handle_;
+    KernelHandle handle_;
 };
 
 TEST_F(FailedUpdate, ALaterGroupsFileHeldWithoutSharingLeavesTheEarlierInstallation) {

@@ -89,7 +89,7 @@ TEST_F(InstallRun, ALockedProgramStopsTheInstallationAndKeepsItsContent) {
     ASSERT_TRUE(WriteBytes(program, "the running product"));
     {
         // Held open without sharing, as a running product would be.
-        UniqueHandle lock = HoldWithoutSharing(program);
+        KernelHandle lock = HoldWithoutSharing(program);
         ASSERT_TRUE(lock.Valid());
         Process setup = Process::Start(SetupExe());
         Outcome outcome = RunToTheEnd(setup);

@@ -9,7 +9,7 @@
 #include "RegistryValues.h"
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
-#include "win32/RegKey.h"
+#include "win32/Handles.h"
 #include "win32/Utf.h"
 
 using namespace driver;

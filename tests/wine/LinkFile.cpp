@@ -5,6 +5,7 @@
 
 #include "win32/ComInit.h"
 #include "win32/ComPtr.h"
+#include "win32/Handles.h"
 
 std::optional<LinkFields> LoadLink(const std::wstring& path) {
     ComInit com;
@@ -20,10 +21,10 @@ std::optional<LinkFields> LoadLink(const std::wstring& path) {
     // The target as the shell starts it: from the item ID list. (Wine's
     // GetPath answers from an ANSI copy it keeps beside it, which loses what
     // the code page cannot hold; Windows keeps that copy in Unicode too.)
-    PIDLIST_ABSOLUTE ids = nullptr;
-    if (SUCCEEDED(link->GetIDList(&ids)) && ids && SHGetPathFromIDListW(ids, text))
+    CoTaskMem<ITEMIDLIST> ids;
+    if (SUCCEEDED(link->GetIDList(ids.Receive())) && ids.Valid() &&
+        SHGetPathFromIDListW(ids.Get(), text))
         f.target = text;
-    CoTaskMemFree(ids);
     text[0] = 0;
     link->GetArguments(text, INFOTIPSIZE);
     f.arguments = text;

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "win32/RegKey.h"
+#include "win32/Handles.h"
 #include "win32/RegistryView.h"
 
 std::optional<RawValue> ReadRawValue(HKEY root, const std::wstring& key, const std::wstring& name) {

@@ -5,7 +5,7 @@
 
 #include "RegistryValues.h"
 #include "driver/Driver.h"
-#include "win32/RegKey.h"
+#include "win32/Handles.h"
 #include "win32/Utf.h"
 #include "win32/Win32Registry.h"
 

@@ -13,6 +13,7 @@
 #include "richtext/RichTextView.h"
 #include "richtext/ViewZoom.h"
 #include "ui/Window.h"
+#include "win32/Handles.h"
 
 namespace {
 
@@ -30,9 +31,8 @@ protected:
         if (message == WM_ERASEBKGND) {
             RECT r;
             GetClientRect(Handle(), &r);
-            HBRUSH brush = CreateSolidBrush(kFace);
-            FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
-            DeleteObject(brush);
+            const GdiObject<HBRUSH> brush(CreateSolidBrush(kFace));
+            FillRect(reinterpret_cast<HDC>(wParam), &r, brush.Get());
             return 1;
         }
         return Window::OnMessage(message, wParam, lParam);
@@ -75,15 +75,16 @@ TEST_F(RichTextViewTest, TheWindowsFaceShowsThroughAroundTheText) {
     UpdateWindow(face.Handle());
     UpdateWindow(view.Handle());
 
-    HDC dc = GetDC(view.Handle());
     int faceCount = 0, ink = 0;
-    for (int y = 0; y < 128; y += 2)
-        for (int x = 0; x < 392; x += 2) {
-            const COLORREF c = GetPixel(dc, x, y);
-            faceCount += c == kFace;
-            ink += GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100;
-        }
-    ReleaseDC(view.Handle(), dc);
+    {
+        const WindowDc dc = DcOfWindow(view.Handle());
+        for (int y = 0; y < 128; y += 2)
+            for (int x = 0; x < 392; x += 2) {
+                const COLORREF c = GetPixel(dc.Get(), x, y);
+                faceCount += c == kFace;
+                ink += GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100;
+            }
+    }
     // Mostly face (the bottom rows have no text at all), and some text.
     EXPECT_GT(faceCount, 64 * 196 / 2);
     EXPECT_GT(ink, 100);
@@ -114,22 +115,21 @@ protected:
 };
 
 TEST_F(SetupModule, AppImgGivesTheTitleIconAndTheListRowPicture) {
-    HICON icon = AppImgIcon(module_, AppImgId::setup16);
-    ASSERT_NE(icon, nullptr);
+    const IconHandle icon(AppImgIcon(module_, AppImgId::setup16));
+    ASSERT_NE(icon.Get(), nullptr);
     ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(icon, &info));
+    ASSERT_TRUE(GetIconInfo(icon.Get(), &info));
+    // Copies of the icon's bitmaps, ours to delete.
+    const GdiObject<HBITMAP> colourCopy(info.hbmColor), maskCopy(info.hbmMask);
     BITMAP colour{};
     GetObjectW(info.hbmColor, sizeof(colour), &colour);
     EXPECT_EQ(colour.bmWidth, 16);
     EXPECT_EQ(colour.bmHeight, 16);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    DestroyIcon(icon);
 
-    HBITMAP bitmap = AppImgBitmap(module_, AppImgId::PrgFolder_1_16);
-    ASSERT_NE(bitmap, nullptr);
+    const GdiObject<HBITMAP> bitmap(AppImgBitmap(module_, AppImgId::PrgFolder_1_16));
+    ASSERT_NE(bitmap.Get(), nullptr);
     DIBSECTION dib{};
-    ASSERT_EQ(GetObjectW(bitmap, sizeof(dib), &dib), int(sizeof(dib)));
+    ASSERT_EQ(GetObjectW(bitmap.Get(), sizeof(dib), &dib), int(sizeof(dib)));
     EXPECT_EQ(dib.dsBmih.biWidth, 16);
     EXPECT_EQ(std::abs(dib.dsBmih.biHeight), 16);
     EXPECT_EQ(dib.dsBmih.biBitCount, 32);
@@ -142,13 +142,12 @@ TEST_F(SetupModule, AppImgGivesTheTitleIconAndTheListRowPicture) {
     EXPECT_EQ(clear + opaque, 256);
     EXPECT_GT(clear, 0);
     EXPECT_GT(opaque, 0);
-    DeleteObject(bitmap);
 
     // The file's icon loads at each of its sizes.
     for (int size : {48, 32, 16}) {
-        HANDLE fileIcon = LoadImageW(module_, MAKEINTRESOURCEW(5555), IMAGE_ICON, size, size, 0);
-        EXPECT_NE(fileIcon, nullptr) << size;
-        DestroyIcon(static_cast<HICON>(fileIcon));
+        const IconHandle fileIcon(static_cast<HICON>(
+            LoadImageW(module_, MAKEINTRESOURCEW(5555), IMAGE_ICON, size, size, 0)));
+        EXPECT_NE(fileIcon.Get(), nullptr) << size;
     }
 }
 

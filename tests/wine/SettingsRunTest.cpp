@@ -63,7 +63,7 @@ TEST_F(SettingsRun, AFailedUpdatePutsTheEarlierSettingsFileBack) {
     ASSERT_TRUE(WriteBytes(project, "the user's project"));
     {
         // Held open without sharing: the Support group cannot be written.
-        UniqueHandle lock = HoldWithoutSharing(project);
+        KernelHandle lock = HoldWithoutSharing(project);
         ASSERT_TRUE(lock.Valid());
         EXPECT_EQ(InstallWithProposals(), L"Error. Installation package demaged !");
     }

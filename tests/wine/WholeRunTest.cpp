@@ -14,7 +14,7 @@
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
 #include "support/SettingsExample.h"
-#include "win32/UniqueHandle.h"
+#include "win32/Handles.h"
 #include "win32/Utf.h"
 
 using namespace driver;
@@ -335,7 +335,7 @@ TEST_F(WholeRun, AFailedExtractionShowsNoSecondDialogAndMakesNoShortcut) {
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     const std::wstring program = folder + L"\\Quillmark.exe";
     ASSERT_TRUE(WriteBytes(program, "the running product"));
-    UniqueHandle lock = HoldWithoutSharing(program);
+    KernelHandle lock = HoldWithoutSharing(program);
     ASSERT_TRUE(lock.Valid());
     SetupAnswers answers;
     answers.installFolder = TypeInstallFolder(folder);
@@ -398,7 +398,7 @@ TEST_F(WholeRun, ScreenshotsOfEveryWindowAtThreeDensities) {
         for (const bool fail : {false, true}) {
             const std::wstring folder = scratch_ + L"\\Shots" + std::to_wstring(dpi);
             RemoveTree(folder);
-            std::optional<UniqueHandle> lock;
+            std::optional<KernelHandle> lock;
             if (fail) {
                 CreateDirectoryW(folder.c_str(), nullptr);
                 WriteBytes(folder + L"\\Quillmark.exe", "locked");

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win32/FindHandle.h"
+#include "win32/Handles.h"
 #include "win32/Utf.h"
 #include "win32/Win32Registry.h"
 
@@ -136,7 +136,7 @@ Process Process::Start(const std::wstring& exe, const std::wstring& arguments,
     PROCESS_INFORMATION pi{};
     if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                        CREATE_UNICODE_ENVIRONMENT, env.data(), nullptr, &si, &pi)) {
-        CloseHandle(pi.hThread);
+        KernelHandle thread(pi.hThread);  // not waited for: the process is
         p.handle_.Reset(pi.hProcess);
         p.id_ = pi.dwProcessId;
     }
@@ -232,7 +232,7 @@ public:
     }
 
 private:
-    UniqueHandle process_;
+    KernelHandle process_;
     char* at_ = nullptr;
 };
 
@@ -499,17 +499,16 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
     header.biCompression = BI_RGB;
     const DWORD stride = (DWORD(width) * 3 + 3) & ~3u;
     std::string pixels(size_t(stride) * height, '\0');
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    const int rows = GetDIBits(memory, bitmap, 0, height, pixels.data(),
+    const WindowDc screen = DcOfWindow(nullptr);
+    const MemoryDc memory(CreateCompatibleDC(screen.Get()));
+    const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    {
+        // GetDIBits wants the bitmap selected into no context.
+        const Selection copy = SelectInto(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
+    }
+    const int rows = GetDIBits(memory.Get(), bitmap.Get(), 0, height, pixels.data(),
                                reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     if (rows != height)
         return false;
     BITMAPFILEHEADER file{};
@@ -522,7 +521,7 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
 }
 
 bool ReadBytes(const std::wstring& path, std::string& data) {
-    UniqueHandle f(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    KernelHandle f(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                nullptr, OPEN_EXISTING, 0, nullptr));
     if (!f.Valid())
         return false;
@@ -536,7 +535,7 @@ bool ReadBytes(const std::wstring& path, std::string& data) {
 }
 
 bool WriteBytes(const std::wstring& path, const std::string& data) {
-    UniqueHandle f(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    KernelHandle f(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     DWORD put = 0;
     return f.Valid() &&
            WriteFile(f.Get(), data.data(), static_cast<DWORD>(data.size()), &put, nullptr) &&
@@ -563,8 +562,8 @@ std::wstring DamagedSetupCopy(const std::wstring& folder, int file) {
     return copy;
 }
 
-UniqueHandle HoldWithoutSharing(const std::wstring& path) {
-    return UniqueHandle(
+KernelHandle HoldWithoutSharing(const std::wstring& path) {
+    return KernelHandle(
         CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 

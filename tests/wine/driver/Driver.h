@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/UniqueHandle.h"
+#include "win32/Handles.h"
 
 namespace driver {
 
@@ -51,7 +51,7 @@ public:
     DWORD WaitForExit(DWORD timeoutMs = 30000);
 
 private:
-    UniqueHandle handle_;
+    KernelHandle handle_;
     DWORD id_ = 0;
 };
 
@@ -153,7 +153,7 @@ std::string ProductBytes(const std::wstring& relative);
 std::wstring DamagedSetupCopy(const std::wstring& folder, int file);
 // An existing file opened without sharing, as a running program holds itself:
 // nobody else may open it until the handle is closed.
-UniqueHandle HoldWithoutSharing(const std::wstring& path);
+KernelHandle HoldWithoutSharing(const std::wstring& path);
 bool Exists(const std::wstring& path);
 bool IsFolder(const std::wstring& path);
 void RemoveTree(const std::wstring& path);
