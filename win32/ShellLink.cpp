@@ -39,12 +39,10 @@ HRESULT Save(IShellLinkW& link, const std::wstring& path) {
 
 }  // namespace
 
-OsResult CreateShellLink(const std::string& target, const std::string& arguments,
-                         const std::string& linkPath, const std::string& description,
-                         const std::string& iconPath, int iconIndex) {
+OsResult CreateShellLink(const ShortcutRequest& request) {
     // A path that does not fit whole, or that a NUL would cut short, would
     // save the shortcut somewhere else than asked.
-    const std::wstring path = Widen(linkPath);
+    const std::wstring path = Widen(request.linkPath);
     if (path.size() >= kLinkPathBuffer)
         return OsResult::Failed(ERROR_FILENAME_EXCED_RANGE);
     if (path.find(L'\0') != std::wstring::npos)
@@ -56,11 +54,10 @@ OsResult CreateShellLink(const std::string& target, const std::string& arguments
                                                     IID_IShellLinkW, link.Receive()));
     if (!made)
         return made;
-    SetFields(*link.Get(), {target, arguments, linkPath, description, iconPath, iconIndex});
+    SetFields(*link.Get(), request);
     return ResultOf(Save(*link.Get(), path));
 }
 
-OsResult Win32ShortcutWriter::Write(const ShortcutRequest& r) {
-    return CreateShellLink(r.target, r.arguments, r.linkPath, r.description, r.iconPath,
-                           r.iconIndex);
+OsResult Win32ShortcutWriter::Write(const ShortcutRequest& request) {
+    return CreateShellLink(request);
 }

@@ -103,8 +103,8 @@ TEST_F(ShellLinkTest, EmptyGroupWritesStraightIntoPrograms) {
 
 TEST_F(ShellLinkTest, NegativeIconIndexSetsNoIconAndASecondSaveOverwrites) {
     const std::wstring path = Desktop() + L"\\x.lnk";
-    ASSERT_TRUE(CreateShellLink(ProductU8(), "a", Narrow(path), "first", "", 0));
-    ASSERT_TRUE(CreateShellLink(ProductU8(), "b", Narrow(path), "second", "", -1));
+    ASSERT_TRUE(CreateShellLink({ProductU8(), "a", Narrow(path), "first", "", 0}));
+    ASSERT_TRUE(CreateShellLink({ProductU8(), "b", Narrow(path), "second", "", -1}));
     std::optional<LinkFields> link = LoadLink(path);
     ASSERT_TRUE(link);
     EXPECT_EQ(link->arguments, L"b");
@@ -135,11 +135,11 @@ TEST_F(ShellLinkTest, LinkPathsMustFitTheSaveBufferWhole) {
     const std::wstring fits = LinkPathOfLength(Desktop(), MAX_PATH - 1);
     ASSERT_EQ(fits.size(), MAX_PATH - 1u);
     ASSERT_GT(Narrow(fits).size(), size_t{MAX_PATH});
-    EXPECT_TRUE(CreateShellLink(ProductU8(), "", Narrow(fits), "d", "", 0));
+    EXPECT_TRUE(CreateShellLink({ProductU8(), "", Narrow(fits), "d", "", 0}));
     EXPECT_TRUE(LoadLink(fits));
 
     const std::wstring tooLong = LinkPathOfLength(Desktop(), MAX_PATH);
-    EXPECT_FALSE(CreateShellLink(ProductU8(), "", Narrow(tooLong), "d", "", 0));
+    EXPECT_FALSE(CreateShellLink({ProductU8(), "", Narrow(tooLong), "d", "", 0}));
     // Nothing was saved under the path cut to the buffer either.
     EXPECT_FALSE(Exists(tooLong));
     EXPECT_FALSE(Exists(tooLong.substr(0, MAX_PATH - 1)));
