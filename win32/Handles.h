@@ -8,6 +8,14 @@
 
 #include "win32/Owner.h"
 
+// The kinds whose one "none" is a null handle.
+template <typename H>
+struct NullMeansNone {
+    using Handle = H;
+    static Handle None() { return nullptr; }
+    static bool IsNone(Handle h) { return h == nullptr; }
+};
+
 struct KernelHandleTraits {
     using Handle = HANDLE;
     static Handle None() { return nullptr; }
@@ -28,83 +36,62 @@ struct FindHandleTraits {
 // A directory search (FindFirstFile).
 using FindHandle = Owner<FindHandleTraits>;
 
-struct RegKeyTraits {
-    using Handle = HKEY;
-    static Handle None() { return nullptr; }
-    static bool IsNone(Handle h) { return h == nullptr; }
+struct RegKeyTraits : NullMeansNone<HKEY> {
     static void Close(Handle h) { RegCloseKey(h); }
 };
 // An open registry key (RegOpenKeyEx, RegCreateKeyEx).
 using RegKey = Owner<RegKeyTraits>;
 
 template <typename T>
-struct GdiObjectTraits {
-    using Handle = T;
-    static Handle None() { return nullptr; }
-    static bool IsNone(Handle h) { return h == nullptr; }
-    static void Close(Handle h) { DeleteObject(h); }
+struct GdiObjectTraits : NullMeansNone<T> {
+    static void Close(T h) { DeleteObject(h); }
 };
 // A font, brush or bitmap made by the program.
 template <typename T>
 using GdiObject = Owner<GdiObjectTraits<T>>;
 
-struct IconTraits {
-    using Handle = HICON;
-    static Handle None() { return nullptr; }
-    static bool IsNone(Handle h) { return h == nullptr; }
+struct IconTraits : NullMeansNone<HICON> {
     static void Close(Handle h) { DestroyIcon(h); }
 };
 // An icon made by the program (CreateIconIndirect, LoadImage without LR_SHARED).
 using IconHandle = Owner<IconTraits>;
 
 template <typename T>
-struct CoTaskMemTraits {
-    using Handle = T*;
-    static Handle None() { return nullptr; }
-    static bool IsNone(Handle h) { return h == nullptr; }
-    static void Close(Handle h) { CoTaskMemFree(h); }
+struct CoTaskMemTraits : NullMeansNone<T*> {
+    static void Close(T* h) { CoTaskMemFree(h); }
 };
 // Memory the shell hands out with the COM allocator (paths, item ID lists).
 template <typename T>
 using CoTaskMem = Owner<CoTaskMemTraits<T>>;
 
-struct MemoryDcTraits {
-    using Handle = HDC;
-    static Handle None() { return nullptr; }
-    static bool IsNone(Handle h) { return h == nullptr; }
+struct MemoryDcTraits : NullMeansNone<HDC> {
     static void Close(Handle h) { DeleteDC(h); }
 };
 // A device context of the program's own (CreateCompatibleDC).
 using MemoryDc = Owner<MemoryDcTraits>;
 
 // The device context of a window, given back to that window.
-struct WindowDcTraits {
-    using Handle = HDC;
+struct WindowDcTraits : NullMeansNone<HDC> {
     HWND window = nullptr;
-    static Handle None() { return nullptr; }
-    static bool IsNone(Handle h) { return h == nullptr; }
     void Close(Handle h) const { ReleaseDC(window, h); }
 };
 using WindowDc = Owner<WindowDcTraits>;
 
 // The client area of window, or the whole screen for no window.
 inline WindowDc DcOfWindow(HWND window) {
-    return WindowDc(GetDC(window), WindowDcTraits{window});
+    return WindowDc(GetDC(window), WindowDcTraits{{}, window});
 }
 
 // The device context of one WM_PAINT, ended with the paint's own record.
-struct PaintDcTraits {
-    using Handle = HDC;
+struct PaintDcTraits : NullMeansNone<HDC> {
     HWND window = nullptr;
     PAINTSTRUCT paint{};
-    static Handle None() { return nullptr; }
-    static bool IsNone(Handle h) { return h == nullptr; }
     void Close(Handle) const { EndPaint(window, &paint); }
 };
 using PaintDc = Owner<PaintDcTraits>;
 
 inline PaintDc BeginPainting(HWND window) {
-    PaintDcTraits traits{window, {}};
+    PaintDcTraits traits{{}, window, {}};
     HDC dc = BeginPaint(window, &traits.paint);
     return PaintDc(dc, traits);
 }
@@ -112,22 +99,19 @@ inline PaintDc BeginPainting(HWND window) {
 // An object selected into a device context: the handle held is the object it
 // replaced, which goes back in at the end, so that the context is handed back
 // (or deleted) with what it came with, never with one of ours inside.
-struct SelectionTraits {
-    using Handle = HGDIOBJ;
+struct SelectionTraits : NullMeansNone<HGDIOBJ> {
     HDC dc = nullptr;
-    static Handle None() { return nullptr; }
-    static bool IsNone(Handle h) { return h == nullptr; }
     void Close(Handle h) const { SelectObject(dc, h); }
 };
 using Selection = Owner<SelectionTraits>;
 
 // Selects object into dc for the owner's life; no object selects nothing.
 inline Selection SelectInto(HDC dc, HGDIOBJ object) {
-    return Selection(object ? SelectObject(dc, object) : nullptr, SelectionTraits{dc});
+    return Selection(object ? SelectObject(dc, object) : nullptr, SelectionTraits{{}, dc});
 }
 
 // For a scope that selects several objects of one kind in turn (OBJ_FONT...):
 // the one dc has now goes back at its end.
 inline Selection KeepSelected(HDC dc, UINT kind) {
-    return Selection(GetCurrentObject(dc, kind), SelectionTraits{dc});
+    return Selection(GetCurrentObject(dc, kind), SelectionTraits{{}, dc});
 }
