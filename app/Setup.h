@@ -26,8 +26,9 @@ struct Setup : Platform {
 };
 
 // Exit codes of the setup process.
-constexpr int kExitCompleted = 0;  // also after the user cancelled
-constexpr int kExitFailed = 1;     // the product could not be installed
+constexpr int kExitCompleted = 0;         // also after the user cancelled
+constexpr int kExitFailed = 1;            // the product could not be installed
+constexpr int kExitAnotherSetupRuns = 2;  // nothing done: another setup was running
 
 // Runs the installation from the first window to the final message.
 int RunMainSequence(Setup& setup);

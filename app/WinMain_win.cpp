@@ -1,8 +1,10 @@
 // Entry of the setup program. The command line is not read: the setup has no
-// switches, and any arguments are ignored.
+// switches, and any arguments are ignored. A setup started while another runs
+// changes nothing: it shows the running one and ends.
 #include <windows.h>
 
 #include "app/Hardening.h"
+#include "app/OneSetupAtATime.h"
 #include "app/Setup.h"
 #include "win32/ShellLink.h"
 #include "ui/Gui.h"
@@ -11,6 +13,12 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     HardenProcess();
+    // Held until the process ends, however it ends.
+    const std::optional<KernelHandle> claim = ClaimTheOnlySetup();
+    if (!claim) {
+        BringRunningSetupToFront();
+        return kExitAnotherSetupRuns;
+    }
     Gui gui(instance);
     Win32Registry registry;
     Win32FileSystem fs;

@@ -3,9 +3,9 @@
 #include "ui/Gui.h"
 #include "win32/Utf.h"
 
-namespace {
-
 const wchar_t kWindowClass[] = L"QuillmarkSetupWindow";
+
+namespace {
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW wc{};

@@ -8,6 +8,9 @@
 
 class Gui;
 
+// The class of every top-level window and view this toolkit makes.
+extern const wchar_t kWindowClass[];
+
 class Window {
 public:
     Window(const Window&) = delete;
