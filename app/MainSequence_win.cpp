@@ -5,6 +5,7 @@
 #include "base/ProductNames.h"
 #include "package/Extract.h"
 #include "package/FileGroup.h"
+#include "package/RunJournal.h"
 #include "settings/SettingsFile.h"
 #include "shell/ProductFileTypes.h"
 #include "win32/ShellNotify.h"
@@ -26,11 +27,12 @@ void SelectProcessSettings(Gui& gui) {
 
 // Unpacks the product with a progress window; a file that cannot be written
 // is reported here and ends the installation. By then the extraction has put
-// back every earlier file, the settings file among them, so that closing the
-// setup at the message loses nothing.
-bool ExtractProduct(Setup& setup, ProgressWindow& window) {
-    ExtractFailure failure;
-    if (!ExtractWithProgress(ProductPackage(), setup.installFolder, window, setup.fs, failure)) {
+// back every earlier file, so that closing the setup at the message loses
+// nothing. The user's settings file is never written over by the package's.
+bool ExtractProduct(Setup& setup, ProgressWindow& window, RunJournal& journal,
+                    HeldBackFile& settings) {
+    if (!ExtractWithProgress(ProductPackage(), setup.installFolder, window, setup.fs, journal,
+                             setup.extractFailure, &settings)) {
         PromptExclamation(kExtractionFailed, &window);
         return false;
     }
@@ -46,15 +48,25 @@ int RunMainSequence(Setup& setup) {
     // Every window lives until the sequence returns; they go in reverse order
     // of construction: launch-icons dialog, progress window, install-folder dialog.
     SelectFolder selectFolder(setup);
-    if (!selectFolder.AskInstallFolder())
-        return kExitCompleted;  // cancelled: nothing is installed, nothing said
+    if (!selectFolder.AskInstallFolder()) {
+        // Cancelled: nothing is installed, nothing said. A dialog that could
+        // not even be made is no choice of the user's.
+        return selectFolder.Created() ? kExitCompleted : kExitFailed;
+    }
     selectFolder.Show(false);
 
-    ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings);
+    // Held from the first file of this run's to the end: a later run keeps
+    // its hands off what this one holds, and finishes what it leaves.
+    RunJournal journal(setup.fs, setup.run);
+    const OldSettingsFile old = ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings);
+    // On an update the user's file stays in place, byte for byte, until the
+    // merged file replaces it at the end: a run stopped in between loses nothing.
+    HeldBackFile settings{SettingsFilePath(setup.installFolder), old != OldSettingsFile::none, {}};
     ProgressWindow progress(setup.gui);
-    if (!ExtractProduct(setup, progress))
+    if (!ExtractProduct(setup, progress, journal, settings))
         return kExitFailed;
-    AdoptDefaultSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.defaultSettings);
+    AdoptDefaultSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.defaultSettings,
+                         settings.packageContent);
 
     RegisterUninstall(setup.registry, setup.installFolder + kProgramTail, kProductName,
                       std::string(" ") + kUninstallSwitch);
@@ -63,7 +75,10 @@ int RunMainSequence(Setup& setup) {
     selectFolderGroup.CreateLaunchIcons();
 
     // After the launch icons, so that the program group they recorded is written too.
-    WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings);
+    // A settings file that could not be read stays as it is: the merge would
+    // have put the package's defaults in place of values it never saw.
+    if (old != OldSettingsFile::unreadable)
+        WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings, setup.run);
 
     RegisterProductFileTypes(setup.registry, setup.installFolder + kProgramTail);
     NotifyAssociationsChanged();

@@ -4,8 +4,10 @@
 
 #include <string>
 
-#include "settings/IniDocument.h"
 #include "base/Platform.h"
+#include "base/RunNames.h"
+#include "package/Extract.h"
+#include "settings/IniDocument.h"
 
 class Gui;
 
@@ -13,6 +15,8 @@ class Gui;
 // WinMain; every step reaches the system through it.
 struct Setup : Platform {
     Gui& gui;
+    // The names of this run's own files beside the product's.
+    RunNames run;
 
     // The folder the product goes to, exactly as chosen: later paths are this
     // followed by a tail that begins with a backslash.
@@ -23,6 +27,10 @@ struct Setup : Platform {
     // written at the end.
     IniDocument oldSettings{};
     IniDocument defaultSettings{};
+
+    // Why the extraction stopped, when it did: the step, the file and the
+    // system's code, for whoever looks into a failed run with a debugger.
+    ExtractFailure extractFailure{};
 };
 
 // Exit codes of the setup process.

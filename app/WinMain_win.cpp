@@ -3,6 +3,8 @@
 // changes nothing: it shows the running one and ends.
 #include <windows.h>
 
+#include <cstdio>
+
 #include "app/Hardening.h"
 #include "app/OneSetupAtATime.h"
 #include "app/Setup.h"
@@ -10,6 +12,20 @@
 #include "ui/Gui.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
+
+namespace {
+
+// Different for every run: the process id, which no two running processes
+// share, mixed with the time, which tells apart the runs that reuse one.
+RunNames NewRunNames() {
+    const unsigned mixed = (static_cast<unsigned>(GetCurrentProcessId()) * 2654435761u) ^
+                           static_cast<unsigned>(GetTickCount());
+    char id[9];
+    std::snprintf(id, sizeof id, "%08X", mixed);
+    return RunNames(id);
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     HardenProcess();
@@ -23,6 +39,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32Registry registry;
     Win32FileSystem fs;
     Win32ShortcutWriter shortcuts;
-    Setup setup{{registry, fs, shortcuts}, gui, {}};
+    Setup setup{{registry, fs, shortcuts}, gui, NewRunNames(), {}};
     return RunMainSequence(setup);
 }

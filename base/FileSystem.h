@@ -3,6 +3,7 @@
 // answer the system's code of a refusal; questions answer only yes or no.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,15 @@
 struct FolderEntry {
     std::string name;
     bool isFolder = false;
+};
+
+// A file kept open by this process, shared for reading but not for removal,
+// so that another process can read it and can tell that it is held.
+class HeldFile {
+public:
+    virtual ~HeldFile() = default;
+    // Replaces the whole content, on the disk before answering.
+    virtual OsResult Rewrite(std::string_view data) = 0;
 };
 
 class FileSystem {
@@ -53,4 +63,13 @@ public:
     virtual bool FolderExists(const std::string& folder) = 0;
     // Removes the folder only when it holds nothing.
     virtual OsResult RemoveEmptyFolder(const std::string& folder) = 0;
+
+    // Makes a new file holding data and keeps it open for as long as held
+    // lives: meanwhile IsReplaceable answers no for it, and when the process
+    // ends, however it ends, the file stays and is no longer held. Fails when
+    // a file of that name exists.
+    virtual OsResult CreateHeldFile(const std::string& path, std::string_view data,
+                                    std::unique_ptr<HeldFile>& held) = 0;
+    // Lets time pass before a refused step is tried again.
+    virtual void PauseBeforeRetry(int milliseconds) = 0;
 };

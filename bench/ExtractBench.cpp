@@ -21,6 +21,7 @@
 #include "Timed.h"
 #include "driver/Driver.h"
 #include "package/Extract.h"
+#include "package/RunJournal.h"
 #include "package/FileGroup.h"
 #include "ui/Gui.h"
 #include "ui/ProgressWindow.h"
@@ -106,7 +107,8 @@ bool SetupExtract(Gui& gui, const std::string& folder, Phases& phases, bool with
     TimedProgress progress(withWindow ? static_cast<Progress&>(window) : none, phases.progress);
     ExtractFailure failure;
     const double start = Seconds();
-    bool ok = ExtractWithProgress(ProductPackage(), folder, progress, fs, failure);
+    RunJournal journal(fs, RunNames("0BE4C400"));
+    bool ok = ExtractWithProgress(ProductPackage(), folder, progress, fs, journal, failure);
     progress.Close();
     phases.total = Seconds() - start;
     return ok;

@@ -77,6 +77,11 @@ public:
     OsResult RemoveEmptyFolder(const std::string& folder) override {
         return Timed(t_.folders, [&] { return inner_.RemoveEmptyFolder(folder); });
     }
+    OsResult CreateHeldFile(const std::string& path, std::string_view data,
+                            std::unique_ptr<HeldFile>& held) override {
+        return Timed(t_.folders, [&] { return inner_.CreateHeldFile(path, data, held); });
+    }
+    void PauseBeforeRetry(int milliseconds) override { inner_.PauseBeforeRetry(milliseconds); }
 
 private:
     FileSystem& inner_;

@@ -1,74 +1,108 @@
 #include "package/Extract.h"
 
-#include "package/Decompress.h"
-#include "package/MyProgress.h"
-#include "package/StagedFiles.h"
+#include <utility>
+
 #include "base/FileSystem.h"
 #include "base/Path.h"
-
-#include <utility>
+#include "package/Decompress.h"
+#include "package/MyProgress.h"
+#include "package/RunJournal.h"
+#include "package/StagedFiles.h"
 
 namespace {
 
-// buffer: the previous file's output, handed on for this file's.
-bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, MyProgress& progress,
-               StagedFiles& staged, ByteBuffer& buffer, ExtractFailure& failure) {
+// What one extraction works with.
+struct Extraction {
+    MyProgress& progress;
+    StagedFiles& staged;
+    HeldBackFile* heldBack;
+    ExtractFailure& failure;
+    ByteBuffer buffer;  // the previous file's output, handed on for the next one's
+
+    bool Fail(ExtractStep step, const std::string& path, std::uint32_t osError) {
+        failure = {step, path, osError};
+        return false;
+    }
+};
+
+bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, Extraction& run) {
     const std::string path = folder + group.names[i];
-    progress.Display().SetText(group.names[i]);
+    run.progress.Display().SetText(group.names[i]);
     DecompressResult file = DecompressBz2(
         group.streams[i], static_cast<size_t>(group.lengths[i]),
-        [&progress](int32_t consumed, int32_t total) {
-            return progress.FileProgress(consumed, total);
-        },
-        std::move(buffer));
-    if (!file.ok) {
-        failure = {path, "could not unpack: " + file.error};
-        return false;
+        [&run](int32_t consumed, int32_t total) { return run.progress.FileProgress(consumed, total); },
+        std::move(run.buffer));
+    if (!file.ok)
+        return run.Fail(ExtractStep::unpack, path, 0);
+    if (run.heldBack && run.heldBack->hold && run.heldBack->path == path) {
+        run.heldBack->packageContent = std::string(file.data.View());
+    } else if (OsResult written = run.staged.Stage(path, file.data.View()); !written) {
+        return run.Fail(ExtractStep::write, path, written.error);
     }
-    if (OsResult written = staged.Stage(path, file.data.View()); !written) {
-        failure = {path, "could not write the file", written.error};
-        return false;
-    }
-    buffer = std::move(file.data);
+    run.buffer = std::move(file.data);
+    return true;
+}
+
+// Every folder the groups go to, the install folder first.
+std::vector<std::string> TargetFolders(const std::vector<PackageGroup>& groups,
+                                       const std::string& installFolder) {
+    std::vector<std::string> folders;
+    for (const PackageGroup& group : groups) folders.push_back(FolderPart(installFolder + group.tail));
+    return folders;
+}
+
+// Makes the install folder, marks this run there and finishes what ended
+// runs left, before this run writes a file of its own.
+bool StartRun(const std::vector<std::string>& folders, RunJournal& journal, Extraction& run,
+              FileSystem& fs) {
+    const std::string& root = folders.front();
+    if (OsResult made = run.staged.MakeFolder(root); !made)
+        return run.Fail(ExtractStep::makeFolder, root, made.error);
+    if (OsResult opened = journal.Open(root); !opened)
+        return run.Fail(ExtractStep::startJournal, journal.Names().Journal(root), opened.error);
+    std::string leftover;
+    if (OsResult finished = FinishEndedRuns(fs, folders, journal.Names(), leftover); !finished)
+        return run.Fail(ExtractStep::finishEndedRun, leftover, finished.error);
     return true;
 }
 
 }  // namespace
 
 bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
-                    MyProgress& progress, FileSystem& fs, ExtractFailure& failure) {
+                    MyProgress& progress, FileSystem& fs, RunJournal& journal,
+                    ExtractFailure& failure, HeldBackFile* heldBack) {
     // Leaving this function early, by failure or exception, rolls back.
-    StagedFiles staged(fs);
+    StagedFiles staged(fs, journal);
+    Extraction run{progress, staged, heldBack, failure, {}};
+    const std::vector<std::string> folders = TargetFolders(groups, installFolder);
+    if (folders.empty() || !StartRun(folders, journal, run, fs))
+        return false;
     int32_t done = 0;
-    ByteBuffer buffer;
-    for (const PackageGroup& group : groups) {
-        const std::string folder = installFolder + group.tail;
+    for (size_t g = 0; g < groups.size(); ++g) {
         // Checked even for a group without files: the product expects its folders.
-        if (OsResult made = staged.MakeFolder(FolderPart(folder)); !made) {
-            failure = {folder, "could not make the folder", made.error};
-            return false;
-        }
-        for (int32_t i = 0; i < group.files->count; ++i) {
-            if (!StageFile(*group.files, i, folder, progress, staged, buffer, failure))
+        if (OsResult made = staged.MakeFolder(folders[g]); !made)
+            return run.Fail(ExtractStep::makeFolder, folders[g], made.error);
+        const FileGroup& files = *groups[g].files;
+        for (int32_t i = 0; i < files.count; ++i) {
+            if (!StageFile(files, i, folders[g], run))
                 return false;
-            done += group.files->lengths[i];
+            done += files.lengths[i];
             progress.SetDoneBytes(done);
         }
     }
     std::string failedTarget;
-    if (OsResult put = staged.Commit(failedTarget); !put) {
-        failure = {failedTarget, "could not put the new file in place", put.error};
-        return false;
-    }
+    if (OsResult put = staged.Commit(failedTarget); !put)
+        return run.Fail(ExtractStep::putInPlace, failedTarget, put.error);
     return true;
 }
 
 bool ExtractWithProgress(const std::vector<PackageGroup>& groups, const std::string& installFolder,
-                         Progress& display, FileSystem& fs, ExtractFailure& failure) {
+                         Progress& display, FileSystem& fs, RunJournal& journal,
+                         ExtractFailure& failure, HeldBackFile* heldBack) {
     MyProgress progress(display);
     progress.SetTotalBytes(TotalCompressedBytes(groups));
     progress.SetDoneBytes(0);
     display.SetTitle("Setup progress");
     display.SetTextAlignLeft();
-    return ExtractPackage(groups, installFolder, progress, fs, failure);
+    return ExtractPackage(groups, installFolder, progress, fs, journal, failure, heldBack);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,25 +11,48 @@
 class FileSystem;
 class MyProgress;
 class Progress;
+class RunJournal;
+
+// Where an extraction stopped.
+enum class ExtractStep {
+    startJournal,     // the run's journal could not be made
+    finishEndedRun,   // a leftover of an ended run could not be dealt with
+    makeFolder,       // a folder could not be made
+    unpack,           // a stream of the package could not be decoded
+    write,            // a staged file could not be written
+    putInPlace,       // a new file could not be moved into place
+};
 
 struct ExtractFailure {
-    std::string path;    // the file that could not be written
-    std::string reason;  // why, for whoever looks into it
+    ExtractStep step = ExtractStep::write;
+    std::string path;  // the file or folder of that step
     // The system's code of the refusal behind it (OsResult::kNoCode when it
     // gave none); 0 when the system refused nothing, as for a damaged stream.
     std::uint32_t osError = 0;
 };
 
+// A package file that is the user's once it exists, the settings file: an
+// update leaves the user's file as it is and hands the package's content
+// back instead, so that the user's values are not out of place for a moment.
+struct HeldBackFile {
+    std::string path;            // the target the package would write
+    bool hold = false;           // set by the caller: the user's file is there
+    std::optional<std::string> packageContent;  // what the package holds for it, once held back
+};
+
 // Extracts every group in order into installFolder + tail: every file is
 // written beside its target first, moving the progress after each, and only
-// when all are written are they moved into place. Stops at the first file that
-// cannot be decoded, written or put in place, and answers false with that file
-// in failure, having put everything back as it was: the earlier files, and no
-// new file or folder left behind.
+// when all are written are they moved into place. Before that, what ended
+// runs left is finished. Stops at the first step that fails, and answers false
+// with it in failure, having put everything back as it was: the earlier files,
+// and no new file or folder left behind. The staged and kept files take the
+// names of journal's run, which is opened in the install folder.
 bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
-                    MyProgress& progress, FileSystem& fs, ExtractFailure& failure);
+                    MyProgress& progress, FileSystem& fs, RunJournal& journal,
+                    ExtractFailure& failure, HeldBackFile* heldBack = nullptr);
 
 // The extraction as the setup shows it: display titled "Setup progress", its
 // text line left-aligned, its bar over the whole package from 0.
 bool ExtractWithProgress(const std::vector<PackageGroup>& groups, const std::string& installFolder,
-                         Progress& display, FileSystem& fs, ExtractFailure& failure);
+                         Progress& display, FileSystem& fs, RunJournal& journal,
+                         ExtractFailure& failure, HeldBackFile* heldBack = nullptr);

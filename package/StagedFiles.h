@@ -9,16 +9,13 @@
 #include "base/OsResult.h"
 
 class FileSystem;
-
-// Names the staging gives its own files beside a target: the new content
-// until it is moved into place, and the target's earlier content, kept aside
-// until every target has its new content.
-std::string StagedName(const std::string& target);
-std::string KeptAsideName(const std::string& target);
+class RunJournal;
 
 class StagedFiles {
 public:
-    explicit StagedFiles(FileSystem& fs) : fs_(fs) {}
+    // The staged and kept files take the names of journal's run, which must
+    // be open before the first file is staged.
+    StagedFiles(FileSystem& fs, RunJournal& journal) : fs_(fs), journal_(journal) {}
     // Whatever has not been committed is rolled back.
     ~StagedFiles();
     StagedFiles(const StagedFiles&) = delete;
@@ -31,13 +28,15 @@ public:
     OsResult Stage(const std::string& target, std::string_view data);
     // Moves every staged file over its target, in the order staged, each
     // target's earlier content kept aside until the last one is in place; then
-    // the kept files are removed. On failure everything is rolled back and
-    // failedTarget names the file that could not be put in place, and the
-    // result is the refusal that stopped it.
+    // the kept files are removed. A refused step is tried again with growing
+    // waits. On failure everything is rolled back, failedTarget names the file
+    // that could not be put in place, and the result is the refusal that
+    // stopped it.
     OsResult Commit(std::string& failedTarget);
-    // Puts back what the commit replaced, removes what it added, the staged
-    // files and the folders made by MakeFolder that are empty now. A kept file
-    // that cannot be put back is left where it is: it may be the only copy.
+    // Puts every earlier file back under its own name first, then removes what
+    // the commit added, the staged files and the folders made by MakeFolder
+    // that are empty now, each refused step tried again with growing waits.
+    // What still cannot be done is left to the next run, which the journal tells.
     void RollBack();
 
 private:
@@ -55,9 +54,14 @@ private:
 
     OsResult KeepAside(File& file);
     OsResult CommitFile(File& file);
-    bool Undo(const File& file);
+    OsResult PutBack(const File& file);
+    OsResult RemoveStaged(const File& file);
+    void RemoveKeptFiles();
+    std::string Staged(const File& file) const;
+    std::string KeptAside(const File& file) const;
 
     FileSystem& fs_;
+    RunJournal& journal_;
     std::vector<File> files_;
     std::vector<std::string> madeFolders_;  // outermost first
     bool finished_ = false;

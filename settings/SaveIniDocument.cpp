@@ -2,6 +2,7 @@
 
 #include "settings/IniDocument.h"
 #include "base/FileSystem.h"
+#include "base/Retry.h"
 
 std::string FormatIniDocument(const IniDocument& document) {
     std::string out;
@@ -17,18 +18,18 @@ std::string FormatIniDocument(const IniDocument& document) {
     return out;
 }
 
-bool SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument& document) {
+OsResult SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument& document,
+                         const std::string& stagedPath) {
     // Left by an earlier version of the setup, which kept the old file there
     // while it wrote the new one.
     fs.RemoveFile(path + ".bak");
     // The new content goes whole to the disk beside the file first and then
     // replaces it in one step: a setup stopped at any moment leaves either the
     // earlier file or the complete new one.
-    const std::string written = path + ".setup-tmp";
-    if (!fs.WriteFlushedFile(written, FormatIniDocument(document)) ||
-        !fs.MoveReplacing(written, path)) {
-        fs.RemoveFile(written);
-        return false;
-    }
-    return true;
+    OsResult saved = fs.WriteFlushedFile(stagedPath, FormatIniDocument(document));
+    if (saved)
+        saved = RetriedWithGrowingWaits(fs, [&] { return fs.MoveReplacing(stagedPath, path); });
+    if (!saved)
+        fs.RemoveFile(stagedPath);
+    return saved;
 }

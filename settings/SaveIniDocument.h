@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "base/OsResult.h"
+
 class FileSystem;
 class IniDocument;
 
@@ -12,7 +14,8 @@ class IniDocument;
 std::string FormatIniDocument(const IniDocument& document);
 
 // Replaces the file at path with the document: the new file is written and
-// flushed beside it, then takes its place in one step. When that fails, the
-// earlier file stays as it was, nothing else is left behind, and the answer is
-// false.
-bool SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument& document);
+// flushed beside it, under stagedPath, then takes its place in one step. When
+// that fails, the earlier file stays as it was, nothing else is left behind,
+// and the answer is the refusal.
+OsResult SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument& document,
+                         const std::string& stagedPath);

@@ -66,6 +66,47 @@ OsResult WriteAll(HANDLE file, std::string_view data) {
     return OsResult::Done();
 }
 
+// Windows Installer replaces and removes a read-only file like any other, and
+// so does the setup with the files it replaces or removes: the attribute is
+// taken off for call (answering whether it succeeded) and put back only when
+// the call still fails.
+template <typename Call>
+OsResult EvenIfReadOnly(const std::wstring& path, Call call) {
+    if (call())
+        return OsResult::Done();
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (error != ERROR_ACCESS_DENIED || attributes == INVALID_FILE_ATTRIBUTES ||
+        !(attributes & FILE_ATTRIBUTE_READONLY) ||
+        !SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY))
+        return OsResult::Failed(error);
+    if (call())
+        return OsResult::Done();
+    const OsResult failed = OsResult::Failed(GetLastError());
+    SetFileAttributesW(path.c_str(), attributes);
+    return failed;
+}
+
+// A file of this process's, open for writing and shared for reading only.
+class Win32HeldFile : public HeldFile {
+public:
+    explicit Win32HeldFile(KernelHandle file) : file_(std::move(file)) {}
+
+    OsResult Rewrite(std::string_view data) override {
+        LARGE_INTEGER start{};
+        if (!SetFilePointerEx(file_.Get(), start, nullptr, FILE_BEGIN))
+            return OsResult::Failed(GetLastError());
+        if (OsResult written = WriteAll(file_.Get(), data); !written)
+            return written;
+        if (!SetEndOfFile(file_.Get()))
+            return OsResult::Failed(GetLastError());
+        return CheckedCall(FlushFileBuffers(file_.Get()));
+    }
+
+private:
+    KernelHandle file_;
+};
+
 }  // namespace
 
 OsResult Win32FileSystem::RealizeDirectory(const std::string& folder) {
@@ -96,7 +137,8 @@ OsResult Win32FileSystem::ReadFile(const std::string& path, std::string& data) {
 }
 
 OsResult Win32FileSystem::RemoveFile(const std::string& path) {
-    return CheckedCall(DeleteFileW(Widen(path).c_str()));
+    const std::wstring wide = Widen(path);
+    return EvenIfReadOnly(wide, [&] { return DeleteFileW(wide.c_str()) != FALSE; });
 }
 
 OsResult Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
@@ -132,8 +174,10 @@ OsResult Win32FileSystem::WriteFlushedFile(const std::string& path, std::string_
 
 OsResult Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
     // A rename within one volume: the target's entry changes in one step.
-    return CheckedCall(
-        MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING));
+    const std::wstring source = Widen(from), target = Widen(to);
+    return EvenIfReadOnly(target, [&] {
+        return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+    });
 }
 
 OsResult Win32FileSystem::LinkFile(const std::string& existing, const std::string& link) {
@@ -161,4 +205,26 @@ bool Win32FileSystem::FolderExists(const std::string& folder) {
 OsResult Win32FileSystem::RemoveEmptyFolder(const std::string& folder) {
     // Refused by the system for a folder that holds anything.
     return CheckedCall(RemoveDirectoryW(Widen(folder).c_str()));
+}
+
+OsResult Win32FileSystem::CreateHeldFile(const std::string& path, std::string_view data,
+                                         std::unique_ptr<HeldFile>& held) {
+    // Not shared for deletion: IsReplaceable answers no for it elsewhere until
+    // this process lets it go, however the process ends.
+    KernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (OsResult opened = Opened(file); !opened)
+        return opened;
+    auto made = std::make_unique<Win32HeldFile>(std::move(file));
+    if (OsResult written = made->Rewrite(data); !written) {
+        made.reset();
+        DeleteFileW(Widen(path).c_str());
+        return written;
+    }
+    held = std::move(made);
+    return OsResult::Done();
+}
+
+void Win32FileSystem::PauseBeforeRetry(int milliseconds) {
+    Sleep(static_cast<DWORD>(milliseconds));
 }

@@ -18,4 +18,7 @@ public:
     OsResult IsReplaceable(const std::string& path) override;
     bool FolderExists(const std::string& folder) override;
     OsResult RemoveEmptyFolder(const std::string& folder) override;
+    OsResult CreateHeldFile(const std::string& path, std::string_view data,
+                            std::unique_ptr<HeldFile>& held) override;
+    void PauseBeforeRetry(int milliseconds) override;
 };

@@ -17,6 +17,15 @@ public:
     Fault fault = Fault::once;
     int steps = 0;  // taken so far
 
+    // What a process stopped by force just before each step leaves on the
+    // disk, when asked for: the files and folders as they were then.
+    struct Snapshot {
+        std::map<std::string, std::string> files;
+        std::set<std::string> folders;
+    };
+    bool takeSnapshots = false;
+    std::vector<Snapshot> snapshots;
+
     OsResult WriteFlushedFile(const std::string& path, std::string_view data) override {
         if (Fails(kNeedsSpace))  // not even created
             return Refused();
@@ -47,11 +56,22 @@ public:
     OsResult RemoveEmptyFolder(const std::string& folder) override {
         return Fails(kNeedsNoSpace) ? Refused() : MemoryFileSystem::RemoveEmptyFolder(folder);
     }
+    OsResult CreateHeldFile(const std::string& path, std::string_view data,
+                            std::unique_ptr<HeldFile>& held) override {
+        return Fails(kNeedsSpace) ? Refused() : MemoryFileSystem::CreateHeldFile(path, data, held);
+    }
+
+protected:
+    OsResult RewriteHeld(const std::string& path, std::string_view data) override {
+        return Fails(kNeedsNoSpace) ? Refused() : MemoryFileSystem::RewriteHeld(path, data);
+    }
 
 private:
     static constexpr bool kNeedsSpace = true, kNeedsNoSpace = false;
 
     bool Fails(bool needsSpace) {
+        if (takeSnapshots)
+            snapshots.push_back({files, folders});
         ++steps;
         if (failAt == 0)
             return false;

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 #include <set>
 #include <string>
@@ -15,6 +17,11 @@ public:
     std::map<std::string, std::string> files;
     std::set<std::string> folders;
     std::set<std::string> locked;  // paths whose save fails, keeping the old content
+    std::set<std::string> unreadable;  // there, but refused to readers
+    // Held only for a while: each is let go (from locked, unreadable and
+    // sharedWithoutDelete) once that many pauses before a retry have passed.
+    std::map<std::string, int> releasedAfterPauses;
+    int pausedMs = 0;  // the time the retries waited, all together
     // What ListFolder answers for a folder, in the system's order; none: empty.
     std::map<std::string, std::vector<FolderEntry>> listings;
     // Held open elsewhere with read and write sharing but not delete sharing,
@@ -33,7 +40,7 @@ public:
     }
     OsResult ReadFile(const std::string& path, std::string& data) override {
         auto it = files.find(path);
-        if (it == files.end())
+        if (it == files.end() || unreadable.count(path))
             return Refused();
         data = it->second;
         return OsResult::Done();
@@ -49,9 +56,20 @@ public:
         files.erase(from);
         return OsResult::Done();
     }
+    // A listing set for the folder, else what the folder holds, by name.
     std::vector<FolderEntry> ListFolder(const std::string& folder) override {
         auto it = listings.find(folder);
-        return it == listings.end() ? std::vector<FolderEntry>() : it->second;
+        if (it != listings.end())
+            return it->second;
+        std::vector<FolderEntry> entries;
+        const std::string inside = WithoutTrailingSeparator(folder) + "\\";
+        auto add = [&](const std::string& path, bool isFolder) {
+            if (path.rfind(inside, 0) == 0 && path.find('\\', inside.size()) == std::string::npos)
+                entries.push_back({path.substr(inside.size()), isFolder});
+        };
+        for (const std::string& path : folders) add(path, true);
+        for (const auto& [path, data] : files) add(path, false);
+        return entries;
     }
 
     OsResult WriteFlushedFile(const std::string& path, std::string_view data) override {
@@ -102,7 +120,49 @@ public:
         return Answer(folders.erase(name) > 0);
     }
 
+    OsResult CreateHeldFile(const std::string& path, std::string_view data,
+                            std::unique_ptr<HeldFile>& held) override {
+        if (files.count(path) || !InFolder(path))
+            return Refused();
+        files[path] = std::string(data);
+        sharedWithoutDelete.insert(path);
+        held = std::make_unique<Held>(*this, path);
+        return OsResult::Done();
+    }
+    void PauseBeforeRetry(int milliseconds) override {
+        pausedMs += milliseconds;
+        for (auto it = releasedAfterPauses.begin(); it != releasedAfterPauses.end();) {
+            if (--it->second > 0) {
+                ++it;
+                continue;
+            }
+            locked.erase(it->first);
+            unreadable.erase(it->first);
+            sharedWithoutDelete.erase(it->first);
+            it = releasedAfterPauses.erase(it);
+        }
+    }
+
+    // What a process that ends by force leaves: nothing is held any more.
+    void LetEverythingGo() { sharedWithoutDelete.clear(); }
+
 protected:
+    // Holds its file as long as it lives, the way an open handle does.
+    class Held : public HeldFile {
+    public:
+        Held(MemoryFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+        ~Held() override { fs_.sharedWithoutDelete.erase(path_); }
+        OsResult Rewrite(std::string_view data) override { return fs_.RewriteHeld(path_, data); }
+
+    private:
+        MemoryFileSystem& fs_;
+        std::string path_;
+    };
+    virtual OsResult RewriteHeld(const std::string& path, std::string_view data) {
+        files[path] = std::string(data);
+        return OsResult::Done();
+    }
+
     OsResult Refused() const { return OsResult::Failed(failureCode); }
     OsResult Answer(bool done) const { return done ? OsResult::Done() : Refused(); }
 

@@ -8,6 +8,7 @@
 
 #include "package/Extract.h"
 #include "package/MyProgress.h"
+#include "package/RunJournal.h"
 #include "package/StagedFiles.h"
 #include "support/FaultyFileSystem.h"
 #include "support/RecordingProgress.h"
@@ -76,7 +77,8 @@ bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure
     RecordingProgress display;
     MyProgress progress(display);
     progress.SetTotalBytes(TotalCompressedBytes(package.Groups()));
-    return ExtractPackage(package.Groups(), kFolder, progress, fs, failure);
+    RunJournal journal(fs, RunNames("0000000A"));
+    return ExtractPackage(package.Groups(), kFolder, progress, fs, journal, failure);
 }
 
 bool Extract(const TestPackage& package, FileSystem& fs) {
@@ -156,7 +158,7 @@ TEST(ExtractRollbackTest, TheFailureCarriesTheSystemsCodeOfTheRefusal) {
             fs.failureCode = code;
             ExtractFailure failure;
             if (!Extract(package, fs, failure)) {
-                ASSERT_EQ(failure.osError, code) << "step " << n << ": " << failure.reason;
+                ASSERT_EQ(failure.osError, code) << "step " << n << ": " << static_cast<int>(failure.step);
             }
         }
     }
@@ -167,7 +169,7 @@ TEST(ExtractRollbackTest, AFirstInstallationThatFailsLeavesNotEvenItsFolder) {
     MemoryFileSystem fs;
     fs.strictFolders = true;
     fs.folders.insert("C:\\Apps");  // there before: stays
-    fs.locked.insert(At("Sources\\Quillmark-V390-source.7z.setup-tmp"));
+    fs.locked.insert(RunNames("0000000A").Staged(At("Sources\\Quillmark-V390-source.7z")));
     EXPECT_FALSE(Extract(package, fs));
     EXPECT_TRUE(fs.files.empty());
     EXPECT_EQ(fs.folders, std::set<std::string>{"C:\\Apps"});
@@ -220,9 +222,10 @@ TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas)
     }
 }
 
-// A setup stopped by force leaves its own files behind; the next run is not
-// disturbed by them and removes them, whether it succeeds or fails.
-TEST(ExtractRollbackTest, FilesLeftByAStoppedSetupAreGoneAfterTheNextRun) {
+// An earlier version of the setup, stopped by force, left its files under
+// names without a run's id; the next run is not disturbed by them and
+// finishes what they hold, whether it succeeds or fails.
+TEST(ExtractRollbackTest, FilesLeftByAnEarlierVersionAreFinishedByTheNextRun) {
     const TestPackage package(PackageFiles());
     MemoryFileSystem expected;
     MakeEarlierInstallation(expected);
@@ -234,24 +237,17 @@ TEST(ExtractRollbackTest, FilesLeftByAStoppedSetupAreGoneAfterTheNextRun) {
         SCOPED_TRACE(fails ? "the next run fails" : "the next run succeeds");
         MemoryFileSystem fs;
         MakeEarlierInstallation(fs);
-        fs.files[KeptAsideName(At("Quillmark.exe"))] = "an even older program";
-        fs.files[KeptAsideName(At("Quillmark.ini"))] = "[App]\r\n";
-        fs.files[StagedName(At("Support\\AppIcons.icl"))] = "half a fi";
+        fs.files[At("Quillmark.exe.setup-old")] = "an even older program";
+        fs.files[At("Quillmark.ini.setup-old")] = "[App]\r\n";
+        fs.files[At("Support\\AppIcons.icl.setup-tmp")] = "half a fi";
         // Stopped on FAT between moving the earlier file aside and the new one in.
         fs.files.erase(At("libnodave.dll"));
-        fs.files[KeptAsideName(At("libnodave.dll"))] = "the earlier library";
+        fs.files[At("libnodave.dll.setup-old")] = "the earlier library";
         if (fails)
             fs.locked.insert(At("Support\\AppIcons.icl"));
         EXPECT_EQ(Extract(package, fs), !fails);
-        if (fails) {
-            // The one copy of the earlier library stays where it was.
-            Tree left = earlier;
-            left.files.erase(At("libnodave.dll"));
-            left.files[KeptAsideName(At("libnodave.dll"))] = "the earlier library";
-            EXPECT_EQ(TreeOf(fs), left);
-        } else {
-            EXPECT_EQ(TreeOf(fs), complete);
-        }
+        // The one copy of the earlier library is back under its name either way.
+        EXPECT_EQ(TreeOf(fs), fails ? earlier : complete);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "package/MyProgress.h"
+#include "package/RunJournal.h"
 #include "support/SampleBytes.h"
 #include "tools/Bzip2Level9.h"
 #include "support/MemoryFileSystem.h"
@@ -26,7 +27,11 @@ protected:
         progress.SetTotalBytes(TotalCompressedBytes(groups));
     }
 
-    bool Extract() { return ExtractPackage(groups, "C:\\Apps\\Quillmark", progress, fs, failure); }
+    // One run, its journal let go at its end.
+    bool Extract() {
+        RunJournal journal(fs, RunNames("0000000A"));
+        return ExtractPackage(groups, "C:\\Apps\\Quillmark", progress, fs, journal, failure);
+    }
 
     const char* names[3] = {"Quillmark.exe", "Quillmark.ini", "UserManual$en-us.chm"};
     std::vector<std::string> contents, streams;
@@ -41,7 +46,7 @@ protected:
 };
 
 TEST_F(ExtractTest, WritesEveryFileIntoItsGroupsFolder) {
-    ASSERT_TRUE(Extract()) << failure.reason;
+    ASSERT_TRUE(Extract()) << failure.path;
     EXPECT_EQ(fs.files.at("C:\\Apps\\Quillmark\\Quillmark.exe"), contents[0]);
     EXPECT_EQ(fs.files.at("C:\\Apps\\Quillmark\\Quillmark.ini"), contents[1]);
     EXPECT_EQ(fs.files.at("C:\\Apps\\Quillmark\\Support\\UserManual$en-us.chm"), contents[2]);
@@ -86,7 +91,8 @@ TEST_F(ExtractTest, ADamagedStreamWritesNoFileAtAll) {
 
 TEST_F(ExtractTest, TheSetupsDisplayIsTitledAndRunsOverTheWholePackage) {
     RecordingProgress setupDisplay;
-    ASSERT_TRUE(ExtractWithProgress(groups, "C:\\Q", setupDisplay, fs, failure));
+    RunJournal journal(fs, RunNames("0000000A"));
+    ASSERT_TRUE(ExtractWithProgress(groups, "C:\\Q", setupDisplay, fs, journal, failure));
     EXPECT_EQ(setupDisplay.title, "Setup progress");
     EXPECT_TRUE(setupDisplay.alignedLeft);
     const int32_t total = lengths[0] + lengths[1] + lengths[2];

@@ -91,7 +91,7 @@ TEST(IniRoundTripTest, AWrittenDocumentReadsBackTheSame) {
         Generator generate(seed);
         const IniDocument document = generate.Document();
         MemoryFileSystem fs;
-        ASSERT_TRUE(SaveIniDocument(fs, "s.ini", document));
+        ASSERT_TRUE(SaveIniDocument(fs, "s.ini", document, "s.ini.new"));
         IniDocument read;
         ASSERT_TRUE(LoadIniDocument(fs, "s.ini", read));
         ASSERT_EQ(read, document) << "seed " << seed << "\nwritten:\n"

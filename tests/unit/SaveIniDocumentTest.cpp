@@ -11,6 +11,7 @@ namespace {
 
 const char kPath[] = "C:\\Quillmark\\Quillmark.ini";
 const char kBackup[] = "C:\\Quillmark\\Quillmark.ini.bak";
+const char kStaged[] = "C:\\Quillmark\\Quillmark.ini.0000000A.setup-tmp";
 
 TEST(FormatIniDocumentTest, WritesSectionsAndEntriesInOrderWithCrLf) {
     const IniDocument document = MakeIni({
@@ -29,14 +30,14 @@ TEST(SaveIniDocumentTest, ReplacesTheFileAndLeavesNoBackup) {
     MemoryFileSystem fs;
     fs.files[kPath] = "old=1\r\n";
     fs.files[kBackup] = "stale backup";
-    EXPECT_TRUE(SaveIniDocument(fs, kPath, MakeIni({{"App", {{"new", "2"}}}})));
+    EXPECT_TRUE(SaveIniDocument(fs, kPath, MakeIni({{"App", {{"new", "2"}}}}), kStaged));
     EXPECT_EQ(fs.files.at(kPath), "[App]\r\nnew=2\r\n");
     EXPECT_EQ(fs.files.size(), 1u);
 }
 
 TEST(SaveIniDocumentTest, WritesAFileThatWasNotThere) {
     MemoryFileSystem fs;
-    EXPECT_TRUE(SaveIniDocument(fs, kPath, MakeIni({{"", {{"k", "v"}}}})));
+    EXPECT_TRUE(SaveIniDocument(fs, kPath, MakeIni({{"", {{"k", "v"}}}}), kStaged));
     EXPECT_EQ(fs.files.at(kPath), "k=v\r\n");
     EXPECT_EQ(fs.files.size(), 1u);
 }
@@ -46,7 +47,7 @@ TEST(SaveIniDocumentTest, ANewFileThatCannotBeWrittenLeavesTheEarlierOneInPlace)
     fs.files[kPath] = "user=1\r\n";
     fs.files[kBackup] = "stale backup";
     fs.locked.insert(kPath);
-    EXPECT_FALSE(SaveIniDocument(fs, kPath, MakeIni({{"", {{"k", "v"}}}})));
+    EXPECT_FALSE(SaveIniDocument(fs, kPath, MakeIni({{"", {{"k", "v"}}}}), kStaged));
     EXPECT_EQ(fs.files.at(kPath), "user=1\r\n");
     EXPECT_EQ(fs.files.size(), 1u);
 }
@@ -54,7 +55,7 @@ TEST(SaveIniDocumentTest, ANewFileThatCannotBeWrittenLeavesTheEarlierOneInPlace)
 TEST(SaveIniDocumentTest, NoEarlierFileAndNoNewOneLeavesNothing) {
     MemoryFileSystem fs;
     fs.locked.insert(kPath);
-    EXPECT_FALSE(SaveIniDocument(fs, kPath, MakeIni({{"", {{"k", "v"}}}})));
+    EXPECT_FALSE(SaveIniDocument(fs, kPath, MakeIni({{"", {{"k", "v"}}}}), kStaged));
     EXPECT_TRUE(fs.files.empty());
 }
 
@@ -66,14 +67,14 @@ TEST(SaveIniDocumentTest, WhicheverStepFailsTheFileIsTheEarlierOneOrTheNewOne) {
     FaultyFileSystem clean;
     clean.files[kPath] = earlier;
     clean.steps = 0;
-    ASSERT_TRUE(SaveIniDocument(clean, kPath, document));
+    ASSERT_TRUE(SaveIniDocument(clean, kPath, document, kStaged));
     const std::string written = clean.files.at(kPath);
     for (int n = 1; n <= clean.steps; ++n) {
         SCOPED_TRACE("step " + std::to_string(n));
         FaultyFileSystem fs;
         fs.files[kPath] = earlier;
         fs.failAt = n;
-        const bool saved = SaveIniDocument(fs, kPath, document);
+        const bool saved = static_cast<bool>(SaveIniDocument(fs, kPath, document, kStaged));
         EXPECT_EQ(fs.files,
                   (std::map<std::string, std::string>{{kPath, saved ? written : earlier}}));
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/RunNames.h"
 #include "settings/HexEncode.h"
 #include "settings/IniDocument.h"
 #include "settings/MergeSettings.h"
@@ -61,7 +62,7 @@ protected:
         AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
         // What the launch-icons step adds.
         defaultSettings.Section("InstallUninstall").Value("StartFolderPath") = "Zelk\\Quillmark";
-        EXPECT_TRUE(WriteSettings(fs, folder, defaultSettings));
+        EXPECT_TRUE(WriteSettings(fs, folder, defaultSettings, RunNames("0000000A")));
     }
 
     MemoryFileSystem fs;
@@ -120,7 +121,7 @@ TEST_F(SettingsFileTest, CommentsAndBlankLinesOfTheDefaultFileStayInPlace) {
         "[App]\r\nLanguage=EN-US\r\n\r\n; serial line\r\n"
         "[Get]\r\nDb=2\r\n";
     AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
-    WriteSettings(fs, folder, defaultSettings);
+    WriteSettings(fs, folder, defaultSettings, RunNames("0000000A"));
     const std::vector<std::string> lines = CrLfLines(fs.files.at("C:\\Q\\Quillmark.ini"));
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 4),
