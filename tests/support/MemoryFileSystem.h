@@ -22,6 +22,9 @@ public:
     // sharedWithoutDelete) once that many pauses before a retry have passed.
     std::map<std::string, int> releasedAfterPauses;
     int pausedMs = 0;  // the time the retries waited, all together
+    // Called with the target of every move that succeeded: a scanner that
+    // opens each fresh file, say.
+    std::function<void(const std::string&)> afterMove;
     // What ListFolder answers for a folder, in the system's order; none: empty.
     std::map<std::string, std::vector<FolderEntry>> listings;
     // Held open elsewhere with read and write sharing but not delete sharing,
@@ -85,6 +88,8 @@ public:
         std::string data = std::move(it->second);
         files.erase(it);
         files[to] = std::move(data);
+        if (afterMove)
+            afterMove(to);
         return OsResult::Done();
     }
     // Neither name is written to in place afterwards, so a copy behaves as a
