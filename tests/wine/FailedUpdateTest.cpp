@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <cstdio>
 #include <map>
 #include <random>
@@ -98,8 +99,9 @@ struct Outcome {
 };
 
 // The setup run into folder, answering every window as a user who accepts
-// everything, until it ends.
-Outcome RunInto(const std::wstring& exe, const std::wstring& folder) {
+// everything, until it ends; atLaunchIcons runs before that dialog is answered.
+Outcome RunInto(const std::wstring& exe, const std::wstring& folder,
+                const std::function<void()>& atLaunchIcons = nullptr) {
     using Clock = std::chrono::steady_clock;
     Outcome outcome;
     Process setup = Process::Start(exe);
@@ -109,6 +111,8 @@ Outcome RunInto(const std::wstring& exe, const std::wstring& folder) {
     SetupAnswers answers;
     answers.installFolder = TypeInstallFolder(folder);
     answers.seen = [&](SetupWindow kind, HWND window) {
+        if (kind == SetupWindow::LaunchIcons && atLaunchIcons)
+            atLaunchIcons();
         if (kind == SetupWindow::Other && !progressSeen &&
             WindowText(window) == L"Setup progress") {
             progressSeen = true;
@@ -130,6 +134,30 @@ Outcome RunInto(const std::wstring& exe, const std::wstring& folder) {
 void ExpectFailure(const Outcome& outcome) {
     EXPECT_EQ(outcome.message, kFailed);
     EXPECT_EQ(outcome.exitCode, 1u);
+}
+
+void ExpectDone(const Outcome& outcome) {
+    EXPECT_EQ(outcome.message, kDone);
+    EXPECT_EQ(outcome.exitCode, 0u);
+}
+
+// The setup's own files, left beside the product's.
+std::vector<std::string> Leftovers(const Tree& tree) {
+    std::vector<std::string> left;
+    for (const auto& [path, data] : tree)
+        if (path.find(".setup-") != std::string::npos)
+            left.push_back(path);
+    return left;
+}
+
+// The settings file holds the user's language and device, whatever else.
+bool HoldsUsersValues(const std::wstring& folder) {
+    std::string bytes;
+    if (!ReadBytes(folder + L"\\Quillmark.ini", bytes))
+        return false;
+    IniDocument read = ParseIniDocument(bytes);
+    return read.Section("App").Value("Language") == "IT-IT" &&
+           read.Section("Communication").Value("Device") == "3";
 }
 
 class FailedUpdate : public ::testing::Test {
@@ -218,6 +246,71 @@ TEST(FailedUpdateOnASmallDrive, AFullDiskLeavesTheEarlierInstallation) {
     ExpectSameTree(TreeOf(root), before);
     RemoveTree(folder);
     DeleteFileW(filler.c_str());
+}
+
+// Windows Installer replaces a read-only file like any other; so does the
+// setup, and the next update finds nothing in its way.
+TEST_F(FailedUpdate, ReadOnlyEarlierFilesAreReplacedAndTheNextUpdateSucceeds) {
+    for (int file : {0, kSettingsFile}) {
+        SCOPED_TRACE(Narrow(kProductFiles[file]));
+        MakeEarlierInstallation(folder);
+        const std::wstring path = folder + L"\\" + kProductFiles[file];
+        ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+        for (int run = 1; run <= 2; ++run) {
+            SCOPED_TRACE("update " + std::to_string(run));
+            ExpectDone(RunInto(SetupExe(), folder));
+            const Tree now = TreeOf(folder);
+            EXPECT_TRUE(Leftovers(now).empty()) << Names(now);
+            EXPECT_TRUE(HoldsUsersValues(folder));
+            std::string program;
+            EXPECT_TRUE(ReadBytes(folder + L"\\" + kProductFiles[0], program) &&
+                        program == ProductBytes(kProductFiles[0]));
+        }
+    }
+}
+
+// Ended by force while the launch-icons dialog waits, long after the
+// extraction: the user's settings file is still there byte for byte, and the
+// next run merges from it.
+TEST_F(FailedUpdate, EndedAtTheLaunchIconsDialogTheUsersSettingsFileIsUntouched) {
+    {
+        Process setup = StartInto(SetupExe(), folder);
+        ASSERT_NE(WaitForWindow(setup, L"", L"Zelk - Launch icons", 120000), nullptr);
+        setup.WaitForExit(1);  // ends it
+    }
+    std::string left;
+    ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
+    EXPECT_EQ(left, ExampleOldSettingsFile());
+    ExpectDone(RunInto(SetupExe(), folder));
+    EXPECT_TRUE(HoldsUsersValues(folder));
+    const Tree now = TreeOf(folder);
+    EXPECT_TRUE(Leftovers(now).empty()) << Names(now);
+}
+
+// The drive fills up after the extraction, while the launch-icons dialog
+// waits: the merged settings cannot be written, and the user's file stays.
+TEST(FailedUpdateOnASmallDrive, AFullDiskAtTheSettingsWriteLeavesTheUsersFile) {
+    wchar_t drive[8] = {};
+    if (!GetEnvironmentVariableW(L"QUILLMARK_SMALL_DRIVE", drive, 8) ||
+        GetDriveTypeW((std::wstring(drive) + L"\\").c_str()) == DRIVE_NO_ROOT_DIR)
+        GTEST_SKIP() << "no small drive: making one needs root";
+    const std::wstring root = drive;
+    const std::wstring folder = root + L"\\Quillmark";
+    MakeEarlierInstallation(folder);
+    const std::wstring filler = root + L"\\filler";
+    const Outcome outcome = RunInto(SetupExe(), folder, [&] {
+        ULARGE_INTEGER free{};
+        GetDiskFreeSpaceExW((root + L"\\").c_str(), &free, nullptr, nullptr);
+        WriteBytes(filler, std::string(static_cast<size_t>(free.QuadPart), 'f'));
+    });
+    ExpectDone(outcome);  // the settings write reports nothing
+    std::string left;
+    ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
+    EXPECT_EQ(left, ExampleOldSettingsFile());
+    const Tree now = TreeOf(folder);
+    EXPECT_TRUE(Leftovers(now).empty()) << Names(now);
+    DeleteFileW(filler.c_str());
+    RemoveTree(folder);
 }
 
 // A setup ended by force at random moments of its extraction: each time the
