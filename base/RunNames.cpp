@@ -12,7 +12,8 @@ const char kJournalSuffix[] = ".setup-run";
 constexpr size_t kIdLength = 8;
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 bool IsRunId(const std::string& text) {

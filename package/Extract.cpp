@@ -30,7 +30,9 @@ bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, Ext
     run.progress.Display().SetText(group.names[i]);
     DecompressResult file = DecompressBz2(
         group.streams[i], static_cast<size_t>(group.lengths[i]),
-        [&run](int32_t consumed, int32_t total) { return run.progress.FileProgress(consumed, total); },
+        [&run](int32_t consumed, int32_t total) {
+            return run.progress.FileProgress(consumed, total);
+        },
         std::move(run.buffer));
     if (!file.ok)
         return run.Fail(ExtractStep::unpack, path, 0);
@@ -47,7 +49,8 @@ bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, Ext
 std::vector<std::string> TargetFolders(const std::vector<PackageGroup>& groups,
                                        const std::string& installFolder) {
     std::vector<std::string> folders;
-    for (const PackageGroup& group : groups) folders.push_back(FolderPart(installFolder + group.tail));
+    for (const PackageGroup& group : groups)
+        folders.push_back(FolderPart(installFolder + group.tail));
     return folders;
 }
 

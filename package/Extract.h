@@ -15,12 +15,12 @@ class RunJournal;
 
 // Where an extraction stopped.
 enum class ExtractStep {
-    startJournal,     // the run's journal could not be made
-    finishEndedRun,   // a leftover of an ended run could not be dealt with
-    makeFolder,       // a folder could not be made
-    unpack,           // a stream of the package could not be decoded
-    write,            // a staged file could not be written
-    putInPlace,       // a new file could not be moved into place
+    startJournal,    // the run's journal could not be made
+    finishEndedRun,  // a leftover of an ended run could not be dealt with
+    makeFolder,      // a folder could not be made
+    unpack,          // a stream of the package could not be decoded
+    write,           // a staged file could not be written
+    putInPlace,      // a new file could not be moved into place
 };
 
 struct ExtractFailure {
@@ -35,8 +35,8 @@ struct ExtractFailure {
 // update leaves the user's file as it is and hands the package's content
 // back instead, so that the user's values are not out of place for a moment.
 struct HeldBackFile {
-    std::string path;            // the target the package would write
-    bool hold = false;           // set by the caller: the user's file is there
+    std::string path;                           // the target the package would write
+    bool hold = false;                          // set by the caller: the user's file is there
     std::optional<std::string> packageContent;  // what the package holds for it, once held back
 };
 

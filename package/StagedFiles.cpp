@@ -110,7 +110,8 @@ void StagedFiles::RollBack() {
     for (auto file = files_.rbegin(); file != files_.rend(); ++file)
         complete &= static_cast<bool>(RetriedWithGrowingWaits(fs_, [&] { return PutBack(*file); }));
     for (const File& file : files_)
-        complete &= static_cast<bool>(RetriedWithGrowingWaits(fs_, [&] { return RemoveStaged(file); }));
+        complete &=
+            static_cast<bool>(RetriedWithGrowingWaits(fs_, [&] { return RemoveStaged(file); }));
     if (!complete)
         journal_.NoteLeftovers();
     // The journal goes before the folders it may stand in.

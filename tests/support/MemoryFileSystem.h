@@ -16,7 +16,7 @@ class MemoryFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> files;
     std::set<std::string> folders;
-    std::set<std::string> locked;  // paths whose save fails, keeping the old content
+    std::set<std::string> locked;      // paths whose save fails, keeping the old content
     std::set<std::string> unreadable;  // there, but refused to readers
     // Held only for a while: each is let go (from locked, unreadable and
     // sharedWithoutDelete) once that many pauses before a retry have passed.

@@ -122,7 +122,8 @@ std::string Differences(const Files& actual, const Files& expected) {
     for (const auto& [path, data] : actual) {
         auto it = expected.find(path);
         if (it == expected.end() || it->second != data)
-            differ += "\n  " + path + (it == expected.end() ? " (not expected)" : " (other content)");
+            differ +=
+                "\n  " + path + (it == expected.end() ? " (not expected)" : " (other content)");
     }
     for (const auto& [path, data] : expected)
         if (!actual.count(path))
@@ -137,7 +138,8 @@ const std::string* EarlierOrNew(const Files& files, const std::string& path) {
     if (it != files.end())
         return &it->second;
     for (const auto& [other, data] : files) {
-        const std::optional<RunFileName> name = ParseRunFileName(other.substr(other.rfind('\\') + 1));
+        const std::optional<RunFileName> name =
+            ParseRunFileName(other.substr(other.rfind('\\') + 1));
         if (name && name->kind == RunFileName::Kind::keptAside &&
             other.substr(0, other.rfind('\\') + 1) + name->target == path)
             return &data;
@@ -217,8 +219,8 @@ const Hold kHolds[] = {
      [](MemoryFileSystem& fs) { HoldFor(fs, fs.sharedWithoutDelete, kSettings, 0); }, kNtfs,
      kInstalls, kUsersFileKept},
     {"the settings write refused for good (a full disk)",
-     [](MemoryFileSystem& fs) { fs.locked.insert(RunNames("0000000B").Staged(kSettings)); },
-     kNtfs, kInstalls, kUsersFileKept},
+     [](MemoryFileSystem& fs) { fs.locked.insert(RunNames("0000000B").Staged(kSettings)); }, kNtfs,
+     kInstalls, kUsersFileKept},
     {"the program held for a moment",
      [](MemoryFileSystem& fs) { HoldFor(fs, fs.locked, kProgram, 3); }, kNtfs, kInstalls, kMerged},
     {"the program held for good", [](MemoryFileSystem& fs) { HoldFor(fs, fs.locked, kProgram, 0); },
