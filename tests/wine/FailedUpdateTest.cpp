@@ -337,9 +337,9 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
     // How long unpacking takes on this machine now, measured by each rerun.
     double unpackSeconds = 1.0;
     constexpr int kTimes = 24;
-    // Where the ends fell, for the log: while files were being written beside
-    // the earlier ones, after they were in place, and elsewhere.
-    int whileStaging = 0, afterCommit = 0, elsewhere = 0;
+    // Where the ends fell, for the log: while files of the run's own stood
+    // beside the product's, and else with the user's or the merged settings.
+    int whileStaging = 0, usersFile = 0, mergedFile = 0;
     for (int i = 0; i < kTimes; ++i) {
         ASSERT_TRUE(WriteBytes(SettingsFile(folder), users));
         // At least 1 ms: a wait of 0 only asks whether the setup has ended and
@@ -355,16 +355,17 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
         }
         std::string left;
         ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
-        EXPECT_TRUE(left == users || left == packaged || isMergedFrom(left, users)) << left;
+        // Never the package's defaults in place of the user's values.
+        EXPECT_TRUE(left == users || isMergedFrom(left, users)) << left;
         const Tree stopped = TreeOf(folder);
         if (std::any_of(stopped.begin(), stopped.end(), [](const auto& entry) {
                 return entry.first.find(".setup-") != std::string::npos;
             }))
             ++whileStaging;
-        else if (left == packaged)
-            ++afterCommit;
+        else if (left == users)
+            ++usersFile;
         else
-            ++elsewhere;
+            ++mergedFile;
 
         const Outcome rerun = RunInto(SetupExe(), folder);
         ASSERT_EQ(rerun.message, kDone);
@@ -373,6 +374,7 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
         std::string settings;
         ASSERT_TRUE(ReadBytes(SettingsFile(folder), settings));
         EXPECT_TRUE(isMergedFrom(settings, left)) << settings;
+        EXPECT_TRUE(HoldsUsersValues(folder));
         std::string installed;
         for (int f = 0; f < static_cast<int>(std::size(kProductFiles)); ++f)
             if (f != kSettingsFile) {
@@ -385,8 +387,10 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
         if (HasFailure())
             return;
     }
-    std::printf("ended while staging %d times, after the commit %d, elsewhere %d\n", whileStaging,
-                afterCommit, elsewhere);
+    std::printf(
+        "ended with files of its own beside the product's %d times; else with the user's "
+        "settings file %d times, with the merged one %d\n",
+        whileStaging, usersFile, mergedFile);
 }
 
 }  // namespace
