@@ -8,6 +8,7 @@
 #include "win32/Handles.h"
 #include "base/Path.h"
 #include "win32/Utf.h"
+#include "win32/WidePath.h"
 #include "win32/Win32Result.h"
 
 namespace {
@@ -69,12 +70,12 @@ OsResult WriteAll(HANDLE file, std::string_view data) {
 }  // namespace
 
 OsResult Win32FileSystem::RealizeDirectory(const std::string& folder) {
-    if (!folder.empty() && IsDirectory(Widen(folder)))
+    if (!folder.empty() && IsDirectory(WidePath(folder)))
         return OsResult::Done();  // the usual case on a second run: one look instead of one per
                                   // level
     const std::vector<std::string> levels = FolderLevels(folder);
     for (const std::string& level : levels) {
-        std::wstring wide = Widen(level);
+        std::wstring wide = WidePath(level);
         if (!CreateDirectoryW(wide.c_str(), nullptr)) {
             const OsResult made = OsResult::Failed(GetLastError());
             if (!IsDirectory(wide))
@@ -83,11 +84,11 @@ OsResult Win32FileSystem::RealizeDirectory(const std::string& folder) {
     }
     if (!levels.empty() || folder.empty())
         return OsResult::Done();
-    return FolderThere(Widen(folder));  // a root: nothing to make, only to find
+    return FolderThere(WidePath(folder));  // a root: nothing to make, only to find
 }
 
 OsResult Win32FileSystem::ReadFile(const std::string& path, std::string& data) {
-    KernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+    KernelHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (OsResult opened = Opened(file); !opened)
@@ -96,18 +97,18 @@ OsResult Win32FileSystem::ReadFile(const std::string& path, std::string& data) {
 }
 
 OsResult Win32FileSystem::RemoveFile(const std::string& path) {
-    return CheckedCall(DeleteFileW(Widen(path).c_str()));
+    return CheckedCall(DeleteFileW(WidePath(path).c_str()));
 }
 
 OsResult Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
     // No flags: an existing target is not replaced, and nothing is copied.
-    return CheckedCall(MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), 0));
+    return CheckedCall(MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), 0));
 }
 
 std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     WIN32_FIND_DATAW found;
-    FindHandle search(FindFirstFileExW(Widen(folder + "\\*").c_str(), FindExInfoBasic, &found,
+    FindHandle search(FindFirstFileExW(WidePath(folder + "\\*").c_str(), FindExInfoBasic, &found,
                                        FindExSearchNameMatch, nullptr, 0));
     if (!search.Valid())
         return entries;
@@ -121,7 +122,7 @@ std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) 
 }
 
 OsResult Win32FileSystem::WriteFlushedFile(const std::string& path, std::string_view data) {
-    KernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    KernelHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (OsResult opened = Opened(file); !opened)
         return opened;
@@ -133,32 +134,33 @@ OsResult Win32FileSystem::WriteFlushedFile(const std::string& path, std::string_
 OsResult Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
     // A rename within one volume: the target's entry changes in one step.
     return CheckedCall(
-        MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING));
+        MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING));
 }
 
 OsResult Win32FileSystem::LinkFile(const std::string& existing, const std::string& link) {
-    return CheckedCall(CreateHardLinkW(Widen(link).c_str(), Widen(existing).c_str(), nullptr));
+    return CheckedCall(
+        CreateHardLinkW(WidePath(link).c_str(), WidePath(existing).c_str(), nullptr));
 }
 
 bool Win32FileSystem::FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 OsResult Win32FileSystem::IsReplaceable(const std::string& path) {
     // The access a replacement needs, sharing everything: refused exactly when
     // another holder has not shared deletion.
-    KernelHandle file(CreateFileW(Widen(path).c_str(), DELETE,
+    KernelHandle file(CreateFileW(WidePath(path).c_str(), DELETE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return Opened(file);
 }
 
 bool Win32FileSystem::FolderExists(const std::string& folder) {
-    return IsDirectory(Widen(folder));
+    return IsDirectory(WidePath(folder));
 }
 
 OsResult Win32FileSystem::RemoveEmptyFolder(const std::string& folder) {
     // Refused by the system for a folder that holds anything.
-    return CheckedCall(RemoveDirectoryW(Widen(folder).c_str()));
+    return CheckedCall(RemoveDirectoryW(WidePath(folder).c_str()));
 }

@@ -1,4 +1,5 @@
-// The real file system, through the wide file functions.
+// The real file system, through the wide file functions, at any path length
+// (win32/WidePath.h).
 #pragma once
 
 #include "base/FileSystem.h"
