@@ -3,6 +3,8 @@
 // answer the system's code of a refusal; questions answer only yes or no.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +16,28 @@ struct FolderEntry {
     std::string name;
     bool isFolder = false;
 };
+
+// Which file a path reaches, as the system numbers it: the same for every
+// spelling of the path (letter case, "." and doubled separators, short names)
+// and for every second name of the file, so that a reader can tell a file it
+// has read already however it is named.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+
+    bool operator==(const FileIdentity& other) const {
+        return volume == other.volume && index == other.index;
+    }
+    bool operator<(const FileIdentity& other) const {
+        return volume != other.volume ? volume < other.volume : index < other.index;
+    }
+};
+
+// The system's codes of the refusals that portable code tells apart: no file
+// there at all, against one that is there and cannot be read.
+constexpr std::uint32_t kFileNotFound = 2;
+constexpr std::uint32_t kPathNotFound = 3;  // a folder of the path is missing
+constexpr std::uint32_t kFileTooLarge = 223;
 
 class FileSystem {
 public:
@@ -53,4 +77,9 @@ public:
     virtual bool FolderExists(const std::string& folder) = 0;
     // Removes the folder only when it holds nothing.
     virtual OsResult RemoveEmptyFolder(const std::string& folder) = 0;
+
+    // Reads a whole file, when it holds at most limit bytes, and tells which
+    // file it is. A larger file is not read at all: kFileTooLarge.
+    virtual OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit,
+                                        std::string& data, FileIdentity& identity) = 0;
 };

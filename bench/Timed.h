@@ -77,6 +77,10 @@ public:
     OsResult RemoveEmptyFolder(const std::string& folder) override {
         return Timed(t_.folders, [&] { return inner_.RemoveEmptyFolder(folder); });
     }
+    OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit, std::string& data,
+                                FileIdentity& identity) override {
+        return inner_.ReadIdentifiedFile(path, limit, data, identity);
+    }
 
 private:
     FileSystem& inner_;

@@ -11,7 +11,13 @@
 #include "win32/WidePath.h"
 #include "win32/Win32Result.h"
 
+static_assert(kFileNotFound == ERROR_FILE_NOT_FOUND && kPathNotFound == ERROR_PATH_NOT_FOUND &&
+              kFileTooLarge == ERROR_FILE_TOO_LARGE);
+
 namespace {
+
+// A whole file is read into memory; past this it is refused rather than tried.
+constexpr std::uint64_t kMostBytesRead = 1ull << 30;
 
 bool IsDirectory(const std::wstring& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());
@@ -32,11 +38,11 @@ OsResult Opened(const KernelHandle& file) {
     return file.Valid() ? OsResult::Done() : OsResult::Failed(GetLastError());
 }
 
-OsResult ReadAll(HANDLE file, std::string& data) {
+OsResult ReadAll(HANDLE file, std::string& data, std::uint64_t limit = kMostBytesRead) {
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file, &size))
         return OsResult::Failed(GetLastError());
-    if (size.QuadPart > (1ll << 30))
+    if (static_cast<std::uint64_t>(size.QuadPart) > std::min(limit, kMostBytesRead))
         return OsResult::Failed(ERROR_FILE_TOO_LARGE);
     data.assign(static_cast<size_t>(size.QuadPart), '\0');
     size_t got = 0;
@@ -163,4 +169,21 @@ bool Win32FileSystem::FolderExists(const std::string& folder) {
 OsResult Win32FileSystem::RemoveEmptyFolder(const std::string& folder) {
     // Refused by the system for a folder that holds anything.
     return CheckedCall(RemoveDirectoryW(WidePath(folder).c_str()));
+}
+
+OsResult Win32FileSystem::ReadIdentifiedFile(const std::string& path, std::size_t limit,
+                                             std::string& data, FileIdentity& identity) {
+    KernelHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (OsResult opened = Opened(file); !opened)
+        return opened;
+    // The volume's serial number and the file's index on it: what every name
+    // of the file leads to, whichever way it is spelt.
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(file.Get(), &info))
+        return OsResult::Failed(GetLastError());
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+    return ReadAll(file.Get(), data, limit);
 }

@@ -19,4 +19,7 @@ public:
     OsResult IsReplaceable(const std::string& path) override;
     bool FolderExists(const std::string& folder) override;
     OsResult RemoveEmptyFolder(const std::string& folder) override;
+
+    OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit, std::string& data,
+                                FileIdentity& identity) override;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 #include <set>
@@ -100,6 +101,25 @@ public:
             if (within(path))
                 return Refused();
         return Answer(folders.erase(name) > 0);
+    }
+
+    // Other names of files, each leading to the file of the name it maps to:
+    // other spellings of its path, or second names. Only reading by identity
+    // follows them.
+    std::map<std::string, std::string> otherNames;
+
+    OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit, std::string& data,
+                                FileIdentity& identity) override {
+        auto other = otherNames.find(path);
+        const std::string& name = other == otherNames.end() ? path : other->second;
+        auto it = files.find(name);
+        if (it == files.end())
+            return OsResult::Failed(kFileNotFound);
+        identity = {0, std::hash<std::string>()(name)};
+        if (it->second.size() > limit)
+            return OsResult::Failed(kFileTooLarge);
+        data = it->second;
+        return OsResult::Done();
     }
 
 protected:

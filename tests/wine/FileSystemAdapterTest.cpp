@@ -1,4 +1,5 @@
-// The file system adapter past MAX_PATH: what only the real system can answer.
+// The file system adapter past MAX_PATH, and which file a name reaches: what
+// only the real system can answer.
 #include <windows.h>
 
 #include <algorithm>
@@ -91,6 +92,8 @@ TEST_F(FileSystemAdapter, EveryOperationTakesPathsPastMaxPath) {
     std::string data;
     EXPECT_TRUE(fs_.ReadFile(file, data));
     EXPECT_EQ(data, "new");
+    FileIdentity identity;
+    EXPECT_TRUE(fs_.ReadIdentifiedFile(file, 3, data, identity));
 
     std::vector<std::string> names;
     for (const FolderEntry& entry : fs_.ListFolder(folder)) names.push_back(entry.name);
@@ -104,6 +107,58 @@ TEST_F(FileSystemAdapter, EveryOperationTakesPathsPastMaxPath) {
     EXPECT_TRUE(fs_.RemoveFile(folder + "\\renamed"));
     EXPECT_TRUE(fs_.RemoveEmptyFolder(folder));
     EXPECT_FALSE(IsFolder(exact));
+}
+
+// A settings file's links may name one file in many ways; each reads as the
+// same file, and only a larger file than asked for, or none, is refused.
+TEST_F(FileSystemAdapter, EveryNameOfAFileReadsAsTheSameFile) {
+    const std::string settings = Narrow(folder_) + "\\Settings";
+    ASSERT_TRUE(fs_.RealizeDirectory(settings));
+    const std::string file = settings + "\\Quillmark.ini";
+    ASSERT_TRUE(fs_.WriteFlushedFile(file, "a=1"));
+    ASSERT_TRUE(fs_.WriteFlushedFile(settings + "\\Other.ini", "a=1"));
+    ASSERT_TRUE(fs_.LinkFile(file, settings + "\\Copy.ini"));
+    std::wstring shortName(32768, L'\0');
+    shortName.resize(GetShortPathNameW(Widen(file).c_str(), shortName.data(),
+                                       static_cast<DWORD>(shortName.size())));
+    ASSERT_FALSE(shortName.empty());
+    EXPECT_NE(shortName, Widen(file));
+
+    std::string upper = file;
+    std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+    struct Case {
+        const char* what;
+        std::string path;
+    };
+    const Case names[] = {
+        {"other letter case", upper},
+        {"a dot folder", settings + "\\.\\Quillmark.ini"},
+        {"a folder and back", settings + "\\..\\Settings\\Quillmark.ini"},
+        {"doubled separators", settings + "\\\\Quillmark.ini"},
+        {"a second name", settings + "\\Copy.ini"},
+        {"the short name", Narrow(shortName)},
+        {"past MAX_PATH", settings + "\\" + kLongTail + "\\..\\..\\..\\..\\Quillmark.ini"},
+    };
+    FileIdentity identity;
+    std::string data;
+    ASSERT_TRUE(fs_.ReadIdentifiedFile(file, 3, data, identity));
+    for (const Case& c : names) {
+        FileIdentity same;
+        std::string read;
+        EXPECT_TRUE(fs_.ReadIdentifiedFile(c.path, 3, read, same)) << c.what;
+        EXPECT_EQ(same, identity) << c.what;
+        EXPECT_EQ(read, "a=1") << c.what;
+    }
+    FileIdentity other;
+    ASSERT_TRUE(fs_.ReadIdentifiedFile(settings + "\\Other.ini", 3, data, other));
+    EXPECT_FALSE(other == identity);
+
+    data = "kept";
+    EXPECT_EQ(fs_.ReadIdentifiedFile(file, 2, data, other).error, kFileTooLarge);
+    EXPECT_EQ(data, "kept");
+    EXPECT_EQ(fs_.ReadIdentifiedFile(settings + "\\none.ini", 9, data, other).error, kFileNotFound);
+    EXPECT_EQ(fs_.ReadIdentifiedFile(settings + "\\none\\x.ini", 9, data, other).error,
+              kPathNotFound);
 }
 
 }  // namespace
