@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +26,28 @@ public:
     // Replaces the whole content, on the disk before answering.
     virtual OsResult Rewrite(std::string_view data) = 0;
 };
+
+// Which file a path reaches, as the system numbers it: the same for every
+// spelling of the path (letter case, "." and doubled separators, short names)
+// and for every second name of the file, so that a reader can tell a file it
+// has read already however it is named.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+
+    bool operator==(const FileIdentity& other) const {
+        return volume == other.volume && index == other.index;
+    }
+    bool operator<(const FileIdentity& other) const {
+        return volume != other.volume ? volume < other.volume : index < other.index;
+    }
+};
+
+// The system's codes of the refusals that portable code tells apart: no file
+// there at all, against one that is there and cannot be read.
+constexpr std::uint32_t kFileNotFound = 2;
+constexpr std::uint32_t kPathNotFound = 3;  // a folder of the path is missing
+constexpr std::uint32_t kFileTooLarge = 223;
 
 class FileSystem {
 public:
@@ -72,4 +96,8 @@ public:
                                     std::unique_ptr<HeldFile>& held) = 0;
     // Lets time pass before a refused step is tried again.
     virtual void PauseBeforeRetry(int milliseconds) = 0;
+    // Reads a whole file, when it holds at most limit bytes, and tells which
+    // file it is. A larger file is not read at all: kFileTooLarge.
+    virtual OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit,
+                                        std::string& data, FileIdentity& identity) = 0;
 };

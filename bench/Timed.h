@@ -82,6 +82,10 @@ public:
         return Timed(t_.folders, [&] { return inner_.CreateHeldFile(path, data, held); });
     }
     void PauseBeforeRetry(int milliseconds) override { inner_.PauseBeforeRetry(milliseconds); }
+    OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit, std::string& data,
+                                FileIdentity& identity) override {
+        return inner_.ReadIdentifiedFile(path, limit, data, identity);
+    }
 
 private:
     FileSystem& inner_;

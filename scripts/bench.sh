@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine on a virtual display and prints
-# their figures, for the 32-bit setup (the one that ships) where Wine here runs
+# their figures (extraction; reading settings files that no settings file
+# should be), for the 32-bit setup (the one that ships) where Wine here runs
 # 32-bit programs, and for the 64-bit one.
 #   bench.sh [RUNS]
 set -euo pipefail
@@ -30,4 +31,5 @@ for arch in "${archs[@]}"; do
         x86_64) echo "== 64-bit setup (build/win-x86_64)" ;;
     esac
     "$wine" "build/win-$arch/bench/extract_bench.exe" "${1:-7}"
+    "$wine" "build/win-$arch/bench/ini_bench.exe"
 done

@@ -23,16 +23,24 @@ std::string ConfigFilePath(const std::string& installFolder) {
 OldSettingsFile ReadOldSettings(FileSystem& fs, const std::string& installFolder,
                                 IniDocument& oldSettings) {
     const std::string path = SettingsFilePath(installFolder);
-    if (LoadIniDocument(fs, path, oldSettings))
-        return OldSettingsFile::read;
-    if (!fs.FileExists(path))
-        return OldSettingsFile::none;
+    IniLoad load = LoadIniDocument(fs, path, oldSettings);
     // Held by the product, a scanner or a backup for a moment: read as if it
-    // were missing, the user's values would all be emptied by the merge.
-    const OsResult read = RetriedWithGrowingWaits(fs, [&] {
-        return LoadIniDocument(fs, path, oldSettings) ? OsResult::Done() : OsResult::Failed();
-    });
-    return read ? OldSettingsFile::read : OldSettingsFile::unreadable;
+    // were missing, the user's values would all be emptied by the merge. A
+    // file too large to be a settings file does not change by waiting.
+    if (load.file == IniFile::unreadable && load.why.error != kFileTooLarge) {
+        RetriedWithGrowingWaits(fs, [&] {
+            load = LoadIniDocument(fs, path, oldSettings);
+            return load.file == IniFile::unreadable ? load.why : OsResult::Done();
+        });
+    }
+    switch (load.file) {
+        case IniFile::read:
+            return OldSettingsFile::read;
+        case IniFile::missing:
+            return OldSettingsFile::none;
+        default:
+            return OldSettingsFile::unreadable;
+    }
 }
 
 void AdoptDefaultSettings(FileSystem& fs, const std::string& installFolder,

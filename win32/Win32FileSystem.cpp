@@ -8,9 +8,16 @@
 #include "win32/Handles.h"
 #include "base/Path.h"
 #include "win32/Utf.h"
+#include "win32/WidePath.h"
 #include "win32/Win32Result.h"
 
+static_assert(kFileNotFound == ERROR_FILE_NOT_FOUND && kPathNotFound == ERROR_PATH_NOT_FOUND &&
+              kFileTooLarge == ERROR_FILE_TOO_LARGE);
+
 namespace {
+
+// A whole file is read into memory; past this it is refused rather than tried.
+constexpr std::uint64_t kMostBytesRead = 1ull << 30;
 
 bool IsDirectory(const std::wstring& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());
@@ -31,11 +38,11 @@ OsResult Opened(const KernelHandle& file) {
     return file.Valid() ? OsResult::Done() : OsResult::Failed(GetLastError());
 }
 
-OsResult ReadAll(HANDLE file, std::string& data) {
+OsResult ReadAll(HANDLE file, std::string& data, std::uint64_t limit = kMostBytesRead) {
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file, &size))
         return OsResult::Failed(GetLastError());
-    if (size.QuadPart > (1ll << 30))
+    if (static_cast<std::uint64_t>(size.QuadPart) > std::min(limit, kMostBytesRead))
         return OsResult::Failed(ERROR_FILE_TOO_LARGE);
     data.assign(static_cast<size_t>(size.QuadPart), '\0');
     size_t got = 0;
@@ -110,12 +117,12 @@ private:
 }  // namespace
 
 OsResult Win32FileSystem::RealizeDirectory(const std::string& folder) {
-    if (!folder.empty() && IsDirectory(Widen(folder)))
+    if (!folder.empty() && IsDirectory(WidePath(folder)))
         return OsResult::Done();  // the usual case on a second run: one look instead of one per
                                   // level
     const std::vector<std::string> levels = FolderLevels(folder);
     for (const std::string& level : levels) {
-        std::wstring wide = Widen(level);
+        std::wstring wide = WidePath(level);
         if (!CreateDirectoryW(wide.c_str(), nullptr)) {
             const OsResult made = OsResult::Failed(GetLastError());
             if (!IsDirectory(wide))
@@ -124,11 +131,11 @@ OsResult Win32FileSystem::RealizeDirectory(const std::string& folder) {
     }
     if (!levels.empty() || folder.empty())
         return OsResult::Done();
-    return FolderThere(Widen(folder));  // a root: nothing to make, only to find
+    return FolderThere(WidePath(folder));  // a root: nothing to make, only to find
 }
 
 OsResult Win32FileSystem::ReadFile(const std::string& path, std::string& data) {
-    KernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+    KernelHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (OsResult opened = Opened(file); !opened)
@@ -137,19 +144,19 @@ OsResult Win32FileSystem::ReadFile(const std::string& path, std::string& data) {
 }
 
 OsResult Win32FileSystem::RemoveFile(const std::string& path) {
-    const std::wstring wide = Widen(path);
+    const std::wstring wide = WidePath(path);
     return EvenIfReadOnly(wide, [&] { return DeleteFileW(wide.c_str()) != FALSE; });
 }
 
 OsResult Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
     // No flags: an existing target is not replaced, and nothing is copied.
-    return CheckedCall(MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), 0));
+    return CheckedCall(MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), 0));
 }
 
 std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     WIN32_FIND_DATAW found;
-    FindHandle search(FindFirstFileExW(Widen(folder + "\\*").c_str(), FindExInfoBasic, &found,
+    FindHandle search(FindFirstFileExW(WidePath(folder + "\\*").c_str(), FindExInfoBasic, &found,
                                        FindExSearchNameMatch, nullptr, 0));
     if (!search.Valid())
         return entries;
@@ -163,7 +170,7 @@ std::vector<FolderEntry> Win32FileSystem::ListFolder(const std::string& folder) 
 }
 
 OsResult Win32FileSystem::WriteFlushedFile(const std::string& path, std::string_view data) {
-    KernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    KernelHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (OsResult opened = Opened(file); !opened)
         return opened;
@@ -174,51 +181,69 @@ OsResult Win32FileSystem::WriteFlushedFile(const std::string& path, std::string_
 
 OsResult Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
     // A rename within one volume: the target's entry changes in one step.
-    const std::wstring source = Widen(from), target = Widen(to);
+    const std::wstring source = WidePath(from), target = WidePath(to);
     return EvenIfReadOnly(target, [&] {
         return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
     });
 }
 
 OsResult Win32FileSystem::LinkFile(const std::string& existing, const std::string& link) {
-    return CheckedCall(CreateHardLinkW(Widen(link).c_str(), Widen(existing).c_str(), nullptr));
+    return CheckedCall(
+        CreateHardLinkW(WidePath(link).c_str(), WidePath(existing).c_str(), nullptr));
 }
 
 bool Win32FileSystem::FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 OsResult Win32FileSystem::IsReplaceable(const std::string& path) {
     // The access a replacement needs, sharing everything: refused exactly when
     // another holder has not shared deletion.
-    KernelHandle file(CreateFileW(Widen(path).c_str(), DELETE,
+    KernelHandle file(CreateFileW(WidePath(path).c_str(), DELETE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return Opened(file);
 }
 
 bool Win32FileSystem::FolderExists(const std::string& folder) {
-    return IsDirectory(Widen(folder));
+    return IsDirectory(WidePath(folder));
 }
 
 OsResult Win32FileSystem::RemoveEmptyFolder(const std::string& folder) {
     // Refused by the system for a folder that holds anything.
-    return CheckedCall(RemoveDirectoryW(Widen(folder).c_str()));
+    return CheckedCall(RemoveDirectoryW(WidePath(folder).c_str()));
+}
+
+OsResult Win32FileSystem::ReadIdentifiedFile(const std::string& path, std::size_t limit,
+                                             std::string& data, FileIdentity& identity) {
+    KernelHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (OsResult opened = Opened(file); !opened)
+        return opened;
+    // The volume's serial number and the file's index on it: what every name
+    // of the file leads to, whichever way it is spelt.
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(file.Get(), &info))
+        return OsResult::Failed(GetLastError());
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+    return ReadAll(file.Get(), data, limit);
 }
 
 OsResult Win32FileSystem::CreateHeldFile(const std::string& path, std::string_view data,
                                          std::unique_ptr<HeldFile>& held) {
     // Not shared for deletion: IsReplaceable answers no for it elsewhere until
     // this process lets it go, however the process ends.
-    KernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+    KernelHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                   CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (OsResult opened = Opened(file); !opened)
         return opened;
     auto made = std::make_unique<Win32HeldFile>(std::move(file));
     if (OsResult written = made->Rewrite(data); !written) {
         made.reset();
-        DeleteFileW(Widen(path).c_str());
+        DeleteFileW(WidePath(path).c_str());
         return written;
     }
     held = std::move(made);

@@ -1,4 +1,5 @@
-// The real file system, through the wide file functions.
+// The real file system, through the wide file functions, at any path length
+// (win32/WidePath.h).
 #pragma once
 
 #include "base/FileSystem.h"
@@ -21,4 +22,7 @@ public:
     OsResult CreateHeldFile(const std::string& path, std::string_view data,
                             std::unique_ptr<HeldFile>& held) override;
     void PauseBeforeRetry(int milliseconds) override;
+
+    OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit, std::string& data,
+                                FileIdentity& identity) override;
 };

@@ -150,6 +150,26 @@ public:
 
     // What a process that ends by force leaves: nothing is held any more.
     void LetEverythingGo() { sharedWithoutDelete.clear(); }
+    // Other names of files, each leading to the file of the name it maps to:
+    // other spellings of its path, or second names. Only reading by identity
+    // follows them.
+    std::map<std::string, std::string> otherNames;
+
+    OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit, std::string& data,
+                                FileIdentity& identity) override {
+        auto other = otherNames.find(path);
+        const std::string& name = other == otherNames.end() ? path : other->second;
+        auto it = files.find(name);
+        if (it == files.end())
+            return OsResult::Failed(kFileNotFound);
+        if (unreadable.count(name))
+            return Refused();
+        identity = {0, std::hash<std::string>()(name)};
+        if (it->second.size() > limit)
+            return OsResult::Failed(kFileTooLarge);
+        data = it->second;
+        return OsResult::Done();
+    }
 
 protected:
     // Holds its file as long as it lives, the way an open handle does.

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <set>
+#include <string>
+
 #include "settings/IniDocument.h"
+#include "settings/ParseIniDocument.h"
 #include "support/IniText.h"
 #include "support/MemoryFileSystem.h"
 
@@ -85,6 +90,112 @@ TEST_F(LinkTest, OnlyTheKeyLinkInCapitalsLinks) {
     fs.files["x"] = "linked=1";
     EXPECT_EQ(Load("main.ini"),
               MakeIni({{"", {{"Link", "x"}, {"LINKS", "x"}, {"LINK", "x"}, {"linked", "1"}}}}));
+}
+
+// The same file reached again under another name ends the reading at that
+// link, as a link to itself does: the file system says which file a name
+// reaches, the spelling does not.
+TEST_F(LinkTest, ACycleThroughOtherNamesOfAFileEndsAtTheFirstRepeat) {
+    struct Case {
+        const char* how;
+        std::string back;  // the name the last file links back to the first by
+    };
+    const Case cases[] = {
+        {"other letter case", "C:\\SETTINGS\\QUILLMARK.INI"},
+        {"a dot folder", "C:\\Settings\\.\\Quillmark.ini"},
+        {"doubled separators", "C:\\Settings\\\\Quillmark.ini"},
+        {"a second name", "C:\\Settings\\Copy.ini"},
+        {"a short name", "C:\\SETTIN~1\\QUILLM~1.INI"},
+    };
+    for (const Case& c : cases) {
+        fs = MemoryFileSystem();
+        fs.files["C:\\Settings\\Quillmark.ini"] = "a=1\r\nLINK=b.ini\r\n";
+        fs.files["b.ini"] = "b=2\r\nLINK=c.ini\r\n";
+        fs.files["c.ini"] = "c=3\r\nLINK=" + c.back + "\r\nlost=1\r\n";
+        fs.otherNames[c.back] = "C:\\Settings\\Quillmark.ini";
+        EXPECT_EQ(Load("C:\\Settings\\Quillmark.ini"), MakeIni({{"",
+                                                                 {{"a", "1"},
+                                                                  {"LINK", "b.ini"},
+                                                                  {"b", "2"},
+                                                                  {"LINK", "c.ini"},
+                                                                  {"c", "3"},
+                                                                  {"LINK", c.back}}}}))
+            << c.how;
+    }
+}
+
+// A file that is there but cannot be read, as one held open without sharing.
+class HeldFileSystem : public MemoryFileSystem {
+public:
+    static constexpr std::uint32_t kSharingViolation = 32;
+    std::set<std::string> held;
+
+    OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit, std::string& data,
+                                FileIdentity& identity) override {
+        if (held.count(path))
+            return OsResult::Failed(kSharingViolation);
+        return MemoryFileSystem::ReadIdentifiedFile(path, limit, data, identity);
+    }
+};
+
+// Lines that cost far more than their bytes: a section for every four.
+std::string Headers(std::size_t bytes) {
+    std::string headers;
+    while (headers.size() < bytes) headers += "[s]\r";
+    return headers;
+}
+
+// The caller keeps its document either way; what it does next depends on
+// whether there was a file: none may be replaced by defaults, one that is
+// there must not be.
+TEST(LoadIniDocumentAnswerTest, SaysWhetherTheFileIsMissingOrThereButUnreadable) {
+    struct Case {
+        const char* what;
+        const char* path;
+        IniFile file;
+        std::uint32_t why;
+    };
+    const Case cases[] = {
+        {"no file", "C:\\Q\\none.ini", IniFile::missing, kFileNotFound},
+        {"more bytes than the budget", "C:\\Q\\big.ini", IniFile::unreadable, kFileTooLarge},
+        {"lines that would take more than the budget", "C:\\Q\\headers.ini", IniFile::unreadable,
+         kFileTooLarge},
+        {"a file held open", "C:\\Q\\held.ini", IniFile::unreadable,
+         HeldFileSystem::kSharingViolation},
+    };
+    HeldFileSystem fs;
+    fs.files["C:\\Q\\big.ini"] = std::string(kIniLoadBudget, 'k');
+    fs.files["C:\\Q\\headers.ini"] = Headers(kIniLoadBudget / 64);
+    fs.files["C:\\Q\\held.ini"] = "a=1\r\n";
+    fs.held.insert("C:\\Q\\held.ini");
+    for (const Case& c : cases) {
+        IniDocument document = MakeIni({{"", {{"kept", "1"}}}});
+        const IniDocument before = document;
+        const IniLoad load = LoadIniDocument(fs, c.path, document);
+        EXPECT_FALSE(load) << c.what;
+        EXPECT_EQ(load.file, c.file) << c.what;
+        EXPECT_EQ(load.why.error, c.why) << c.what;
+        EXPECT_EQ(document, before) << c.what;
+    }
+}
+
+// Past the first file, the budget is one more way a link cannot be followed:
+// the reading ends there with what was read. A file far larger than any real
+// settings file is still read whole.
+TEST_F(LinkTest, ALinkedFileBeyondWhatIsLeftOfTheBudgetEndsTheReading) {
+    std::string lines;
+    for (int i = 0; lines.size() < 100000; ++i)
+        lines += (i % 50 == 0 ? "[Section" + std::to_string(i) + "]\r\n" : std::string()) + "Key" +
+                 std::to_string(i) + "=a value of an ordinary length\r\n";
+    fs.files["main.ini"] = lines + "LINK=big.ini\r\n";
+    fs.files["big.ini"] = std::string(kIniLoadBudget / 2, 'k');
+    fs.files["headers.ini"] = Headers(kIniLoadBudget / 64);
+    IniDocument expected = ParseIniDocument(lines + "LINK=big.ini\r\n");
+    EXPECT_EQ(Load("main.ini"), expected);
+
+    fs.files["main.ini"] = lines + "LINK=headers.ini\r\n";
+    expected = ParseIniDocument(lines + "LINK=headers.ini\r\n");
+    EXPECT_EQ(Load("main.ini"), expected);
 }
 
 }  // namespace

@@ -147,3 +147,47 @@ TEST(InstallRunUnicode, AFolderNameWithAnUmlautIsUsedExactly) {
 }
 
 }  // namespace
+
+namespace {
+
+// An install folder as long as a user may make it: every product path passes
+// MAX_PATH, and the names staged beside the files are longer still. It is
+// typed with a trailing separator, so every path joined to it holds a doubled
+// one. The test reads back through the "\\?\" form, which takes any length.
+TEST(InstallRunLongPath, AnInstallFolderPastMaxPathGetsEveryProductFile) {
+    const std::wstring parent = L"C:\\Long install folders";
+    std::wstring folder = parent;
+    while (folder.size() < 280) folder += L"\\" + std::wstring(40, L'q');
+    const std::wstring unparsed = L"\\\\?\\" + folder;
+    RemoveTree(L"\\\\?\\" + parent);
+
+    std::wstring accepted;
+    SetupAnswers answers;
+    answers.installFolder = [&](HWND dialog) {
+        HWND field = InstallFolderField(dialog);
+        SetText(field, folder + L"\\");
+        accepted = WindowText(field);
+        Click(FindControl(dialog, L"Button", L"O&k"));
+    };
+    const SetupRun run = RunSetup(answers);
+    EXPECT_EQ(accepted, folder + L"\\");  // the path field takes it whole
+    EXPECT_EQ(run.LastMessage(), kDone);
+    EXPECT_EQ(run.exitCode, 0u);
+
+    for (int i = 0; i < static_cast<int>(std::size(kProductFiles)); ++i) {
+        std::string installed;
+        EXPECT_TRUE(ReadBytes(unparsed + L"\\" + kProductFiles[i], installed))
+            << Narrow(kProductFiles[i]);
+        // The settings file is the package's merged with the user's settings.
+        if (i == kSettingsFile)
+            EXPECT_NE(installed.find("[App]\r\n"), std::string::npos);
+        else
+            EXPECT_TRUE(installed == ProductBytes(kProductFiles[i])) << Narrow(kProductFiles[i]);
+    }
+    for (const wchar_t* folderName : {L"", L"\\Documentations", L"\\Support", L"\\Sources"})
+        for (const std::wstring& name : ListFolder(unparsed + folderName))
+            EXPECT_EQ(name.find(L".setup-"), std::wstring::npos) << Narrow(name);
+    RemoveTree(L"\\\\?\\" + parent);
+}
+
+}  // namespace
