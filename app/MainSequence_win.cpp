@@ -31,6 +31,7 @@ void SelectProcessSettings(Gui& gui) {
 bool ExtractProduct(Setup& setup, ProgressWindow& window) {
     ExtractFailure failure;
     if (!ExtractWithProgress(ProductPackage(), setup.installFolder, window, setup.fs, failure)) {
+        window.ShowFailure();
         PromptExclamation(kExtractionFailed, &window);
         return false;
     }

@@ -32,6 +32,7 @@ ProgressWindow::ProgressWindow(Gui& gui) : Window(gui), throttle_(GetTickCount64
     const int barTop = gui.Scale(kMargin + kTextHeight + 8);
     textRect_ = {left, textTop, right, textTop + gui.Scale(kTextHeight)};
     barRect_ = {left, barTop, right, barTop + gui.Scale(kBarHeight)};
+    taskbar_.emplace(Handle());
 }
 
 void ProgressWindow::SetTitle(const std::string& title) {
@@ -61,7 +62,12 @@ void ProgressWindow::Refresh() {
 }
 
 void ProgressWindow::Close() {
+    taskbar_->Clear();
     Show(false);
+}
+
+void ProgressWindow::ShowFailure() {
+    taskbar_->ShowError();
 }
 
 void ProgressWindow::UpdateIfDue() {
@@ -73,6 +79,8 @@ void ProgressWindow::UpdateIfDue() {
     else if (repaintWanted_)
         InvalidateRect(Handle(), nullptr, FALSE);
     repaintWanted_ = false;
+    // After the window is shown: a hidden one has no taskbar button.
+    ShowOnTaskbar();
     PumpPendingMessages();
 }
 
@@ -82,6 +90,12 @@ int32_t ProgressWindow::BarPixels() const {
     if (total_ <= 0 || pos_ <= 0)
         return 0;
     return static_cast<int32_t>(std::min<int64_t>(width, pos_ * width / total_));
+}
+
+int ProgressWindow::Percent() const {
+    if (total_ <= 0 || pos_ <= 0)
+        return 0;
+    return static_cast<int>(std::min<int64_t>(100, int64_t{pos_} * 100 / total_));
 }
 
 void ProgressWindow::ShowState() {
@@ -97,6 +111,17 @@ void ProgressWindow::ShowState() {
         shownPixels_ = pixels;
         InvalidateRect(Handle(), &barRect_, FALSE);
     }
+}
+
+void ProgressWindow::ShowOnTaskbar() {
+    // The taskbar button is a few dozen pixels wide: a step of one percent
+    // is the finest it shows.
+    const int percent = Percent();
+    if (percent == shownPercent_)
+        return;
+    shownPercent_ = percent;
+    taskbar_->SetValue(static_cast<uint64_t>(std::max(pos_, 0)),
+                       static_cast<uint64_t>(std::max(total_, 1)));
 }
 
 void ProgressWindow::Paint(HDC dc) const {

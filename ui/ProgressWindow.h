@@ -4,9 +4,12 @@
 // update, instead of two controls that each redraw through their own messages.
 #pragma once
 
+#include <optional>
+
 #include "base/Progress.h"
 #include "ui/ProgressThrottle.h"
 #include "ui/Window.h"
+#include "win32/TaskbarProgress.h"
 
 class ProgressWindow : public Window, public Progress {
 public:
@@ -19,13 +22,18 @@ public:
     void Refresh() override;
     void Close() override;
 
+    // While an error about the work is shown: the taskbar button turns red.
+    void ShowFailure();
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void UpdateIfDue();
     void ShowState();
+    void ShowOnTaskbar();
     int32_t BarPixels() const;  // the bar's filled width for the current position
+    int Percent() const;        // of the current position, rounded down
     void Paint(HDC dc) const;
     void PaintText(HDC dc) const;
     void PaintBar(HDC dc) const;
@@ -38,6 +46,8 @@ private:
     int32_t pos_ = 0;
     int32_t total_ = 0;
     int32_t shownPixels_ = 0;
+    int shownPercent_ = -1;  // on the taskbar button
     bool repaintWanted_ = false;
     ProgressThrottle throttle_;
+    std::optional<TaskbarProgress> taskbar_;  // made with the window
 };
