@@ -53,6 +53,8 @@ LaunchIconAnswers SelectFolderGroup::AskLaunchIcons() {
         return {kDefaultProgramGroup, true};
     const int dpi = setup_.gui.Dpi();
     ShowInfo(prgfolderinfo, kGroupPrompt, dpi);
+    // The prompt above the field is its caption.
+    prgfolder.SetAccessibleName(prgfolderinfo.PlainText());
     prgfolderlist.AddColumn("", kIconColumnWeight);
     prgfolderlist.AddColumn("", kNameColumnWeight);
     prgfolderlist.WhenCursor = [this] { FolderSelected(); };

@@ -21,6 +21,8 @@ SelectFolder::SelectFolder(Setup& setup)
 
     Icon(AppImgIcon(setup.gui.Instance(), AppImgId::setup16));
     browse.WhenAction = [this] { BrowseFolder(); };
+    // The caption comes after the field in the layout, where Windows does not look for it.
+    path.SetAccessibleName(dv___2.GetLabel());
 
     info.SetQtf(FindTopic("Zelk-Setup", "App", "firstLay$en-us").text);
     info.SetZoom(1, 1);

@@ -1,5 +1,7 @@
 #include "richtext/RichTextView.h"
 
+#include <oleacc.h>
+
 #include <cmath>
 
 #include "ui/Gui.h"
@@ -77,6 +79,21 @@ void RichTextView::SetQtf(const std::string& qtf) {
     doc_ = ParseQtf(qtf);
     scroll_ = 0;
     Relayout();
+    NotifyAccessibleChange(Handle(), EVENT_OBJECT_NAMECHANGE);
+}
+
+bool RichTextView::AccessibleName(std::string& name) const {
+    name = PlainText();
+    return true;
+}
+
+bool RichTextView::AccessibleRole(long& role) const {
+    role = ROLE_SYSTEM_STATICTEXT;
+    return true;
+}
+
+long RichTextView::AccessibleStates() const {
+    return STATE_SYSTEM_READONLY;
 }
 
 void RichTextView::SetZoom(int m, int d) {

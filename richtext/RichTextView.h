@@ -15,7 +15,7 @@
 #include "ui/TopWindow.h"
 #include "ui/Window.h"
 
-class RichTextView : public Window, public LayoutView {
+class RichTextView : public Window, public LayoutView, private AccessibleSource {
 public:
     explicit RichTextView(Gui& gui);
 
@@ -33,11 +33,20 @@ public:
     // The laid-out width in pixels, scroll bar included.
     int Width() const;
 
+    // The words shown, as screen readers read them.
+    std::string PlainText() const { return doc_.PlainText(); }
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Read-only text, named by its words.
+    const AccessibleSource* Accessible() const override { return this; }
 
 private:
     class Measure;
+
+    bool AccessibleName(std::string& name) const override;
+    bool AccessibleRole(long& role) const override;
+    long AccessibleStates() const override;
     using FontKey = std::tuple<int, bool, bool, bool, int>;
 
     HFONT FontFor(const QtfFormat& format);

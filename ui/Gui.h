@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/DpiScale.h"
+#include "win32/ComInit.h"
 #include "win32/Handles.h"
 
 class Gui {
@@ -30,6 +31,9 @@ public:
     int Dpi() const { return dpi_; }
 
 private:
+    // The windows' thread is a COM apartment for the whole run: screen
+    // readers reach the windows' accessible objects through it.
+    ComInit com_;
     HINSTANCE instance_;
     int dpi_ = 96;
     std::string language_;

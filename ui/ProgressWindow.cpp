@@ -1,5 +1,7 @@
 #include "ui/ProgressWindow.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 
 #include "ui/Gui.h"
@@ -80,7 +82,7 @@ void ProgressWindow::UpdateIfDue() {
         InvalidateRect(Handle(), nullptr, FALSE);
     repaintWanted_ = false;
     // After the window is shown: a hidden one has no taskbar button.
-    ShowOnTaskbar();
+    ShowPercent();
     PumpPendingMessages();
 }
 
@@ -104,6 +106,7 @@ void ProgressWindow::ShowState() {
     if (textLine_ != shownText_) {
         shownText_ = textLine_;
         InvalidateRect(Handle(), &textRect_, FALSE);
+        NotifyAccessibleChange(Handle(), EVENT_OBJECT_NAMECHANGE);
     }
     // A step smaller than one of the bar's pixels changes nothing on screen.
     const int32_t pixels = BarPixels();
@@ -113,15 +116,35 @@ void ProgressWindow::ShowState() {
     }
 }
 
-void ProgressWindow::ShowOnTaskbar() {
-    // The taskbar button is a few dozen pixels wide: a step of one percent
-    // is the finest it shows.
+void ProgressWindow::ShowPercent() {
+    // The taskbar button is a few dozen pixels wide, and a screen reader
+    // reads the value out: a step of one percent is the finest either shows.
     const int percent = Percent();
     if (percent == shownPercent_)
         return;
     shownPercent_ = percent;
     taskbar_->SetValue(static_cast<uint64_t>(std::max(pos_, 0)),
                        static_cast<uint64_t>(std::max(total_, 1)));
+    NotifyAccessibleChange(Handle(), EVENT_OBJECT_VALUECHANGE);
+}
+
+bool ProgressWindow::AccessibleName(std::string& name) const {
+    name = Narrow(shownText_);
+    return true;
+}
+
+bool ProgressWindow::AccessibleRole(long& role) const {
+    role = ROLE_SYSTEM_PROGRESSBAR;
+    return true;
+}
+
+bool ProgressWindow::AccessibleValue(std::string& value) const {
+    value = std::to_string(std::max(shownPercent_, 0)) + "%";
+    return true;
+}
+
+long ProgressWindow::AccessibleStates() const {
+    return STATE_SYSTEM_READONLY;
 }
 
 void ProgressWindow::Paint(HDC dc) const {

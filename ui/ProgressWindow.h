@@ -11,7 +11,7 @@
 #include "ui/Window.h"
 #include "win32/TaskbarProgress.h"
 
-class ProgressWindow : public Window, public Progress {
+class ProgressWindow : public Window, public Progress, private AccessibleSource {
 public:
     explicit ProgressWindow(Gui& gui);
 
@@ -27,11 +27,19 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A progress bar named by the file being unpacked, its value in percent:
+    // what the window shows, as it last showed it.
+    const AccessibleSource* Accessible() const override { return this; }
 
 private:
+    bool AccessibleName(std::string& name) const override;
+    bool AccessibleRole(long& role) const override;
+    bool AccessibleValue(std::string& value) const override;
+    long AccessibleStates() const override;
+
     void UpdateIfDue();
     void ShowState();
-    void ShowOnTaskbar();
+    void ShowPercent();
     int32_t BarPixels() const;  // the bar's filled width for the current position
     int Percent() const;        // of the current position, rounded down
     void Paint(HDC dc) const;
@@ -46,7 +54,7 @@ private:
     int32_t pos_ = 0;
     int32_t total_ = 0;
     int32_t shownPixels_ = 0;
-    int shownPercent_ = -1;  // on the taskbar button
+    int shownPercent_ = -1;  // on the taskbar button and to screen readers
     bool repaintWanted_ = false;
     ProgressThrottle throttle_;
     std::optional<TaskbarProgress> taskbar_;  // made with the window

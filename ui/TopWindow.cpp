@@ -1,5 +1,7 @@
 #include "ui/TopWindow.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -73,6 +75,19 @@ void TopWindow::Icon(HICON icon) {
     icon_.Reset(icon);
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+bool TopWindow::AccessibleName(std::string& name) const {
+    const int length = GetWindowTextLengthW(Handle());
+    std::wstring title(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    title.resize(static_cast<size_t>(GetWindowTextW(Handle(), title.data(), length + 1)));
+    name = Narrow(title);
+    return true;
+}
+
+bool TopWindow::AccessibleRole(long& role) const {
+    role = ROLE_SYSTEM_DIALOG;
+    return true;
 }
 
 void TopWindow::Acceptor(Button& button, int result) {

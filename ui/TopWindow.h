@@ -48,7 +48,7 @@ inline LayoutMember Member(const char* name, LayoutView& view) {
 // Turns a label's key into the text shown in the current language.
 using Translator = std::function<std::string(const std::string&)>;
 
-class TopWindow : public Window {
+class TopWindow : public Window, private AccessibleSource {
 public:
     explicit TopWindow(Gui& gui) : Window(gui) {}
 
@@ -77,8 +77,13 @@ public:
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A dialog named by its title; its controls answer for themselves.
+    const AccessibleSource* Accessible() const override { return this; }
 
 private:
+    bool AccessibleName(std::string& name) const override;
+    bool AccessibleRole(long& role) const override;
+
     Control* ControlById(int id) const;
     void FocusFirstControl();
     // The close box and Alt+F4: the rejecting button, else the accepting one.

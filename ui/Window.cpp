@@ -25,6 +25,7 @@ Window::~Window() {
     if (hwnd_) {
         // Detach first: messages sent during destruction must not reach a half-destroyed object.
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        ForgetAccessibleSource(hwnd_);
         DestroyWindow(hwnd_);
     }
 }
@@ -72,6 +73,11 @@ bool Window::Visible() const {
 }
 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        if (const AccessibleSource* source = Accessible())
+            if (const LRESULT answer = AnswerAccessibleObject(hwnd_, *source, wParam, lParam))
+                return answer;
+    }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
@@ -89,6 +95,7 @@ LRESULT CALLBACK Window::Trampoline(HWND hwnd, UINT message, WPARAM wParam, LPAR
         // Destroyed with its parent before the object: the object must not
         // destroy the handle again later, when it may name another window.
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        ForgetAccessibleSource(hwnd);
         self->hwnd_ = nullptr;
     }
     return result;

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "ui/Accessible.h"
+
 class Gui;
 
 // The class of every top-level window and view this toolkit makes.
@@ -38,8 +40,11 @@ protected:
     bool CreateChild(HWND parent, const RECT& pixels, DWORD style, int controlId);
     void SetTitle(const std::string& title);
 
-    // Everything the window procedure receives; the default is the system's.
+    // Everything the window procedure receives; the default is the system's,
+    // but for screen readers, who get Accessible()'s answers.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // What the window tells screen readers; null leaves it all to Windows.
+    virtual const AccessibleSource* Accessible() const { return nullptr; }
 
     Gui& gui_;
 

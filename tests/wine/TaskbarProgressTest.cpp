@@ -9,6 +9,7 @@
 #include <optional>
 #include <regex>
 
+#include "RunLeftovers.h"
 #include "driver/Driver.h"
 #include "win32/Utf.h"
 
@@ -41,7 +42,7 @@ std::vector<TaskbarCall> TaskbarCalls(const std::string& trace) {
     std::vector<TaskbarCall> calls;
     for (std::sregex_iterator i(trace.begin(), trace.end(), kCall), end; i != end; ++i) {
         const std::smatch& m = *i;
-        TaskbarCall call{m[1], std::stoull(m[2], nullptr, 16), 0, 0};
+        TaskbarCall call{m[1], static_cast<uintptr_t>(std::stoull(m[2], nullptr, 16)), 0, 0};
         call.first = std::stoull(m[3].matched ? m[3].str() : m[5].str(), nullptr, 16);
         if (m[4].matched)
             call.second = std::stoull(m[4], nullptr, 16);
@@ -77,7 +78,10 @@ TracedRun RunTraced(SetupAnswers answers) {
 class TaskbarProgress : public testing::Test {
 protected:
     void SetUp() override { folder_ = TempFolder(L"taskbar"); }
-    void TearDown() override { RemoveTree(folder_); }
+    void TearDown() override {
+        RemoveRunLeftovers();
+        RemoveTree(folder_);
+    }
     std::wstring folder_;
 };
 

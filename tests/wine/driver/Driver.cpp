@@ -1,12 +1,15 @@
 #include "driver/Driver.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <algorithm>
 
 #include <gtest/gtest.h>
 
+#include "win32/ComInit.h"
+#include "win32/ComPtr.h"
 #include "win32/Handles.h"
 #include "win32/Utf.h"
 #include "win32/Win32Registry.h"
@@ -248,6 +251,72 @@ HWND FindControl(HWND parent, const std::wstring& windowClass, const std::wstrin
     ControlSearch search{&windowClass, &text};
     EnumChildWindows(parent, MatchControl, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+namespace {
+
+struct ControlsSearch {
+    const std::wstring* windowClass;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK AddControl(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<ControlsSearch*>(lp);
+    wchar_t cls[256] = {};
+    GetClassNameW(hwnd, cls, 256);
+    if (*s->windowClass == cls)
+        s->found.push_back(hwnd);
+    return TRUE;
+}
+
+// Defined here: the toolchain's copy answered E_NOINTERFACE under Wine.
+const IID kIidAccessible = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+std::wstring TakeText(BSTR text) {
+    std::wstring taken = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+    SysFreeString(text);
+    return taken;
+}
+
+}  // namespace
+
+std::vector<HWND> FindControls(HWND parent, const std::wstring& windowClass) {
+    ControlsSearch search{&windowClass, {}};
+    EnumChildWindows(parent, AddControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+AccessibleAnswer AskScreenReader(HWND window, long child) {
+    AccessibleAnswer answer;
+    const ComInit com;
+    ComPtr<IAccessible> object;
+    if (FAILED(
+            AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible, object.Receive())) ||
+        !object)
+        return answer;
+    answer.answered = true;
+    VARIANT id;
+    VariantInit(&id);
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR text = nullptr;
+    if (object->get_accName(id, &text) == S_OK)
+        answer.name = TakeText(text);
+    text = nullptr;
+    if (object->get_accValue(id, &text) == S_OK)
+        answer.value = TakeText(text);
+    VARIANT v;
+    VariantInit(&v);
+    if (SUCCEEDED(object->get_accRole(id, &v)) && v.vt == VT_I4)
+        answer.role = v.lVal;
+    VariantClear(&v);
+    if (SUCCEEDED(object->get_accState(id, &v)) && v.vt == VT_I4)
+        answer.state = v.lVal;
+    VariantClear(&v);
+    if (child == CHILDID_SELF)
+        object->get_accChildCount(&answer.childCount);
+    return answer;
 }
 
 void Click(HWND button) {

@@ -70,6 +70,8 @@ void PressButton(HWND dialog, int id);
 // Controls of another process's window.
 // The first child, at any depth, of that class whose text matches (empty: any).
 HWND FindControl(HWND parent, const std::wstring& windowClass, const std::wstring& text = L"");
+// Every child of that class, at any depth, in z-order.
+std::vector<HWND> FindControls(HWND parent, const std::wstring& windowClass);
 // Clicks a button found by FindControl; posted, like PressButton.
 void Click(HWND button);
 // Replaces an edit field's text as typing would (one change notification).
@@ -83,6 +85,19 @@ int ListRowHeight(HWND list);
 // Selects one row of a list view as a click would (the list notifies its
 // parent); -1 clears the selection of every row.
 void SelectListRow(HWND list, int row);
+
+// What a screen reader learns of a window's client area, or of its child
+// element `child` (counted from 1), asked as screen readers ask: through
+// oleacc, from this process.
+struct AccessibleAnswer {
+    bool answered = false;  // an object was had for the window
+    std::wstring name;
+    long role = 0;
+    long state = 0;
+    std::wstring value;
+    long childCount = 0;
+};
+AccessibleAnswer AskScreenReader(HWND window, long child = 0);
 
 // The install-folder dialog, the first window of the setup.
 HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs = 20000);
