@@ -1,5 +1,6 @@
 #include "app/Setup.h"
 
+#include "app/AppImg.h"
 #include "app/SelectFolder.h"
 #include "app/SelectFolderGroup.h"
 #include "base/ProductNames.h"
@@ -53,6 +54,7 @@ int RunMainSequence(Setup& setup) {
 
     ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings);
     ProgressWindow progress(setup.gui);
+    progress.SetIcons(SetupWindowIcon(setup.gui.Instance()));
     if (!ExtractProduct(setup, progress))
         return kExitFailed;
     AdoptDefaultSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.defaultSettings);

@@ -36,7 +36,7 @@ SelectFolderGroup::SelectFolderGroup(Setup& setup)
         [this](const std::string& key) { return Translate(key, setup_.gui.Language()); });
     Title(kTitle);
     Acceptor(ok, kResultOk);
-    Icon(AppImgIcon(setup.gui.Instance(), AppImgId::setup16));
+    SetIcons(SetupWindowIcon(setup.gui.Instance()));
 }
 
 void SelectFolderGroup::CreateLaunchIcons() {

@@ -19,7 +19,7 @@ SelectFolder::SelectFolder(Setup& setup)
     Rejector(cancel, kResultCancel);
     ArrangeOkCancel(ok, cancel);
 
-    Icon(AppImgIcon(setup.gui.Instance(), AppImgId::setup16));
+    SetIcons(SetupWindowIcon(setup.gui.Instance()));
     browse.WhenAction = [this] { BrowseFolder(); };
     // The caption comes after the field in the layout, where Windows does not look for it.
     path.SetAccessibleName(dv___2.GetLabel());

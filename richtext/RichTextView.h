@@ -49,7 +49,15 @@ private:
     long AccessibleStates() const override;
     using FontKey = std::tuple<int, bool, bool, bool, int>;
 
-    HFONT FontFor(const QtfFormat& format);
+    // A font of the format, made once per zoom.
+    struct Font {
+        GdiObject<HFONT> handle;
+        // Extra pixels to draw bold text again at, to the right: for a face
+        // whose bold draws no heavier than its regular weight.
+        int overstrike = 0;
+    };
+    const Font& FontOf(const QtfFormat& format);
+    HFONT FontFor(const QtfFormat& format) { return FontOf(format).handle.Get(); }
     int Margin() const;
     int PixelHeight(int dots) const;
     void Relayout();
@@ -66,5 +74,5 @@ private:
     int zoomD_ = 1;
     int scroll_ = 0;
     bool scrollBarShown_ = false;
-    std::map<FontKey, GdiObject<HFONT>> fonts_;
+    std::map<FontKey, Font> fonts_;
 };

@@ -71,12 +71,6 @@ bool TopWindow::ApplyLayout(const Layout& layout, std::initializer_list<LayoutMe
     return true;
 }
 
-void TopWindow::Icon(HICON icon) {
-    icon_.Reset(icon);
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-}
-
 bool TopWindow::AccessibleName(std::string& name) const {
     const int length = GetWindowTextLengthW(Handle());
     std::wstring title(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');

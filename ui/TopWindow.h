@@ -61,8 +61,6 @@ public:
     bool Created() const { return Handle() != nullptr; }
 
     void Title(const std::string& title) { SetTitle(title); }
-    // Title-bar (and task-bar) icon; the window takes it over.
-    void Icon(HICON icon);
 
     // Enter and the button itself end the run with result; the button is drawn as default.
     void Acceptor(Button& button, int result);
@@ -93,5 +91,4 @@ private:
     Button* acceptor_ = nullptr;
     Button* rejector_ = nullptr;
     HWND lastFocus_ = nullptr;
-    IconHandle icon_;
 };

@@ -19,6 +19,16 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&wc);
 }
 
+// A size Windows asks for (SM_CXSMICON, SM_CXICON) at a density: asked for
+// that density where Windows can (10 and later), else the screen's own.
+int SystemSizeAt(int metric, int dpi) {
+    using ForDpi = int(WINAPI*)(int, UINT);
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
+        user32 ? GetProcAddress(user32, "GetSystemMetricsForDpi") : nullptr));
+    return forDpi ? forDpi(metric, static_cast<UINT>(dpi)) : GetSystemMetrics(metric);
+}
+
 }  // namespace
 
 Window::~Window() {
@@ -66,6 +76,16 @@ void Window::Show(bool visible) {
     ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
     if (visible)
         UpdateWindow(hwnd_);
+}
+
+void Window::SetIcons(const IconPicture& picture) {
+    IconHandle small(picture(SystemSizeAt(SM_CXSMICON, gui_.Dpi())));
+    IconHandle big(picture(SystemSizeAt(SM_CXICON, gui_.Dpi())));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
+    // The earlier ones go only now that the window no longer shows them.
+    smallIcon_ = std::move(small);
+    bigIcon_ = std::move(big);
 }
 
 bool Window::Visible() const {

@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "ui/Accessible.h"
+#include "win32/Handles.h"
 
 class Gui;
 
@@ -22,6 +24,12 @@ public:
     HWND Handle() const { return hwnd_; }
     void Show(bool visible);
     bool Visible() const;
+
+    // The window's icon drawn pixels a side; the window owns what it answers.
+    using IconPicture = std::function<HICON(int pixels)>;
+    // The title-bar icon and the big one of the taskbar and Alt+Tab, each
+    // drawn at the size Windows asks for at the window's density.
+    void SetIcons(const IconPicture& picture);
 
     // Modal runs (see MessageLoop.h) end when a result is set.
     void EndModal(int result) { modalResult_ = result; }
@@ -53,4 +61,6 @@ private:
 
     HWND hwnd_ = nullptr;
     int modalResult_ = -1;
+    IconHandle smallIcon_;
+    IconHandle bigIcon_;
 };

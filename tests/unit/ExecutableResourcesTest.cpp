@@ -305,8 +305,9 @@ TEST_P(ExecutableResources, DeclaresTheSystemsSettingsAndFlagsItIsMadeFor) {
     // give it that system's behaviour unasked.
     EXPECT_EQ(systems, expectedSystems);
     for (const Declaration& d : kDeclarations) {
-        if (d.kind == Declaration::HeaderFlag)
+        if (d.kind == Declaration::HeaderFlag) {
             EXPECT_EQ(pe_.dllCharacteristics & d.flag, expectedFlags & d.flag) << d.what;
+        }
     }
 }
 
