@@ -26,12 +26,20 @@ SelectFolder::SelectFolder(Setup& setup)
 
     info.SetQtf(FindTopic("Zelk-Setup", "App", "firstLay$en-us").text);
     info.SetZoom(1, 1);
-    const ViewZoom zoom = ViewZoomFor(info.Width(), setup.gui.Dpi());
-    if (zoom.d > 0)
-        info.SetZoom(zoom.m, zoom.d);
+    ZoomInfo();
 
     setup_.installFolder = ProgramFilesFolder(setup_.registry);
     path.SetText(setup_.installFolder + "\\Quillmark");
+}
+
+void SelectFolder::ZoomInfo() {
+    const ViewZoom zoom = ViewZoomFor(info.Width(), Dpi());
+    if (zoom.d > 0)
+        info.SetZoom(zoom.m, zoom.d);
+}
+
+void SelectFolder::OnLayoutDpiChanged() {
+    ZoomInfo();
 }
 
 bool SelectFolder::AskInstallFolder() {

@@ -110,6 +110,15 @@ bool RichTextView::CreateInLayout(HWND parent, const RECT& pixels, int controlId
     return true;
 }
 
+void RichTextView::ChangeDpi(int dpi, const RECT& pixels, HFONT font) {
+    SetDpi(dpi);
+    fonts_.clear();
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowPos(Handle(), nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
+                 pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Relayout();
+}
+
 void RichTextView::SetQtf(const std::string& qtf) {
     doc_ = ParseQtf(qtf);
     scroll_ = 0;
@@ -149,7 +158,7 @@ int RichTextView::Width() const {
 
 int RichTextView::Margin() const {
     // Grows with the screen like the text and the controls around the view.
-    return gui_.Scale(kMargin);
+    return Scale(kMargin);
 }
 
 int RichTextView::PixelHeight(int dots) const {

@@ -25,6 +25,8 @@ public:
     // As a member of a dialog's layout.
     CtrlKind Kind() const override { return CtrlKind::RichTextView; }
     bool CreateInLayout(HWND parent, const RECT& pixels, int controlId, HFONT font) override;
+    // Its margins and fonts for the new density; the zoom is the caller's to set again.
+    void ChangeDpi(int dpi, const RECT& pixels, HFONT font) override;
 
     void SetQtf(const std::string& qtf);
     // A QTF height of h dots is drawn h * m / d pixels high. d must be positive.

@@ -25,6 +25,8 @@ public:
     // The default font of every control of the setup's windows; height in pixels at 96 DPI.
     void SetStandardFont(const std::string& face, int height);
     HFONT StandardFont() const { return font_.Get(); }
+    // The same font for a window at another density; the caller owns it.
+    GdiObject<HFONT> StandardFontAt(int dpi) const;
 
     // Layout units and pixel sizes are given for 96 DPI; this scales them for the screen.
     int Scale(int units) const { return ScaleForDpi(units, dpi_); }
@@ -37,5 +39,7 @@ private:
     HINSTANCE instance_;
     int dpi_ = 96;
     std::string language_;
+    std::string fontFace_;
+    int fontHeight_ = 0;
     GdiObject<HFONT> font_;
 };

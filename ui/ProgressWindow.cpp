@@ -28,13 +28,26 @@ RECT Inside(RECT r) {
 ProgressWindow::ProgressWindow(Gui& gui) : Window(gui), throttle_(GetTickCount64()) {
     // No system menu: the window has no close box, there is nothing to cancel.
     CreateTopLevel("Working...", WS_POPUP | WS_CAPTION, gui.Scale(kWidth), gui.Scale(kHeight));
-    const int left = gui.Scale(kMargin);
-    const int right = gui.Scale(kWidth - kMargin);
-    const int textTop = gui.Scale(kMargin);
-    const int barTop = gui.Scale(kMargin + kTextHeight + 8);
-    textRect_ = {left, textTop, right, textTop + gui.Scale(kTextHeight)};
-    barRect_ = {left, barTop, right, barTop + gui.Scale(kBarHeight)};
+    PlaceParts();
     taskbar_.emplace(Handle());
+}
+
+void ProgressWindow::PlaceParts() {
+    const int left = Scale(kMargin);
+    const int right = Scale(kWidth - kMargin);
+    const int textTop = Scale(kMargin);
+    const int barTop = Scale(kMargin + kTextHeight + 8);
+    textRect_ = {left, textTop, right, textTop + Scale(kTextHeight)};
+    barRect_ = {left, barTop, right, barTop + Scale(kBarHeight)};
+    shownPixels_ = BarPixels();
+}
+
+void ProgressWindow::OnDpiChanged(const RECT& suggested) {
+    font_ = gui_.StandardFontAt(Dpi());
+    PlaceParts();
+    Window::OnDpiChanged(suggested);  // the icons
+    MoveAndSize(suggested, Scale(kWidth), Scale(kHeight));
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void ProgressWindow::SetTitle(const std::string& title) {
@@ -162,7 +175,7 @@ void ProgressWindow::Paint(HDC dc) const {
 
 void ProgressWindow::PaintText(HDC dc) const {
     FillRect(dc, &textRect_, GetSysColorBrush(COLOR_BTNFACE));
-    const Selection font = SelectInto(dc, gui_.StandardFont());
+    const Selection font = SelectInto(dc, font_.Valid() ? font_.Get() : gui_.StandardFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     RECT line = textRect_;

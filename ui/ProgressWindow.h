@@ -25,6 +25,9 @@ public:
     // While an error about the work is shown: the taskbar button turns red.
     void ShowFailure();
 
+    // Its text and bar placed again, in the font of the new density.
+    void OnDpiChanged(const RECT& suggested) override;
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // A progress bar named by the file being unpacked, its value in percent:
@@ -38,6 +41,7 @@ private:
     long AccessibleStates() const override;
 
     void UpdateIfDue();
+    void PlaceParts();
     void ShowState();
     void ShowPercent();
     int32_t BarPixels() const;  // the bar's filled width for the current position
@@ -58,4 +62,5 @@ private:
     bool repaintWanted_ = false;
     ProgressThrottle throttle_;
     std::optional<TaskbarProgress> taskbar_;  // made with the window
+    GdiObject<HFONT> font_;                   // once the density is not the screen's
 };

@@ -52,8 +52,11 @@ bool TopWindow::ApplyLayout(const Layout& layout, std::initializer_list<LayoutMe
         return false;
 
     controls_.clear();
+    layout_ = &layout;
+    members_.clear();
     for (const LayoutItem& item : layout.items) {
         const LayoutMember& member = *FindMember(members, item);
+        members_.push_back(member);
         const PixelRect p = PlaceItem(item, client, gui_.Dpi());
         const RECT rect{p.left, p.top, p.right, p.bottom};
         const int id = kFirstControlId + static_cast<int>(controls_.size());
@@ -98,12 +101,40 @@ void TopWindow::Rejector(Button& button, int result) {
 }
 
 void TopWindow::ArrangeOkCancel(Button& ok, Button& cancel) {
+    okCancel_ = {&ok, &cancel};
     const RECT okPlace = ok.Place();
     const RECT cancelPlace = cancel.Place();
     if (okPlace.left <= cancelPlace.left)
         return;
     ok.SetPlace(cancelPlace);
     cancel.SetPlace(okPlace);
+}
+
+void TopWindow::OnDpiChanged(const RECT& suggested) {
+    if (!layout_) {
+        Window::OnDpiChanged(suggested);
+        return;
+    }
+    // The new font goes in before the old one is deleted.
+    GdiObject<HFONT> font = gui_.StandardFontAt(Dpi());
+    const PixelSize client = LayoutClientSize(*layout_, Dpi());
+    for (size_t i = 0; i < layout_->items.size(); ++i) {
+        const PixelRect p = PlaceItem(layout_->items[i], client, Dpi());
+        const RECT rect{p.left, p.top, p.right, p.bottom};
+        if (Control* control = members_[i].control) {
+            control->SetPlace(rect);
+            SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+        } else {
+            members_[i].view->ChangeDpi(Dpi(), rect, font.Get());
+        }
+    }
+    font_ = std::move(font);
+    if (okCancel_.first)
+        ArrangeOkCancel(*okCancel_.first, *okCancel_.second);
+    Window::OnDpiChanged(suggested);  // the icons
+    MoveAndSize(suggested, client.width, client.height);
+    OnLayoutDpiChanged();
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 int TopWindow::Run() {

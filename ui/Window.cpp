@@ -43,6 +43,7 @@ Window::~Window() {
 bool Window::CreateTopLevel(const std::string& title, DWORD style, int clientWidth,
                             int clientHeight) {
     RegisterWindowClass(gui_.Instance(), Trampoline);
+    dpi_ = gui_.Dpi();
 
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
@@ -61,6 +62,7 @@ bool Window::CreateTopLevel(const std::string& title, DWORD style, int clientWid
 
 bool Window::CreateChild(HWND parent, const RECT& pixels, DWORD style, int controlId) {
     RegisterWindowClass(gui_.Instance(), Trampoline);
+    dpi_ = gui_.Dpi();
     hwnd_ = CreateWindowExW(0, kWindowClass, L"", style | WS_CHILD, pixels.left, pixels.top,
                             pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
@@ -79,8 +81,9 @@ void Window::Show(bool visible) {
 }
 
 void Window::SetIcons(const IconPicture& picture) {
-    IconHandle small(picture(SystemSizeAt(SM_CXSMICON, gui_.Dpi())));
-    IconHandle big(picture(SystemSizeAt(SM_CXICON, gui_.Dpi())));
+    iconPicture_ = picture;
+    IconHandle small(picture(SystemSizeAt(SM_CXSMICON, dpi_)));
+    IconHandle big(picture(SystemSizeAt(SM_CXICON, dpi_)));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
     // The earlier ones go only now that the window no longer shows them.
@@ -92,7 +95,45 @@ bool Window::Visible() const {
     return hwnd_ && IsWindowVisible(hwnd_);
 }
 
+void Window::OnDpiChanged(const RECT& suggested) {
+    if (iconPicture_)
+        SetIcons(IconPicture(iconPicture_));
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::MoveAndSize(const RECT& suggested, int clientWidth, int clientHeight) {
+    RECT frame{0, 0, clientWidth, clientHeight};
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+    // The frame at the window's density where Windows tells it (10 and later).
+    using ForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
+        user32 ? GetProcAddress(user32, "AdjustWindowRectExForDpi") : nullptr));
+    if (!forDpi || !forDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi_)))
+        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // A system that draws the frame at another density than the window's
+    // (Wine) leaves another client area: the frame it drew is what counts.
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (client.right != clientWidth || client.bottom != clientHeight) {
+        width += clientWidth - client.right;
+        height += clientHeight - client.bottom;
+        SetWindowPos(hwnd_, nullptr, 0, 0, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
+}
+
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DPICHANGED && lParam) {
+        dpi_ = LOWORD(wParam);
+        OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
     if (message == WM_GETOBJECT) {
         if (const AccessibleSource* source = Accessible())
             if (const LRESULT answer = AnswerAccessibleObject(hwnd_, *source, wParam, lParam))

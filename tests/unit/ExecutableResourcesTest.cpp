@@ -258,6 +258,7 @@ const Declaration kDeclarations[] = {
     {Declaration::SupportedOs, "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "8.1", 0, false},
     {Declaration::SupportedOs, "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", "10 and 11", 0, false},
     {Declaration::WindowsSetting, "dpiAware", "true", 0, false},
+    {Declaration::WindowsSetting, "dpiAwareness", "PerMonitorV2, PerMonitor", 0, false},
     {Declaration::WindowsSetting, "longPathAware", "true", 0, false},
     {Declaration::HeaderFlag, "HIGH_ENTROPY_VA", "", 0x0020, true},
     {Declaration::HeaderFlag, "DYNAMIC_BASE", "", 0x0040, false},

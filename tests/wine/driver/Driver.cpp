@@ -376,6 +376,27 @@ void SelectListRow(HWND list, int row) {
                             reinterpret_cast<LPARAM>(remote.At()), SMTO_ABORTIFHUNG, 5000, nullptr);
 }
 
+void SendDpiChange(HWND window, int dpi) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    RemoteBuffer remote(window, sizeof(place));
+    if (remote.At() && remote.Write(0, &place, sizeof(place)))
+        SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                            reinterpret_cast<LPARAM>(remote.At()), SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+std::vector<RECT> LayoutOf(HWND window) {
+    std::vector<RECT> layout(1);
+    GetClientRect(window, &layout[0]);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        layout.push_back(r);
+    }
+    return layout;
+}
+
 HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs) {
     return WaitForWindow(p, L"", kInstallFolderTitle, timeoutMs);
 }

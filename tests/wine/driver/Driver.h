@@ -99,6 +99,14 @@ struct AccessibleAnswer {
 };
 AccessibleAnswer AskScreenReader(HWND window, long child = 0);
 
+// Tells a window of another process that it is now on a monitor of dpi, as
+// Windows does when the window is dragged there (Wine never does): a
+// WM_DPICHANGED whose suggested place lies in that process's memory.
+void SendDpiChange(HWND window, int dpi);
+// A window's client size (as the first rectangle's right and bottom), then
+// where each of its controls is in its client area, in z-order.
+std::vector<RECT> LayoutOf(HWND window);
+
 // The install-folder dialog, the first window of the setup.
 HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs = 20000);
 HWND InstallFolderField(HWND dialog);  // the path field
