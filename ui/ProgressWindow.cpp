@@ -45,7 +45,7 @@ void ProgressWindow::PlaceParts() {
 void ProgressWindow::OnDpiChanged(const RECT& suggested) {
     font_ = gui_.StandardFontAt(Dpi());
     PlaceParts();
-    Window::OnDpiChanged(suggested);  // the icons
+    IconsForDpi();
     MoveAndSize(suggested, Scale(kWidth), Scale(kHeight));
     InvalidateRect(Handle(), nullptr, FALSE);
 }

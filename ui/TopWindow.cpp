@@ -131,7 +131,7 @@ void TopWindow::OnDpiChanged(const RECT& suggested) {
     font_ = std::move(font);
     if (okCancel_.first)
         ArrangeOkCancel(*okCancel_.first, *okCancel_.second);
-    Window::OnDpiChanged(suggested);  // the icons
+    IconsForDpi();
     MoveAndSize(suggested, client.width, client.height);
     OnLayoutDpiChanged();
     InvalidateRect(Handle(), nullptr, TRUE);

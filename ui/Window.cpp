@@ -19,13 +19,19 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&wc);
 }
 
-// A size Windows asks for (SM_CXSMICON, SM_CXICON) at a density: asked for
-// that density where Windows can (10 and later), else the screen's own.
-int SystemSizeAt(int metric, int dpi) {
-    using ForDpi = int(WINAPI*)(int, UINT);
+// A function of user32 that only later Windows have (10 and later for the
+// per-density ones); null on the others.
+template <typename Function>
+Function LaterUser32(const char* name) {
     const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    const auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
-        user32 ? GetProcAddress(user32, "GetSystemMetricsForDpi") : nullptr));
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(user32 ? GetProcAddress(user32, name) : nullptr));
+}
+
+// A size Windows asks for (SM_CXSMICON, SM_CXICON) at a density: asked for
+// that density where Windows can, else the screen's own.
+int SystemSizeAt(int metric, int dpi) {
+    const auto forDpi = LaterUser32<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
     return forDpi ? forDpi(metric, static_cast<UINT>(dpi)) : GetSystemMetrics(metric);
 }
 
@@ -95,9 +101,13 @@ bool Window::Visible() const {
     return hwnd_ && IsWindowVisible(hwnd_);
 }
 
-void Window::OnDpiChanged(const RECT& suggested) {
+void Window::IconsForDpi() {
     if (iconPicture_)
         SetIcons(IconPicture(iconPicture_));
+}
+
+void Window::OnDpiChanged(const RECT& suggested) {
+    IconsForDpi();
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -106,11 +116,9 @@ void Window::MoveAndSize(const RECT& suggested, int clientWidth, int clientHeigh
     RECT frame{0, 0, clientWidth, clientHeight};
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
-    // The frame at the window's density where Windows tells it (10 and later).
-    using ForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    const auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
-        user32 ? GetProcAddress(user32, "AdjustWindowRectExForDpi") : nullptr));
+    // The frame at the window's density where Windows tells it.
+    const auto forDpi =
+        LaterUser32<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
     if (!forDpi || !forDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi_)))
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     int width = frame.right - frame.left, height = frame.bottom - frame.top;

@@ -66,6 +66,8 @@ protected:
     virtual void OnDpiChanged(const RECT& suggested);
     // Takes suggested's top left and a client area of this size, framed.
     void MoveAndSize(const RECT& suggested, int clientWidth, int clientHeight);
+    // The icons given to SetIcons, drawn again at the window's density.
+    void IconsForDpi();
     // For a child laid out by its parent.
     void SetDpi(int dpi) { dpi_ = dpi; }
 

@@ -39,31 +39,6 @@ Snapshot Take(SetupWindow kind, HWND window) {
     return s;
 }
 
-// The screen's density for the setups started in its scope.
-class ScreenDensity {
-public:
-    explicit ScreenDensity(DWORD dpi) {
-        DWORD size = sizeof(earlier_);
-        had_ = RegGetValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr,
-                            &earlier_, &size) == ERROR_SUCCESS;
-        RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
-    }
-    ~ScreenDensity() {
-        if (had_)
-            RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", REG_DWORD, &earlier_,
-                            sizeof(earlier_));
-        else
-            RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels");
-    }
-    ScreenDensity(const ScreenDensity&) = delete;
-    ScreenDensity& operator=(const ScreenDensity&) = delete;
-
-private:
-    static constexpr const wchar_t* kKey = L"Control Panel\\Desktop";
-    DWORD earlier_ = 0;
-    bool had_ = false;
-};
-
 using Key = std::pair<int, SetupWindow>;
 
 class DpiChange : public testing::Test {

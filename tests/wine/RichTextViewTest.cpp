@@ -189,24 +189,15 @@ const wchar_t kIconDensity[] = L"QUILLMARK_ICON_DENSITY";
 TEST(WindowIcons, AreDrawnAtTheSizesWindowsAsksForAtThreeDensities) {
     if (!driver::Environment(kIconDensity).empty())
         GTEST_SKIP() << "the part run at one density";
-    const wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
-    DWORD earlier = 0, size = sizeof(earlier);
-    const bool had = RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD,
-                                  nullptr, &earlier, &size) == ERROR_SUCCESS;
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     for (const DWORD dpi : {96u, 144u, 192u}) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+        const driver::ScreenDensity density(dpi);
         driver::Process part =
             driver::Process::Start(self, L"--gtest_filter=WindowIconsAtOneDensity.*",
                                    {{kIconDensity, std::to_wstring(dpi)}});
         EXPECT_EQ(part.WaitForExit(60000), 0u) << "icons at " << dpi << " DPI";
     }
-    if (had)
-        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &earlier,
-                        sizeof(earlier));
-    else
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
 }
 
 TEST(WindowIconsAtOneDensity, AreTheSmallAndBigIconSizes) {

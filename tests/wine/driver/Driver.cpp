@@ -376,6 +376,27 @@ void SelectListRow(HWND list, int row) {
                             reinterpret_cast<LPARAM>(remote.At()), SMTO_ABORTIFHUNG, 5000, nullptr);
 }
 
+namespace {
+
+const wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+
+}  // namespace
+
+ScreenDensity::ScreenDensity(DWORD dpi) {
+    DWORD size = sizeof(earlier_);
+    had_ = RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr,
+                        &earlier_, &size) == ERROR_SUCCESS;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+}
+
+ScreenDensity::~ScreenDensity() {
+    if (had_)
+        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &earlier_,
+                        sizeof(earlier_));
+    else
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
+}
+
 void SendDpiChange(HWND window, int dpi) {
     RECT place{};
     GetWindowRect(window, &place);

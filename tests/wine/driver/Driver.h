@@ -99,6 +99,20 @@ struct AccessibleAnswer {
 };
 AccessibleAnswer AskScreenReader(HWND window, long child = 0);
 
+// The screen's density (LogPixels) for the programs started in its scope,
+// which take it when they start; the earlier one, or none, comes back.
+class ScreenDensity {
+public:
+    explicit ScreenDensity(DWORD dpi);
+    ~ScreenDensity();
+    ScreenDensity(const ScreenDensity&) = delete;
+    ScreenDensity& operator=(const ScreenDensity&) = delete;
+
+private:
+    DWORD earlier_ = 0;
+    bool had_ = false;
+};
+
 // Tells a window of another process that it is now on a monitor of dpi, as
 // Windows does when the window is dragged there (Wine never does): a
 // WM_DPICHANGED whose suggested place lies in that process's memory.
