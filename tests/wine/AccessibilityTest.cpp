@@ -92,7 +92,7 @@ TEST_F(Accessibility, EveryWindowAnswersItsNameRoleAndValue) {
     };
 
     std::map<SetupWindow, int> checked;
-    bool progressHeard = false;
+    HWND progressWindow = nullptr;
     SetupAnswers answers;
     answers.seen = [&](SetupWindow kind, HWND window) {
         for (const Heard& row : table) {
@@ -128,15 +128,23 @@ TEST_F(Accessibility, EveryWindowAnswersItsNameRoleAndValue) {
             EXPECT_TRUE(aFile) << Narrow(progress.name);
             EXPECT_TRUE(std::regex_match(progress.value, std::wregex(L"(100|[1-9]?[0-9])%")))
                 << Narrow(progress.value);
-            progressHeard = true;
+            progressWindow = window;
         }
     };
     answers.installFolder = TypeInstallFolder(folder_ + L"\\Product");
-    const SetupRun run = RunSetup(answers);
+    Process setup = Process::Start(SetupExe());
+    ASSERT_TRUE(setup.Started());
+    const WinEventRecorder valueChanges(setup, EVENT_OBJECT_VALUECHANGE);
+    ASSERT_TRUE(valueChanges.Hooked());
+    const SetupRun run = RunSetup(setup, answers);
     EXPECT_EQ(run.LastMessage(), kDone);
     EXPECT_EQ(checked[SetupWindow::InstallFolder], 3);
     EXPECT_EQ(checked[SetupWindow::LaunchIcons], 4);
-    EXPECT_TRUE(progressHeard);
+    ASSERT_NE(progressWindow, nullptr);
+    // Told as the bar moves, as often as it is drawn: at most once a percent.
+    const int changes = valueChanges.CountFor(progressWindow);
+    EXPECT_GE(changes, 2);
+    EXPECT_LE(changes, 101);
 }
 
 }  // namespace

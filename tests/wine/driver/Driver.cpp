@@ -281,6 +281,30 @@ std::wstring TakeText(BSTR text) {
 
 }  // namespace
 
+WinEventRecorder* WinEventRecorder::recording_ = nullptr;
+
+WinEventRecorder::WinEventRecorder(const Process& process, DWORD event) {
+    recording_ = this;
+    hook_ = SetWinEventHook(event, event, nullptr, &WinEventRecorder::Heard, process.Id(), 0,
+                            WINEVENT_OUTOFCONTEXT);
+}
+
+WinEventRecorder::~WinEventRecorder() {
+    if (hook_)
+        UnhookWinEvent(hook_);
+    recording_ = nullptr;
+}
+
+void CALLBACK WinEventRecorder::Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child,
+                                      DWORD, DWORD) {
+    if (recording_ && object == OBJID_CLIENT && child == CHILDID_SELF)
+        recording_->windows_.push_back(window);
+}
+
+int WinEventRecorder::CountFor(HWND window) const {
+    return static_cast<int>(std::count(windows_.begin(), windows_.end(), window));
+}
+
 std::vector<HWND> FindControls(HWND parent, const std::wstring& windowClass) {
     ControlsSearch search{&windowClass, {}};
     EnumChildWindows(parent, AddControl, reinterpret_cast<LPARAM>(&search));
@@ -515,6 +539,21 @@ const std::function<void(HWND)>& AnswerFor(const SetupAnswers& answers, SetupWin
 
 }  // namespace
 
+namespace {
+
+// Waits, handing on what comes for this thread meanwhile: the events of a
+// WinEventRecorder arrive as messages, and Wine drops those not taken.
+void WaitPumping(DWORD ms) {
+    const ULONGLONG end = GetTickCount64() + ms;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace
+
 SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) {
     SetupRun run;
     // A window answered once is not answered again, also while it is still
@@ -531,7 +570,7 @@ SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) 
         Unanswered search{setup.Id(), &answered};
         EnumWindows(MatchUnanswered, reinterpret_cast<LPARAM>(&search));
         if (!search.found) {
-            Sleep(50);
+            WaitPumping(50);
             continue;
         }
         HWND window = search.found;

@@ -99,6 +99,28 @@ struct AccessibleAnswer {
 };
 AccessibleAnswer AskScreenReader(HWND window, long child = 0);
 
+// The events of one kind (EVENT_OBJECT_VALUECHANGE...) that a process raises
+// for its windows' client areas while the recorder lives, heard as screen
+// readers hear them (out of context). They arrive while this thread waits in
+// RunSetup. One recorder at a time.
+class WinEventRecorder {
+public:
+    WinEventRecorder(const Process& process, DWORD event);
+    ~WinEventRecorder();
+    WinEventRecorder(const WinEventRecorder&) = delete;
+    WinEventRecorder& operator=(const WinEventRecorder&) = delete;
+
+    bool Hooked() const { return hook_ != nullptr; }
+    int CountFor(HWND window) const;
+
+private:
+    static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD);
+    static WinEventRecorder* recording_;  // the hook's callback has no context of its own
+
+    HWINEVENTHOOK hook_ = nullptr;
+    std::vector<HWND> windows_;
+};
+
 // The screen's density (LogPixels) for the programs started in its scope,
 // which take it when they start; the earlier one, or none, comes back.
 class ScreenDensity {
