@@ -16,6 +16,17 @@ const AppImgEntry& AppImgInfo(AppImgId id) {
     return kAppImgEntries[static_cast<int>(id)];
 }
 
+AppImgId AppImgSource(AppImgSubject subject, int pixels) {
+    const bool setup = subject == AppImgSubject::setup;
+    const AppImgId sizes[] = {setup ? AppImgId::setup16 : AppImgId::PrgFolder_1_16,
+                              setup ? AppImgId::setup32 : AppImgId::PrgFolder_1_32,
+                              setup ? AppImgId::setup48 : AppImgId::PrgFolder_1_48};
+    for (AppImgId id : sizes)
+        if (AppImgInfo(id).size >= pixels)
+            return id;
+    return sizes[2];
+}
+
 bool DecodeAppImgPicture(std::string_view resource, const AppImgEntry& entry, PixelImage& out) {
     const DecompressResult bytes =
         DecompressBz2(reinterpret_cast<const unsigned char*>(resource.data()), resource.size(),

@@ -24,6 +24,13 @@ extern const AppImgEntry kAppImgEntries[6];
 
 const AppImgEntry& AppImgInfo(AppImgId id);
 
+// What AppImg has a picture of in three sizes.
+enum class AppImgSubject { setup, PrgFolder_1 };
+
+// The picture a subject is drawn from at pixels a side: the smallest that is
+// not smaller, so that it is only ever scaled down; else the largest.
+AppImgId AppImgSource(AppImgSubject subject, int pixels);
+
 // A picture as the executable carries it: one bzip2 stream of the picture's
 // byte form (ui/PixelImage.h), which takes a fifth of the space. False, with
 // out untouched, for anything else or a picture of another size than entry's.
@@ -38,4 +45,13 @@ HBITMAP AppImgBitmap(HINSTANCE module, AppImgId id);
 // The picture as an icon with its alpha, e.g. for WM_SETICON. The caller owns
 // it (DestroyIcon); null when the resource is missing or damaged.
 HICON AppImgIcon(HINSTANCE module, AppImgId id);
+
+// The same of a subject at pixels a side, drawn from its AppImgSource.
+HBITMAP AppImgBitmap(HINSTANCE module, AppImgSubject subject, int pixels);
+HICON AppImgIcon(HINSTANCE module, AppImgSubject subject, int pixels);
+
+// The setup's window icon at any size, for Window::SetIcons.
+inline auto SetupWindowIcon(HINSTANCE module) {
+    return [module](int pixels) { return AppImgIcon(module, AppImgSubject::setup, pixels); };
+}
 #endif

@@ -53,12 +53,16 @@ HBITMAP MaskOf(const PixelImage& image) {
     return CreateBitmap(image.width, image.height, 1, 1, bits.data());
 }
 
-}  // namespace
-
-HBITMAP AppImgBitmap(HINSTANCE module, AppImgId id) {
+// A subject's picture at pixels a side.
+bool LoadPicture(HINSTANCE module, AppImgSubject subject, int pixels, PixelImage& out) {
     PixelImage image;
-    if (!LoadPicture(module, id, image))
-        return nullptr;
+    if (pixels < 1 || !LoadPicture(module, AppImgSource(subject, pixels), image))
+        return false;
+    out = image.width == pixels ? std::move(image) : ScalePixelImage(image, pixels, pixels);
+    return true;
+}
+
+HBITMAP BitmapOf(const PixelImage& image) {
     void* bits = nullptr;
     HBITMAP dib = TopDownDib(image, &bits);
     if (dib)
@@ -66,10 +70,7 @@ HBITMAP AppImgBitmap(HINSTANCE module, AppImgId id) {
     return dib;
 }
 
-HICON AppImgIcon(HINSTANCE module, AppImgId id) {
-    PixelImage image;
-    if (!LoadPicture(module, id, image))
-        return nullptr;
+HICON IconOf(const PixelImage& image) {
     void* bits = nullptr;
     GdiObject<HBITMAP> colour(TopDownDib(image, &bits));
     GdiObject<HBITMAP> mask(MaskOf(image));
@@ -80,4 +81,26 @@ HICON AppImgIcon(HINSTANCE module, AppImgId id) {
     ICONINFO info{TRUE, 0, 0, mask.Get(), colour.Get()};
     // The icon gets copies of both bitmaps; ours go with their owners.
     return CreateIconIndirect(&info);
+}
+
+}  // namespace
+
+HBITMAP AppImgBitmap(HINSTANCE module, AppImgId id) {
+    PixelImage image;
+    return LoadPicture(module, id, image) ? BitmapOf(image) : nullptr;
+}
+
+HICON AppImgIcon(HINSTANCE module, AppImgId id) {
+    PixelImage image;
+    return LoadPicture(module, id, image) ? IconOf(image) : nullptr;
+}
+
+HBITMAP AppImgBitmap(HINSTANCE module, AppImgSubject subject, int pixels) {
+    PixelImage image;
+    return LoadPicture(module, subject, pixels, image) ? BitmapOf(image) : nullptr;
+}
+
+HICON AppImgIcon(HINSTANCE module, AppImgSubject subject, int pixels) {
+    PixelImage image;
+    return LoadPicture(module, subject, pixels, image) ? IconOf(image) : nullptr;
 }

@@ -1,7 +1,8 @@
 // Paints the program-folder picture in a cell of the launch-icons list:
 // centred over the row's paper colour, so a selected row shows its highlight
-// behind it. One instance serves every row. The picture is the 16-pixel one,
-// or on a dense screen the largest that fits the size 16 pixels grow to.
+// behind it. One instance serves every row. The picture is 16 pixels at 96
+// DPI and grows with the rows on a denser screen, drawn from the larger
+// pictures rather than blown up.
 #pragma once
 
 #include <windows.h>
@@ -19,5 +20,5 @@ public:
 
 private:
     GdiObject<HBITMAP> picture_;  // premultiplied alpha; null when the resource is missing
-    int size_ = 0;
+    int size_;
 };

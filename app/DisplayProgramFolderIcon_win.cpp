@@ -2,20 +2,8 @@
 
 #include "app/AppImg.h"
 
-namespace {
-
-AppImgId PictureFor(int pixels) {
-    for (AppImgId id : {AppImgId::PrgFolder_1_48, AppImgId::PrgFolder_1_32})
-        if (AppImgInfo(id).size <= pixels)
-            return id;
-    return AppImgId::PrgFolder_1_16;
-}
-
-}  // namespace
-
 DisplayProgramFolderIcon::DisplayProgramFolderIcon(HINSTANCE module, int pixels)
-    : picture_(AppImgBitmap(module, PictureFor(pixels))),
-      size_(AppImgInfo(PictureFor(pixels)).size) {}
+    : picture_(AppImgBitmap(module, AppImgSubject::PrgFolder_1, pixels)), size_(pixels) {}
 
 void DisplayProgramFolderIcon::Paint(HDC dc, const RECT& cell, const std::string&, COLORREF,
                                      COLORREF paper, unsigned) const {

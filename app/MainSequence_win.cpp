@@ -1,5 +1,6 @@
 #include "app/Setup.h"
 
+#include "app/AppImg.h"
 #include "app/SelectFolder.h"
 #include "app/SelectFolderGroup.h"
 #include "base/ProductNames.h"
@@ -33,6 +34,7 @@ bool ExtractProduct(Setup& setup, ProgressWindow& window, RunJournal& journal,
                     HeldBackFile& settings) {
     if (!ExtractWithProgress(ProductPackage(), setup.installFolder, window, setup.fs, journal,
                              setup.extractFailure, &settings)) {
+        window.ShowFailure();
         PromptExclamation(kExtractionFailed, &window);
         return false;
     }
@@ -63,6 +65,7 @@ int RunMainSequence(Setup& setup) {
     // merged file replaces it at the end: a run stopped in between loses nothing.
     HeldBackFile settings{SettingsFilePath(setup.installFolder), old != OldSettingsFile::none, {}};
     ProgressWindow progress(setup.gui);
+    progress.SetIcons(SetupWindowIcon(setup.gui.Instance()));
     if (!ExtractProduct(setup, progress, journal, settings))
         return kExitFailed;
     AdoptDefaultSettings(setup.fs, setup.installFolder, setup.oldSettings, setup.defaultSettings,

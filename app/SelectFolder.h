@@ -18,8 +18,12 @@ public:
     // The action of `browse`: the system's folder picker, starting in the install folder.
     void BrowseFolder();
 
+protected:
+    void OnLayoutDpiChanged() override;
+
 private:
     std::string Tr(const std::string& key) const;
+    void ZoomInfo();
 
     Setup& setup_;
 };

@@ -24,6 +24,10 @@ public:
     // The list's action: the cursor moved to another folder.
     void FolderSelected();
 
+protected:
+    // The views' zoom, the rows and their picture, for the new density.
+    void OnLayoutDpiChanged() override;
+
 private:
     void FillFolderList();
 

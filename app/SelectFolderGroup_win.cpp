@@ -18,12 +18,16 @@ constexpr int kNameColumn = 1;
 constexpr int kRowHeight = 18;      // pixels at 96 DPI
 constexpr int kFolderPicture = 16;  // pixels at 96 DPI
 
-void ShowInfo(RichTextView& view, const char* qtf, int dpi) {
-    view.SetQtf(qtf);
-    view.SetZoom(1, 1);
+void Zoom(RichTextView& view, int dpi) {
     const ViewZoom zoom = ViewZoomFor(view.Width(), dpi);
     if (zoom.d > 0)
         view.SetZoom(zoom.m, zoom.d);
+}
+
+void ShowInfo(RichTextView& view, const char* qtf, int dpi) {
+    view.SetQtf(qtf);
+    view.SetZoom(1, 1);
+    Zoom(view, dpi);
 }
 
 }  // namespace
@@ -36,7 +40,7 @@ SelectFolderGroup::SelectFolderGroup(Setup& setup)
         [this](const std::string& key) { return Translate(key, setup_.gui.Language()); });
     Title(kTitle);
     Acceptor(ok, kResultOk);
-    Icon(AppImgIcon(setup.gui.Instance(), AppImgId::setup16));
+    SetIcons(SetupWindowIcon(setup.gui.Instance()));
 }
 
 void SelectFolderGroup::CreateLaunchIcons() {
@@ -51,8 +55,10 @@ LaunchIconAnswers SelectFolderGroup::AskLaunchIcons() {
     // rather than an empty field putting the shortcuts loose into Programs.
     if (!Created())
         return {kDefaultProgramGroup, true};
-    const int dpi = setup_.gui.Dpi();
+    const int dpi = Dpi();
     ShowInfo(prgfolderinfo, kGroupPrompt, dpi);
+    // The prompt above the field is its caption.
+    prgfolder.SetAccessibleName(prgfolderinfo.PlainText());
     prgfolderlist.AddColumn("", kIconColumnWeight);
     prgfolderlist.AddColumn("", kNameColumnWeight);
     prgfolderlist.WhenCursor = [this] { FolderSelected(); };
@@ -67,11 +73,19 @@ LaunchIconAnswers SelectFolderGroup::AskLaunchIcons() {
 }
 
 void SelectFolderGroup::FillFolderList() {
-    prgfolderlist.SetRowHeight(setup_.gui.Scale(kRowHeight));
+    prgfolderlist.SetRowHeight(Scale(kRowHeight));
     for (const std::string& name : ProgramFolderNames(setup_)) {
         const int row = prgfolderlist.AddRow({"", name});
         prgfolderlist.SetDisplay(row, 0, folderIcon_);
     }
+}
+
+void SelectFolderGroup::OnLayoutDpiChanged() {
+    Zoom(prgfolderinfo, Dpi());
+    Zoom(desktopiconinfo, Dpi());
+    folderIcon_ = DisplayProgramFolderIcon(setup_.gui.Instance(), Scale(kFolderPicture));
+    prgfolderlist.SetRowHeight(Scale(kRowHeight));
+    InvalidateRect(prgfolderlist.Handle(), nullptr, TRUE);
 }
 
 void SelectFolderGroup::FolderSelected() {

@@ -19,17 +19,27 @@ SelectFolder::SelectFolder(Setup& setup)
     Rejector(cancel, kResultCancel);
     ArrangeOkCancel(ok, cancel);
 
-    Icon(AppImgIcon(setup.gui.Instance(), AppImgId::setup16));
+    SetIcons(SetupWindowIcon(setup.gui.Instance()));
     browse.WhenAction = [this] { BrowseFolder(); };
+    // The caption comes after the field in the layout, where Windows does not look for it.
+    path.SetAccessibleName(dv___2.GetLabel());
 
     info.SetQtf(FindTopic("Zelk-Setup", "App", "firstLay$en-us").text);
     info.SetZoom(1, 1);
-    const ViewZoom zoom = ViewZoomFor(info.Width(), setup.gui.Dpi());
-    if (zoom.d > 0)
-        info.SetZoom(zoom.m, zoom.d);
+    ZoomInfo();
 
     setup_.installFolder = ProgramFilesFolder(setup_.registry);
     path.SetText(setup_.installFolder + "\\Quillmark");
+}
+
+void SelectFolder::ZoomInfo() {
+    const ViewZoom zoom = ViewZoomFor(info.Width(), Dpi());
+    if (zoom.d > 0)
+        info.SetZoom(zoom.m, zoom.d);
+}
+
+void SelectFolder::OnLayoutDpiChanged() {
+    ZoomInfo();
 }
 
 bool SelectFolder::AskInstallFolder() {

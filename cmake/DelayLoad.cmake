@@ -5,7 +5,8 @@
 # So every Windows executable here imports only kernel32 and msvcrt; the other
 # system DLLs are delay-loaded: loaded at their first call, after WinMain has
 # limited DLL loading to the system folder.
-set(QUILLMARK_DELAYED_DLLS user32 gdi32 advapi32 shell32 ole32 oleaut32 comdlg32 shlwapi uuid)
+set(QUILLMARK_DELAYED_DLLS user32 gdi32 advapi32 shell32 ole32 oleaut32 oleacc comdlg32 shlwapi
+                           uuid)
 list(REMOVE_ITEM QUILLMARK_DELAYED_DLLS uuid)  # uuid is static data, not a DLL
 
 # The libraries live in a folder named after the script that makes them: when

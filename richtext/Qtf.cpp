@@ -212,6 +212,20 @@ std::string QtfParagraph::Text() const {
     return text;
 }
 
+std::string QtfDocument::PlainText() const {
+    std::string text;
+    for (const QtfParagraph& p : paragraphs) {
+        const std::string line = p.Text();
+        const size_t first = line.find_first_not_of(' ');
+        if (first == std::string::npos)
+            continue;
+        if (!text.empty())
+            text += '\n';
+        text += line.substr(first, line.find_last_not_of(' ') + 1 - first);
+    }
+    return text;
+}
+
 QtfDocument ParseQtf(std::string_view qtf) {
     return Parser(qtf).Run();
 }

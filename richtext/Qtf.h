@@ -50,6 +50,10 @@ struct QtfParagraph {
 
 struct QtfDocument {
     std::vector<QtfParagraph> paragraphs;
+
+    // The words as they are shown, for screen readers: one line per
+    // paragraph that shows any, without the spaces at either end.
+    std::string PlainText() const;
 };
 
 // Never fails: unbalanced brackets are closed or ignored, unknown format

@@ -1,5 +1,8 @@
 #include "richtext/RichTextView.h"
 
+#include <oleacc.h>
+
+#include <algorithm>
 #include <cmath>
 
 #include "ui/Gui.h"
@@ -26,6 +29,40 @@ std::wstring FaceName(QtfFace face, HFONT standard) {
     if (standard && GetObjectW(standard, sizeof(font), &font) && font.lfFaceName[0])
         return font.lfFaceName;
     return L"Tahoma";
+}
+
+GdiObject<HFONT> MakeFont(int pixelHeight, const QtfFormat& f, bool bold,
+                          const std::wstring& face) {
+    // A negative height asks for the character height, not the cell's.
+    return GdiObject<HFONT>(CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, f.italic,
+                                        f.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                        CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                        DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+}
+
+// How much ink a font puts down for a sample word, in a small picture of its own.
+long InkOf(HFONT font, int pixelHeight) {
+    const int width = pixelHeight * 4, height = pixelHeight * 2;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(info.bmiHeader), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const GdiObject<HBITMAP> canvas(
+        CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const MemoryDc dc(CreateCompatibleDC(nullptr));
+    if (!canvas.Valid() || !dc.Valid() || !bits)
+        return 0;
+    const Selection picture = SelectInto(dc.Get(), canvas.Get());
+    const Selection selected = SelectInto(dc.Get(), font);
+    const RECT all{0, 0, width, height};
+    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(dc.Get(), TRANSPARENT);
+    SetTextColor(dc.Get(), RGB(0, 0, 0));
+    TextOutW(dc.Get(), 1, 1, L"Hm", 2);
+    GdiFlush();
+    long ink = 0;
+    const auto* pixel = static_cast<const uint8_t*>(bits);
+    for (int i = 0; i < width * height; ++i) ink += 255 - pixel[i * 4 + 1];
+    return ink;
 }
 
 }  // namespace
@@ -73,10 +110,34 @@ bool RichTextView::CreateInLayout(HWND parent, const RECT& pixels, int controlId
     return true;
 }
 
+void RichTextView::ChangeDpi(int dpi, const RECT& pixels, HFONT font) {
+    SetDpi(dpi);
+    fonts_.clear();
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowPos(Handle(), nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
+                 pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Relayout();
+}
+
 void RichTextView::SetQtf(const std::string& qtf) {
     doc_ = ParseQtf(qtf);
     scroll_ = 0;
     Relayout();
+    NotifyAccessibleChange(Handle(), EVENT_OBJECT_NAMECHANGE);
+}
+
+bool RichTextView::AccessibleName(std::string& name) const {
+    name = PlainText();
+    return true;
+}
+
+bool RichTextView::AccessibleRole(long& role) const {
+    role = ROLE_SYSTEM_STATICTEXT;
+    return true;
+}
+
+long RichTextView::AccessibleStates() const {
+    return STATE_SYSTEM_READONLY;
 }
 
 void RichTextView::SetZoom(int m, int d) {
@@ -97,7 +158,7 @@ int RichTextView::Width() const {
 
 int RichTextView::Margin() const {
     // Grows with the screen like the text and the controls around the view.
-    return gui_.Scale(kMargin);
+    return Scale(kMargin);
 }
 
 int RichTextView::PixelHeight(int dots) const {
@@ -105,17 +166,24 @@ int RichTextView::PixelHeight(int dots) const {
     return pixels < 1 ? 1 : static_cast<int>(pixels);
 }
 
-HFONT RichTextView::FontFor(const QtfFormat& f) {
+const RichTextView::Font& RichTextView::FontOf(const QtfFormat& f) {
     const FontKey key{static_cast<int>(f.face), f.bold, f.italic, f.underline, f.height};
-    GdiObject<HFONT>& font = fonts_[key];
-    if (!font.Valid()) {
-        // A negative height asks for the character height, not the cell's.
-        font.Reset(CreateFontW(-PixelHeight(f.height), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL,
-                               f.italic, f.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                               FaceName(f.face, gui_.StandardFont()).c_str()));
+    Font& font = fonts_[key];
+    if (font.handle.Valid())
+        return font;
+    const int pixels = PixelHeight(f.height);
+    const std::wstring face = FaceName(f.face, gui_.StandardFont());
+    font.handle = MakeFont(pixels, f, f.bold, face);
+    if (f.bold) {
+        // Some faces answer a bold request with a font that reports itself
+        // bold but draws the regular strokes (Wine's own Tahoma does): the
+        // text is then drawn again a little to the right, as bold is
+        // simulated, about one pixel for every 16 of height.
+        const GdiObject<HFONT> regular = MakeFont(pixels, f, false, face);
+        if (InkOf(font.handle.Get(), pixels) <= InkOf(regular.Get(), pixels))
+            font.overstrike = std::max(1, pixels / 16);
     }
-    return font.Get();
+    return font;
 }
 
 void RichTextView::Relayout() {
@@ -232,9 +300,11 @@ void RichTextView::PaintText(HDC dc) {
     const Selection font = KeepSelected(dc, OBJ_FONT);
     for (const PlacedText& t : layout_.pieces) {
         const std::wstring wide = Widen(t.text);
-        SelectObject(dc, FontFor(t.format));
-        TextOutW(dc, Margin() + t.x, Margin() + t.baseline - scroll_, wide.c_str(),
-                 static_cast<int>(wide.size()));
+        const Font& font = FontOf(t.format);
+        SelectObject(dc, font.handle.Get());
+        for (int dx = 0; dx <= font.overstrike; ++dx)
+            TextOutW(dc, Margin() + t.x + dx, Margin() + t.baseline - scroll_, wide.c_str(),
+                     static_cast<int>(wide.size()));
     }
 }
 

@@ -15,7 +15,7 @@
 #include "ui/TopWindow.h"
 #include "ui/Window.h"
 
-class RichTextView : public Window, public LayoutView {
+class RichTextView : public Window, public LayoutView, private AccessibleSource {
 public:
     explicit RichTextView(Gui& gui);
 
@@ -25,6 +25,8 @@ public:
     // As a member of a dialog's layout.
     CtrlKind Kind() const override { return CtrlKind::RichTextView; }
     bool CreateInLayout(HWND parent, const RECT& pixels, int controlId, HFONT font) override;
+    // Its margins and fonts for the new density; the zoom is the caller's to set again.
+    void ChangeDpi(int dpi, const RECT& pixels, HFONT font) override;
 
     void SetQtf(const std::string& qtf);
     // A QTF height of h dots is drawn h * m / d pixels high. d must be positive.
@@ -33,14 +35,31 @@ public:
     // The laid-out width in pixels, scroll bar included.
     int Width() const;
 
+    // The words shown, as screen readers read them.
+    std::string PlainText() const { return doc_.PlainText(); }
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Read-only text, named by its words.
+    const AccessibleSource* Accessible() const override { return this; }
 
 private:
     class Measure;
+
+    bool AccessibleName(std::string& name) const override;
+    bool AccessibleRole(long& role) const override;
+    long AccessibleStates() const override;
     using FontKey = std::tuple<int, bool, bool, bool, int>;
 
-    HFONT FontFor(const QtfFormat& format);
+    // A font of the format, made once per zoom.
+    struct Font {
+        GdiObject<HFONT> handle;
+        // Extra pixels to draw bold text again at, to the right: for a face
+        // whose bold draws no heavier than its regular weight.
+        int overstrike = 0;
+    };
+    const Font& FontOf(const QtfFormat& format);
+    HFONT FontFor(const QtfFormat& format) { return FontOf(format).handle.Get(); }
     int Margin() const;
     int PixelHeight(int dots) const;
     void Relayout();
@@ -57,5 +76,5 @@ private:
     int zoomD_ = 1;
     int scroll_ = 0;
     bool scrollBarShown_ = false;
-    std::map<FontKey, GdiObject<HFONT>> fonts_;
+    std::map<FontKey, Font> fonts_;
 };

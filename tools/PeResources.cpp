@@ -184,6 +184,9 @@ bool ReadPeImage(const std::string& bytes, PeImage& out, std::string& error) {
     const size_t optional = coff + 20;
     if (!r.U16(optional, magic) || (magic != 0x10b && magic != 0x20b))
         return r.Fail("unknown optional header");
+    // At the same place in PE32 and PE32+.
+    if (!r.U16(optional + 70, out.dllCharacteristics))
+        return false;
     // The data directories follow the fields that differ between PE32 and PE32+.
     const size_t directories = optional + (magic == 0x20b ? 112 : 96);
     uint32_t directoryCount, importRva, resourceRva, resourceSize;

@@ -19,6 +19,8 @@ constexpr uint32_t kNamed = 0xffffffff;
 
 struct PeImage {
     uint16_t machine = 0;  // 0x14c i386, 0x8664 x86-64
+    // The optional header's DllCharacteristics: ASLR, DEP, Terminal-Server awareness...
+    uint16_t dllCharacteristics = 0;
     std::vector<PeResource> resources;
     // The DLLs the loader resolves before the program's first line, as named
     // by the import directory (delay-loaded ones are not among them).

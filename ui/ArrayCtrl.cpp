@@ -1,6 +1,7 @@
 #include "ui/ArrayCtrl.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <numeric>
 
@@ -27,6 +28,40 @@ DWORD ArrayCtrl::Style() const {
 void ArrayCtrl::OnCreated() {
     SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
                  LVS_EX_FULLROWSELECT);
+    AnswerScreenReaders();
+}
+
+std::string ArrayCtrl::AccessibleItemName(int row) const {
+    std::string name;
+    for (const Cell& cell : rows_.at(static_cast<size_t>(row))) {
+        if (cell.value.empty())
+            continue;
+        if (!name.empty())
+            name += ' ';
+        name += cell.value;
+    }
+    return name;
+}
+
+long ArrayCtrl::AccessibleItemStates(int row) const {
+    long states = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    if (row == cursor_.Row())
+        states |= STATE_SYSTEM_SELECTED;
+    const int focused =
+        static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM, WPARAM(-1), LVNI_FOCUSED));
+    if (row == focused && GetFocus() == Handle())
+        states |= STATE_SYSTEM_FOCUSED;
+    return states;
+}
+
+bool ArrayCtrl::AccessibleItemPlace(int row, RECT& screen) const {
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    if (!SendMessageW(Handle(), LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                      reinterpret_cast<LPARAM>(&rect)))
+        return false;
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    screen = rect;
+    return true;
 }
 
 void ArrayCtrl::SetRowHeight(int pixels) {

@@ -42,6 +42,13 @@ protected:
     DWORD ExStyle() const override { return WS_EX_CLIENTEDGE; }
     void OnCreated() override;
 
+    // Screen readers get the rows, named by their texts: Windows names a row
+    // by its first column only, which here holds a picture.
+    int AccessibleItemCount() const override { return RowCount(); }
+    std::string AccessibleItemName(int row) const override;
+    long AccessibleItemStates(int row) const override;
+    bool AccessibleItemPlace(int row, RECT& screen) const override;
+
 private:
     struct Cell {
         std::string value;

@@ -2,6 +2,13 @@
 
 #include "win32/Utf.h"
 
+namespace {
+
+// The control whose procedure answers, on its window.
+const wchar_t kControlProperty[] = L"QuillmarkControl";
+
+}  // namespace
+
 bool Control::Create(HWND parent, const RECT& rect, int id, HFONT font) {
     hwnd_ = CreateWindowExW(ExStyle(), ClassName(), L"", WS_CHILD | WS_VISIBLE | Style(), rect.left,
                             rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
@@ -49,4 +56,35 @@ RECT Control::Place() const {
 void Control::SetPlace(const RECT& rect) {
     SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::AnswerScreenReaders() {
+    if (!hwnd_ || systemProcedure_)
+        return;
+    SetPropW(hwnd_, kControlProperty, this);
+    systemProcedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::Answering)));
+}
+
+void Control::StopAnswering() {
+    if (!systemProcedure_)
+        return;
+    ForgetAccessibleSource(hwnd_);
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure_));
+    RemovePropW(hwnd_, kControlProperty);
+    systemProcedure_ = nullptr;
+}
+
+LRESULT CALLBACK Control::Answering(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<Control*>(GetPropW(hwnd, kControlProperty));
+    if (!self)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    const WNDPROC system = self->systemProcedure_;
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = AnswerAccessibleObject(hwnd, *self, wParam, lParam))
+            return answer;
+    } else if (message == WM_NCDESTROY) {
+        self->StopAnswering();  // destroyed with its parent, before the object
+    }
+    return CallWindowProcW(system, hwnd, message, wParam, lParam);
 }

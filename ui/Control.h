@@ -6,14 +6,18 @@
 
 #include <string>
 
+#include "ui/Accessible.h"
 #include "ui/Layout.h"
 
-class Control {
+// A control may tell screen readers more than Windows knows of it (a field's
+// label, a list's rows): it then answers WM_GETOBJECT itself, through a
+// procedure put in front of the system's own for its class.
+class Control : protected AccessibleSource {
 public:
     Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
-    virtual ~Control() = default;
+    virtual ~Control() { StopAnswering(); }
 
     virtual CtrlKind Kind() const = 0;
 
@@ -47,8 +51,15 @@ protected:
     virtual DWORD ExStyle() const { return 0; }
     // After creation, for settings that need the window.
     virtual void OnCreated() {}
+    // From now on screen readers get this control's AccessibleSource answers.
+    void AnswerScreenReaders();
 
 private:
+    static LRESULT CALLBACK Answering(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Gives the window back its own procedure, before either goes.
+    void StopAnswering();
+
     HWND hwnd_ = nullptr;
     int id_ = 0;
+    WNDPROC systemProcedure_ = nullptr;  // while answering
 };

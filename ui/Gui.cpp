@@ -43,8 +43,15 @@ Gui::Gui(HINSTANCE instance) : instance_(instance), dpi_(ScreenDpi()) {
 }
 
 void Gui::SetStandardFont(const std::string& face, int height) {
+    fontFace_ = face;
+    fontHeight_ = height;
+    font_ = StandardFontAt(dpi_);
+}
+
+GdiObject<HFONT> Gui::StandardFontAt(int dpi) const {
     // A negative height asks for the character height, as a font size in pixels means.
-    font_.Reset(CreateFontW(-Scale(height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Widen(face).c_str()));
+    return GdiObject<HFONT>(CreateFontW(-ScaleForDpi(fontHeight_, dpi), 0, 0, 0, FW_NORMAL, FALSE,
+                                        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                        CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                        DEFAULT_PITCH | FF_DONTCARE, Widen(fontFace_).c_str()));
 }

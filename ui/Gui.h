@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/DpiScale.h"
+#include "win32/ComInit.h"
 #include "win32/Handles.h"
 
 class Gui {
@@ -24,14 +25,21 @@ public:
     // The default font of every control of the setup's windows; height in pixels at 96 DPI.
     void SetStandardFont(const std::string& face, int height);
     HFONT StandardFont() const { return font_.Get(); }
+    // The same font for a window at another density; the caller owns it.
+    GdiObject<HFONT> StandardFontAt(int dpi) const;
 
     // Layout units and pixel sizes are given for 96 DPI; this scales them for the screen.
     int Scale(int units) const { return ScaleForDpi(units, dpi_); }
     int Dpi() const { return dpi_; }
 
 private:
+    // The windows' thread is a COM apartment for the whole run: screen
+    // readers reach the windows' accessible objects through it.
+    ComInit com_;
     HINSTANCE instance_;
     int dpi_ = 96;
     std::string language_;
+    std::string fontFace_;
+    int fontHeight_ = 0;
     GdiObject<HFONT> font_;
 };

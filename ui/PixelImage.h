@@ -18,6 +18,11 @@ struct PixelImage {
 // "QPIX", width and height as 16-bit little-endian numbers, then the pixels.
 std::string EncodePixelImage(const PixelImage& image);
 
+// The picture drawn width by height pixels: each pixel the mean of the part
+// of the picture it covers, taken on the premultiplied values, so that soft
+// edges stay soft and no colour exceeds its alpha. Empty for no size.
+PixelImage ScalePixelImage(const PixelImage& image, int width, int height);
+
 // False, with out untouched, for anything but a whole, well-formed image of
 // 1 to 1024 pixels a side whose colours do not exceed their alpha.
 bool DecodePixelImage(std::string_view data, PixelImage& out);

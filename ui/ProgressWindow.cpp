@@ -1,5 +1,7 @@
 #include "ui/ProgressWindow.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 
 #include "ui/Gui.h"
@@ -26,12 +28,26 @@ RECT Inside(RECT r) {
 ProgressWindow::ProgressWindow(Gui& gui) : Window(gui), throttle_(GetTickCount64()) {
     // No system menu: the window has no close box, there is nothing to cancel.
     CreateTopLevel("Working...", WS_POPUP | WS_CAPTION, gui.Scale(kWidth), gui.Scale(kHeight));
-    const int left = gui.Scale(kMargin);
-    const int right = gui.Scale(kWidth - kMargin);
-    const int textTop = gui.Scale(kMargin);
-    const int barTop = gui.Scale(kMargin + kTextHeight + 8);
-    textRect_ = {left, textTop, right, textTop + gui.Scale(kTextHeight)};
-    barRect_ = {left, barTop, right, barTop + gui.Scale(kBarHeight)};
+    PlaceParts();
+    taskbar_.emplace(Handle());
+}
+
+void ProgressWindow::PlaceParts() {
+    const int left = Scale(kMargin);
+    const int right = Scale(kWidth - kMargin);
+    const int textTop = Scale(kMargin);
+    const int barTop = Scale(kMargin + kTextHeight + 8);
+    textRect_ = {left, textTop, right, textTop + Scale(kTextHeight)};
+    barRect_ = {left, barTop, right, barTop + Scale(kBarHeight)};
+    shownPixels_ = BarPixels();
+}
+
+void ProgressWindow::OnDpiChanged(const RECT& suggested) {
+    font_ = gui_.StandardFontAt(Dpi());
+    PlaceParts();
+    IconsForDpi();
+    MoveAndSize(suggested, Scale(kWidth), Scale(kHeight));
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void ProgressWindow::SetTitle(const std::string& title) {
@@ -61,7 +77,12 @@ void ProgressWindow::Refresh() {
 }
 
 void ProgressWindow::Close() {
+    taskbar_->Clear();
     Show(false);
+}
+
+void ProgressWindow::ShowFailure() {
+    taskbar_->ShowError();
 }
 
 void ProgressWindow::UpdateIfDue() {
@@ -73,6 +94,8 @@ void ProgressWindow::UpdateIfDue() {
     else if (repaintWanted_)
         InvalidateRect(Handle(), nullptr, FALSE);
     repaintWanted_ = false;
+    // After the window is shown: a hidden one has no taskbar button.
+    ShowPercent();
     PumpPendingMessages();
 }
 
@@ -84,12 +107,19 @@ int32_t ProgressWindow::BarPixels() const {
     return static_cast<int32_t>(std::min<int64_t>(width, pos_ * width / total_));
 }
 
+int ProgressWindow::Percent() const {
+    if (total_ <= 0 || pos_ <= 0)
+        return 0;
+    return static_cast<int>(std::min<int64_t>(100, int64_t{pos_} * 100 / total_));
+}
+
 void ProgressWindow::ShowState() {
     // Only what changed is drawn again: under a remote or emulated display
     // every drawing is a round trip.
     if (textLine_ != shownText_) {
         shownText_ = textLine_;
         InvalidateRect(Handle(), &textRect_, FALSE);
+        NotifyAccessibleChange(Handle(), EVENT_OBJECT_NAMECHANGE);
     }
     // A step smaller than one of the bar's pixels changes nothing on screen.
     const int32_t pixels = BarPixels();
@@ -97,6 +127,37 @@ void ProgressWindow::ShowState() {
         shownPixels_ = pixels;
         InvalidateRect(Handle(), &barRect_, FALSE);
     }
+}
+
+void ProgressWindow::ShowPercent() {
+    // The taskbar button is a few dozen pixels wide, and a screen reader
+    // reads the value out: a step of one percent is the finest either shows.
+    const int percent = Percent();
+    if (percent == shownPercent_)
+        return;
+    shownPercent_ = percent;
+    taskbar_->SetValue(static_cast<uint64_t>(std::max(pos_, 0)),
+                       static_cast<uint64_t>(std::max(total_, 1)));
+    NotifyAccessibleChange(Handle(), EVENT_OBJECT_VALUECHANGE);
+}
+
+bool ProgressWindow::AccessibleName(std::string& name) const {
+    name = Narrow(shownText_);
+    return true;
+}
+
+bool ProgressWindow::AccessibleRole(long& role) const {
+    role = ROLE_SYSTEM_PROGRESSBAR;
+    return true;
+}
+
+bool ProgressWindow::AccessibleValue(std::string& value) const {
+    value = std::to_string(std::max(shownPercent_, 0)) + "%";
+    return true;
+}
+
+long ProgressWindow::AccessibleStates() const {
+    return STATE_SYSTEM_READONLY;
 }
 
 void ProgressWindow::Paint(HDC dc) const {
@@ -114,7 +175,7 @@ void ProgressWindow::Paint(HDC dc) const {
 
 void ProgressWindow::PaintText(HDC dc) const {
     FillRect(dc, &textRect_, GetSysColorBrush(COLOR_BTNFACE));
-    const Selection font = SelectInto(dc, gui_.StandardFont());
+    const Selection font = SelectInto(dc, font_.Valid() ? font_.Get() : gui_.StandardFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     RECT line = textRect_;

@@ -1,5 +1,7 @@
 #include "ui/TopWindow.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -50,8 +52,11 @@ bool TopWindow::ApplyLayout(const Layout& layout, std::initializer_list<LayoutMe
         return false;
 
     controls_.clear();
+    layout_ = &layout;
+    members_.clear();
     for (const LayoutItem& item : layout.items) {
         const LayoutMember& member = *FindMember(members, item);
+        members_.push_back(member);
         const PixelRect p = PlaceItem(item, client, gui_.Dpi());
         const RECT rect{p.left, p.top, p.right, p.bottom};
         const int id = kFirstControlId + static_cast<int>(controls_.size());
@@ -69,10 +74,17 @@ bool TopWindow::ApplyLayout(const Layout& layout, std::initializer_list<LayoutMe
     return true;
 }
 
-void TopWindow::Icon(HICON icon) {
-    icon_.Reset(icon);
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+bool TopWindow::AccessibleName(std::string& name) const {
+    const int length = GetWindowTextLengthW(Handle());
+    std::wstring title(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    title.resize(static_cast<size_t>(GetWindowTextW(Handle(), title.data(), length + 1)));
+    name = Narrow(title);
+    return true;
+}
+
+bool TopWindow::AccessibleRole(long& role) const {
+    role = ROLE_SYSTEM_DIALOG;
+    return true;
 }
 
 void TopWindow::Acceptor(Button& button, int result) {
@@ -89,12 +101,40 @@ void TopWindow::Rejector(Button& button, int result) {
 }
 
 void TopWindow::ArrangeOkCancel(Button& ok, Button& cancel) {
+    okCancel_ = {&ok, &cancel};
     const RECT okPlace = ok.Place();
     const RECT cancelPlace = cancel.Place();
     if (okPlace.left <= cancelPlace.left)
         return;
     ok.SetPlace(cancelPlace);
     cancel.SetPlace(okPlace);
+}
+
+void TopWindow::OnDpiChanged(const RECT& suggested) {
+    if (!layout_) {
+        Window::OnDpiChanged(suggested);
+        return;
+    }
+    // The new font goes in before the old one is deleted.
+    GdiObject<HFONT> font = gui_.StandardFontAt(Dpi());
+    const PixelSize client = LayoutClientSize(*layout_, Dpi());
+    for (size_t i = 0; i < layout_->items.size(); ++i) {
+        const PixelRect p = PlaceItem(layout_->items[i], client, Dpi());
+        const RECT rect{p.left, p.top, p.right, p.bottom};
+        if (Control* control = members_[i].control) {
+            control->SetPlace(rect);
+            SendMessageW(control->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+        } else {
+            members_[i].view->ChangeDpi(Dpi(), rect, font.Get());
+        }
+    }
+    font_ = std::move(font);
+    if (okCancel_.first)
+        ArrangeOkCancel(*okCancel_.first, *okCancel_.second);
+    IconsForDpi();
+    MoveAndSize(suggested, client.width, client.height);
+    OnLayoutDpiChanged();
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 int TopWindow::Run() {

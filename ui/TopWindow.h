@@ -6,6 +6,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/Button.h"
@@ -24,6 +25,8 @@ public:
     virtual CtrlKind Kind() const = 0;
     // A child of parent at pixels (the parent's client coordinates) in font.
     virtual bool CreateInLayout(HWND parent, const RECT& pixels, int controlId, HFONT font) = 0;
+    // The parent moved to another density: the view goes to pixels, in font.
+    virtual void ChangeDpi(int dpi, const RECT& pixels, HFONT font) = 0;
 
 protected:
     ~LayoutView() = default;
@@ -48,7 +51,7 @@ inline LayoutMember Member(const char* name, LayoutView& view) {
 // Turns a label's key into the text shown in the current language.
 using Translator = std::function<std::string(const std::string&)>;
 
-class TopWindow : public Window {
+class TopWindow : public Window, private AccessibleSource {
 public:
     explicit TopWindow(Gui& gui) : Window(gui) {}
 
@@ -61,8 +64,6 @@ public:
     bool Created() const { return Handle() != nullptr; }
 
     void Title(const std::string& title) { SetTitle(title); }
-    // Title-bar (and task-bar) icon; the window takes it over.
-    void Icon(HICON icon);
 
     // Enter and the button itself end the run with result; the button is drawn as default.
     void Acceptor(Button& button, int result);
@@ -71,22 +72,37 @@ public:
     // Puts OK to the left of Cancel, the order of Windows dialogs.
     void ArrangeOkCancel(Button& ok, Button& cancel);
 
+    // The controls placed again for the window's density, as a window made at
+    // that density places them; in the standard font of that density.
+    void OnDpiChanged(const RECT& suggested) override;
+
     // Shows the window and runs it modally; answers the result that ended it.
     // A window that could not be created answers kResultCancel at once.
     int Run();
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // After the controls are placed again at a new density: what the dialog
+    // sizes itself (a view's zoom, a list's rows).
+    virtual void OnLayoutDpiChanged() {}
+    // A dialog named by its title; its controls answer for themselves.
+    const AccessibleSource* Accessible() const override { return this; }
 
 private:
+    bool AccessibleName(std::string& name) const override;
+    bool AccessibleRole(long& role) const override;
+
     Control* ControlById(int id) const;
     void FocusFirstControl();
     // The close box and Alt+F4: the rejecting button, else the accepting one.
     void CloseByFrame();
 
     std::vector<Control*> controls_;  // by id - kFirstControlId; null for views
+    const Layout* layout_ = nullptr;
+    std::vector<LayoutMember> members_;  // in layout order
+    std::pair<Button*, Button*> okCancel_{nullptr, nullptr};
+    GdiObject<HFONT> font_;  // once the density is not the screen's
     Button* acceptor_ = nullptr;
     Button* rejector_ = nullptr;
     HWND lastFocus_ = nullptr;
-    IconHandle icon_;
 };

@@ -36,4 +36,28 @@ TEST(AppImgPicture, RefusesRawDamagedAndMisSizedPictures) {
     }
 }
 
+// Pictures are only ever scaled down, from the nearest size: the dialogs' and
+// the list's pictures stay sharp at every density.
+TEST(AppImgSource, IsTheSmallestPictureNotSmallerThanAsked) {
+    const struct {
+        AppImgSubject subject;
+        int pixels;
+        AppImgId source;
+    } cases[] = {
+        {AppImgSubject::setup, 16, AppImgId::setup16},
+        {AppImgSubject::setup, 20, AppImgId::setup32},
+        {AppImgSubject::setup, 24, AppImgId::setup32},
+        {AppImgSubject::setup, 32, AppImgId::setup32},
+        {AppImgSubject::setup, 33, AppImgId::setup48},
+        {AppImgSubject::setup, 48, AppImgId::setup48},
+        {AppImgSubject::setup, 64, AppImgId::setup48},  // the largest there is, scaled up
+        {AppImgSubject::setup, 8, AppImgId::setup16},
+        {AppImgSubject::PrgFolder_1, 16, AppImgId::PrgFolder_1_16},
+        {AppImgSubject::PrgFolder_1, 24, AppImgId::PrgFolder_1_32},
+        {AppImgSubject::PrgFolder_1, 32, AppImgId::PrgFolder_1_32},
+        {AppImgSubject::PrgFolder_1, 40, AppImgId::PrgFolder_1_48},
+    };
+    for (const auto& c : cases) EXPECT_EQ(AppImgSource(c.subject, c.pixels), c.source) << c.pixels;
+}
+
 }  // namespace

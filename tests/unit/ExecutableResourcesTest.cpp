@@ -241,6 +241,77 @@ TEST_P(ExecutableResources, ManifestAsksForAdministratorRights) {
     EXPECT_EQ(pe_.OfType(kManifest).size(), 1u);
 }
 
+// What the setup declares to Windows beyond its rights, in the manifest and
+// in the executable's header: one row each.
+struct Declaration {
+    enum Kind { SupportedOs, WindowsSetting, HeaderFlag } kind;
+    const char* what;   // the system's GUID, the setting's element, the flag's name
+    const char* value;  // the setting's content; unused otherwise
+    uint16_t flag;      // the DllCharacteristics bit
+    bool only64Bit;
+};
+
+const Declaration kDeclarations[] = {
+    {Declaration::SupportedOs, "{e2011457-1546-43c5-a5fe-008deee3d3f0}", "Vista", 0, false},
+    {Declaration::SupportedOs, "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "7", 0, false},
+    {Declaration::SupportedOs, "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "8", 0, false},
+    {Declaration::SupportedOs, "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "8.1", 0, false},
+    {Declaration::SupportedOs, "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", "10 and 11", 0, false},
+    {Declaration::WindowsSetting, "dpiAware", "true", 0, false},
+    {Declaration::WindowsSetting, "dpiAwareness", "PerMonitorV2, PerMonitor", 0, false},
+    {Declaration::WindowsSetting, "longPathAware", "true", 0, false},
+    {Declaration::HeaderFlag, "HIGH_ENTROPY_VA", "", 0x0020, true},
+    {Declaration::HeaderFlag, "DYNAMIC_BASE", "", 0x0040, false},
+    {Declaration::HeaderFlag, "NX_COMPAT", "", 0x0100, false},
+    {Declaration::HeaderFlag, "TERMINAL_SERVER_AWARE", "", 0x8000, false},
+};
+
+TEST_P(ExecutableResources, DeclaresTheSystemsSettingsAndFlagsItIsMadeFor) {
+    const PeResource* r = pe_.Find(kManifest, 1);
+    ASSERT_NE(r, nullptr);
+    const std::string& xml = r->data;
+    const bool is64Bit = GetParam().machine == 0x8664;
+    std::set<std::string> systems;
+    static const std::regex kSupportedOs(R"re(<supportedOS Id="([^"]*)"\s*/>)re");
+    for (std::sregex_iterator i(xml.begin(), xml.end(), kSupportedOs), end; i != end; ++i)
+        systems.insert((*i)[1]);
+    std::set<std::string> expectedSystems;
+    uint16_t expectedFlags = 0;
+    for (const Declaration& d : kDeclarations) {
+        SCOPED_TRACE(d.what);
+        switch (d.kind) {
+            case Declaration::SupportedOs:
+                expectedSystems.insert(d.what);
+                break;
+            case Declaration::WindowsSetting: {
+                // Inside the application's windowsSettings, each in its own namespace.
+                const std::regex element("<windowsSettings>[\\s\\S]*<" + std::string(d.what) +
+                                         " xmlns=\"http://schemas.microsoft.com/SMI/[0-9]+/"
+                                         "WindowsSettings\">([^<]*)</" +
+                                         d.what +
+                                         ">[\\s\\S]*"
+                                         "</windowsSettings>");
+                std::smatch m;
+                ASSERT_TRUE(std::regex_search(xml, m, element));
+                EXPECT_EQ(m[1], d.value);
+                break;
+            }
+            case Declaration::HeaderFlag:
+                if (!d.only64Bit || is64Bit)
+                    expectedFlags |= d.flag;
+                break;
+        }
+    }
+    // Nothing more: a system listed that the setup was never tried on would
+    // give it that system's behaviour unasked.
+    EXPECT_EQ(systems, expectedSystems);
+    for (const Declaration& d : kDeclarations) {
+        if (d.kind == Declaration::HeaderFlag) {
+            EXPECT_EQ(pe_.dllCharacteristics & d.flag, expectedFlags & d.flag) << d.what;
+        }
+    }
+}
+
 // Imports resolved before WinMain are looked for beside the setup first; every
 // other system DLL is delay-loaded, after WinMain has limited where DLLs come from.
 TEST_P(ExecutableResources, ImportsNothingButKernel32AndMsvcrt) {

@@ -130,3 +130,23 @@ TEST(ParseQtf, BrokenTextStillGivesItsWords) {
 }
 
 }  // namespace
+
+// What screen readers read of a view: the words shown, one line per paragraph
+// that shows any, no format codes, escapes resolved, spaces at the ends gone.
+TEST(QtfPlainText, IsTheShownWordsOneLinePerParagraph) {
+    const struct {
+        std::string qtf;
+        std::string plain;
+    } cases[] = {
+        {FindTopic("Zelk-Setup", "App", "firstLay$en-us").text,
+         "Quillmark V 3.90, build 21\n"
+         "Utility for archive Siemens S7 PLC's data in a local file, or write them from local "
+         "file.\n"
+         "Program setup.\n"
+         "Select the installation program path and Click Ok."},
+        {"[2 Select the start program folder group. ]", "Select the start program folder group."},
+        {"[* a ]&&[2   ]&[/ b`[c`]]", "a\nb[c]"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseQtf(c.qtf).PlainText(), c.plain) << c.qtf;
+}

@@ -3,6 +3,7 @@
 // pictures read from the built setup's resources.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -10,6 +11,7 @@
 #include "app/Topics.h"
 #include "driver/Driver.h"
 #include "ui/Gui.h"
+#include "ui/ProgressWindow.h"
 #include "richtext/RichTextView.h"
 #include "richtext/ViewZoom.h"
 #include "ui/Window.h"
@@ -90,6 +92,29 @@ TEST_F(RichTextViewTest, TheWindowsFaceShowsThroughAroundTheText) {
     EXPECT_GT(ink, 100);
 }
 
+// The product's name is bold: it puts down clearly more ink than the same
+// name in the regular weight, also where the face's own bold draws no
+// heavier (Wine's Tahoma).
+TEST_F(RichTextViewTest, TheBoldNameIsDrawnHeavierThanTheRegularOne) {
+    long ink[2] = {0, 0};
+    for (const bool bold : {false, true}) {
+        FaceWindow face(gui_);
+        RichTextView view(gui_);
+        ASSERT_TRUE(view.Create(face.Handle(), RECT{4, 4, 396, 132}, 100));
+        view.SetQtf(bold ? "[*+184 Quillmark]" : "[+184 Quillmark]");
+        view.SetZoom(ViewZoomNumerator(view.Width()), view.Width());
+        face.Show(true);
+        SetWindowPos(face.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        UpdateWindow(face.Handle());
+        UpdateWindow(view.Handle());
+        const WindowDc dc = DcOfWindow(view.Handle());
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 392; ++x)
+                ink[bold] += std::max(0, GetGValue(kFace) - GetGValue(GetPixel(dc.Get(), x, y)));
+    }
+    EXPECT_GT(ink[1], ink[0] * 5 / 4) << "regular " << ink[0] << ", bold " << ink[1];
+}
+
 TEST_F(RichTextViewTest, AParentDestroyedFirstTakesTheViewAlong) {
     auto face = std::make_unique<FaceWindow>(gui_);
     RichTextView view(gui_);
@@ -154,6 +179,59 @@ TEST_F(SetupModule, AppImgGivesTheTitleIconAndTheListRowPicture) {
 TEST(AppImg, AModuleWithoutThePicturesGivesNothing) {
     EXPECT_EQ(AppImgIcon(GetModuleHandleW(nullptr), AppImgId::setup16), nullptr);
     EXPECT_EQ(AppImgBitmap(GetModuleHandleW(nullptr), AppImgId::PrgFolder_1_16), nullptr);
+}
+
+// The window icons at the sizes Windows asks for at the screen's density. A
+// process takes the density when it starts, so the test runs its other part
+// again at each one, where a window of the setup is made and asked.
+const wchar_t kIconDensity[] = L"QUILLMARK_ICON_DENSITY";
+
+TEST(WindowIcons, AreDrawnAtTheSizesWindowsAsksForAtThreeDensities) {
+    if (!driver::Environment(kIconDensity).empty())
+        GTEST_SKIP() << "the part run at one density";
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    for (const DWORD dpi : {96u, 144u, 192u}) {
+        const driver::ScreenDensity density(dpi);
+        driver::Process part =
+            driver::Process::Start(self, L"--gtest_filter=WindowIconsAtOneDensity.*",
+                                   {{kIconDensity, std::to_wstring(dpi)}});
+        EXPECT_EQ(part.WaitForExit(60000), 0u) << "icons at " << dpi << " DPI";
+    }
+}
+
+TEST(WindowIconsAtOneDensity, AreTheSmallAndBigIconSizes) {
+    const std::wstring density = driver::Environment(kIconDensity);
+    if (density.empty())
+        GTEST_SKIP() << "run by WindowIcons at each density";
+    SetProcessDPIAware();  // the screen's own pixels, as the setup's manifest asks
+    const int dpi = std::stoi(density);
+    Gui gui(GetModuleHandleW(nullptr));
+    ASSERT_EQ(gui.Dpi(), dpi);
+    const HMODULE setup = LoadLibraryExW(driver::SetupExe().c_str(), nullptr,
+                                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(setup, nullptr);
+    ProgressWindow window(gui);
+    window.SetIcons(SetupWindowIcon(setup));
+    // SM_CXSMICON and SM_CXICON: 16 and 32 pixels at 96 DPI, growing with it.
+    const struct {
+        WPARAM which;
+        int at96;
+    } icons[] = {{ICON_SMALL, 16}, {ICON_BIG, 32}};
+    for (const auto& icon : icons) {
+        SCOPED_TRACE(icon.at96);
+        const auto handle =
+            reinterpret_cast<HICON>(SendMessageW(window.Handle(), WM_GETICON, icon.which, 0));
+        ASSERT_NE(handle, nullptr);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(handle, &info));
+        const GdiObject<HBITMAP> colour(info.hbmColor), mask(info.hbmMask);
+        BITMAP bitmap{};
+        GetObjectW(colour.Get(), sizeof(bitmap), &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, MulDiv(icon.at96, dpi, 96));
+        EXPECT_EQ(bitmap.bmHeight, MulDiv(icon.at96, dpi, 96));
+    }
+    FreeLibrary(setup);
 }
 
 }  // namespace

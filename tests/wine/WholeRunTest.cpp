@@ -386,15 +386,9 @@ TEST_F(WholeRun, ACompletedRunChangesThingsInItsOrder) {
 // that each window grew with the density.
 TEST_F(WholeRun, ScreenshotsOfEveryWindowAtThreeDensities) {
     SetProcessDPIAware();  // pictures in the screen's own pixels
-    const wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
     for (const int dpi : {96, 144, 192}) {
         SCOPED_TRACE(dpi);
-        DWORD earlier = 0, size = sizeof(earlier);
-        const bool had = RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels",
-                                      RRF_RT_REG_DWORD, nullptr, &earlier, &size) == ERROR_SUCCESS;
-        const DWORD value = dpi;
-        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &value,
-                        sizeof(value));
+        const ScreenDensity density(static_cast<DWORD>(dpi));
         for (const bool fail : {false, true}) {
             const std::wstring folder = scratch_ + L"\\Shots" + std::to_wstring(dpi);
             RemoveTree(folder);
@@ -430,11 +424,6 @@ TEST_F(WholeRun, ScreenshotsOfEveryWindowAtThreeDensities) {
             EXPECT_EQ(run.LastMessage(), fail ? kFailed : kDone);
             Clean();
         }
-        if (had)
-            RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &earlier,
-                            sizeof(earlier));
-        else
-            RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
     }
 }
 

@@ -1,12 +1,15 @@
 #include "driver/Driver.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <algorithm>
 
 #include <gtest/gtest.h>
 
+#include "win32/ComInit.h"
+#include "win32/ComPtr.h"
 #include "win32/Handles.h"
 #include "win32/Utf.h"
 #include "win32/Win32Registry.h"
@@ -250,6 +253,96 @@ HWND FindControl(HWND parent, const std::wstring& windowClass, const std::wstrin
     return search.found;
 }
 
+namespace {
+
+struct ControlsSearch {
+    const std::wstring* windowClass;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK AddControl(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<ControlsSearch*>(lp);
+    wchar_t cls[256] = {};
+    GetClassNameW(hwnd, cls, 256);
+    if (*s->windowClass == cls)
+        s->found.push_back(hwnd);
+    return TRUE;
+}
+
+// Defined here: the toolchain's copy answered E_NOINTERFACE under Wine.
+const IID kIidAccessible = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+std::wstring TakeText(BSTR text) {
+    std::wstring taken = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+    SysFreeString(text);
+    return taken;
+}
+
+}  // namespace
+
+WinEventRecorder* WinEventRecorder::recording_ = nullptr;
+
+WinEventRecorder::WinEventRecorder(const Process& process, DWORD event) {
+    recording_ = this;
+    hook_ = SetWinEventHook(event, event, nullptr, &WinEventRecorder::Heard, process.Id(), 0,
+                            WINEVENT_OUTOFCONTEXT);
+}
+
+WinEventRecorder::~WinEventRecorder() {
+    if (hook_)
+        UnhookWinEvent(hook_);
+    recording_ = nullptr;
+}
+
+void CALLBACK WinEventRecorder::Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child,
+                                      DWORD, DWORD) {
+    if (recording_ && object == OBJID_CLIENT && child == CHILDID_SELF)
+        recording_->windows_.push_back(window);
+}
+
+int WinEventRecorder::CountFor(HWND window) const {
+    return static_cast<int>(std::count(windows_.begin(), windows_.end(), window));
+}
+
+std::vector<HWND> FindControls(HWND parent, const std::wstring& windowClass) {
+    ControlsSearch search{&windowClass, {}};
+    EnumChildWindows(parent, AddControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+AccessibleAnswer AskScreenReader(HWND window, long child) {
+    AccessibleAnswer answer;
+    const ComInit com;
+    ComPtr<IAccessible> object;
+    if (FAILED(
+            AccessibleObjectFromWindow(window, OBJID_CLIENT, kIidAccessible, object.Receive())) ||
+        !object)
+        return answer;
+    answer.answered = true;
+    VARIANT id;
+    VariantInit(&id);
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR text = nullptr;
+    if (object->get_accName(id, &text) == S_OK)
+        answer.name = TakeText(text);
+    text = nullptr;
+    if (object->get_accValue(id, &text) == S_OK)
+        answer.value = TakeText(text);
+    VARIANT v;
+    VariantInit(&v);
+    if (SUCCEEDED(object->get_accRole(id, &v)) && v.vt == VT_I4)
+        answer.role = v.lVal;
+    VariantClear(&v);
+    if (SUCCEEDED(object->get_accState(id, &v)) && v.vt == VT_I4)
+        answer.state = v.lVal;
+    VariantClear(&v);
+    if (child == CHILDID_SELF)
+        object->get_accChildCount(&answer.childCount);
+    return answer;
+}
+
 void Click(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
@@ -305,6 +398,48 @@ void SelectListRow(HWND list, int row) {
     if (remote.Write(0, &item, sizeof(item)))
         SendMessageTimeoutW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                             reinterpret_cast<LPARAM>(remote.At()), SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+namespace {
+
+const wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+
+}  // namespace
+
+ScreenDensity::ScreenDensity(DWORD dpi) {
+    DWORD size = sizeof(earlier_);
+    had_ = RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr,
+                        &earlier_, &size) == ERROR_SUCCESS;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+}
+
+ScreenDensity::~ScreenDensity() {
+    if (had_)
+        RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels", REG_DWORD, &earlier_,
+                        sizeof(earlier_));
+    else
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, L"LogPixels");
+}
+
+void SendDpiChange(HWND window, int dpi) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    RemoteBuffer remote(window, sizeof(place));
+    if (remote.At() && remote.Write(0, &place, sizeof(place)))
+        SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                            reinterpret_cast<LPARAM>(remote.At()), SMTO_ABORTIFHUNG, 5000, nullptr);
+}
+
+std::vector<RECT> LayoutOf(HWND window) {
+    std::vector<RECT> layout(1);
+    GetClientRect(window, &layout[0]);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        layout.push_back(r);
+    }
+    return layout;
 }
 
 HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs) {
@@ -404,6 +539,21 @@ const std::function<void(HWND)>& AnswerFor(const SetupAnswers& answers, SetupWin
 
 }  // namespace
 
+namespace {
+
+// Waits, handing on what comes for this thread meanwhile: the events of a
+// WinEventRecorder arrive as messages, and Wine drops those not taken.
+void WaitPumping(DWORD ms) {
+    const ULONGLONG end = GetTickCount64() + ms;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace
+
 SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) {
     SetupRun run;
     // A window answered once is not answered again, also while it is still
@@ -420,7 +570,7 @@ SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) 
         Unanswered search{setup.Id(), &answered};
         EnumWindows(MatchUnanswered, reinterpret_cast<LPARAM>(&search));
         if (!search.found) {
-            Sleep(50);
+            WaitPumping(50);
             continue;
         }
         HWND window = search.found;

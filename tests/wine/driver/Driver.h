@@ -70,6 +70,8 @@ void PressButton(HWND dialog, int id);
 // Controls of another process's window.
 // The first child, at any depth, of that class whose text matches (empty: any).
 HWND FindControl(HWND parent, const std::wstring& windowClass, const std::wstring& text = L"");
+// Every child of that class, at any depth, in z-order.
+std::vector<HWND> FindControls(HWND parent, const std::wstring& windowClass);
 // Clicks a button found by FindControl; posted, like PressButton.
 void Click(HWND button);
 // Replaces an edit field's text as typing would (one change notification).
@@ -83,6 +85,63 @@ int ListRowHeight(HWND list);
 // Selects one row of a list view as a click would (the list notifies its
 // parent); -1 clears the selection of every row.
 void SelectListRow(HWND list, int row);
+
+// What a screen reader learns of a window's client area, or of its child
+// element `child` (counted from 1), asked as screen readers ask: through
+// oleacc, from this process.
+struct AccessibleAnswer {
+    bool answered = false;  // an object was had for the window
+    std::wstring name;
+    long role = 0;
+    long state = 0;
+    std::wstring value;
+    long childCount = 0;
+};
+AccessibleAnswer AskScreenReader(HWND window, long child = 0);
+
+// The events of one kind (EVENT_OBJECT_VALUECHANGE...) that a process raises
+// for its windows' client areas while the recorder lives, heard as screen
+// readers hear them (out of context). They arrive while this thread waits in
+// RunSetup. One recorder at a time.
+class WinEventRecorder {
+public:
+    WinEventRecorder(const Process& process, DWORD event);
+    ~WinEventRecorder();
+    WinEventRecorder(const WinEventRecorder&) = delete;
+    WinEventRecorder& operator=(const WinEventRecorder&) = delete;
+
+    bool Hooked() const { return hook_ != nullptr; }
+    int CountFor(HWND window) const;
+
+private:
+    static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD);
+    static WinEventRecorder* recording_;  // the hook's callback has no context of its own
+
+    HWINEVENTHOOK hook_ = nullptr;
+    std::vector<HWND> windows_;
+};
+
+// The screen's density (LogPixels) for the programs started in its scope,
+// which take it when they start; the earlier one, or none, comes back.
+class ScreenDensity {
+public:
+    explicit ScreenDensity(DWORD dpi);
+    ~ScreenDensity();
+    ScreenDensity(const ScreenDensity&) = delete;
+    ScreenDensity& operator=(const ScreenDensity&) = delete;
+
+private:
+    DWORD earlier_ = 0;
+    bool had_ = false;
+};
+
+// Tells a window of another process that it is now on a monitor of dpi, as
+// Windows does when the window is dragged there (Wine never does): a
+// WM_DPICHANGED whose suggested place lies in that process's memory.
+void SendDpiChange(HWND window, int dpi);
+// A window's client size (as the first rectangle's right and bottom), then
+// where each of its controls is in its client area, in z-order.
+std::vector<RECT> LayoutOf(HWND window);
 
 // The install-folder dialog, the first window of the setup.
 HWND WaitForInstallFolderDialog(const Process& p, DWORD timeoutMs = 20000);
