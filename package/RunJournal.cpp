@@ -1,7 +1,5 @@
 #include "package/RunJournal.h"
 
-#include <map>
-
 #include "base/Retry.h"
 
 namespace {
@@ -9,49 +7,61 @@ namespace {
 const char kStaged[] = "staged\r\n";
 const char kCommitted[] = "committed\r\n";
 
-// The runs whose journals are in folder, other than own: running ones by
-// their held journal, ended ones with what their journal says.
-struct Runs {
-    std::map<std::string, bool> running;  // id -> true
-    std::map<std::string, EndedRunState> ended;
-    std::map<std::string, std::string> journals;  // id -> path, of the ended ones
+// A run whose journal is in the install folder, other than this one: a
+// running one by its held journal, an ended one with what its journal says.
+// A handful at most: a list is all it takes.
+struct OtherRun {
+    std::string id;
+    std::string journal;
+    bool running = false;
+    EndedRunState state = EndedRunState::unknown;
 };
 
-Runs FindRuns(FileSystem& fs, const std::string& folder, const RunNames& own) {
-    Runs runs;
+std::vector<OtherRun> FindRuns(FileSystem& fs, const std::string& folder, const RunNames& own) {
+    std::vector<OtherRun> runs;
     for (const FolderEntry& entry : fs.ListFolder(folder.substr(0, folder.size() - 1))) {
         const std::optional<RunFileName> name = ParseRunFileName(entry.name);
         if (entry.isFolder || !name || name->kind != RunFileName::Kind::journal ||
             name->id == own.Id())
             continue;
-        const std::string path = folder + entry.name;
+        OtherRun run{name->id, folder + entry.name};
         // Held means running; so does any other refusal to be told otherwise.
-        if (!fs.IsReplaceable(path)) {
-            runs.running[name->id] = true;
-            continue;
-        }
+        run.running = !fs.IsReplaceable(run.journal);
         std::string said;
-        fs.ReadFile(path, said);
-        runs.ended[name->id] =
-            said == kCommitted ? EndedRunState::committed
-                               : (said == kStaged ? EndedRunState::staged : EndedRunState::unknown);
-        runs.journals[name->id] = path;
+        if (!run.running && fs.ReadFile(run.journal, said))
+            run.state = said == kCommitted ? EndedRunState::committed
+                        : said == kStaged  ? EndedRunState::staged
+                                           : EndedRunState::unknown;
+        runs.push_back(std::move(run));
     }
     return runs;
+}
+
+const OtherRun* RunOf(const std::vector<OtherRun>& runs, const std::string& id) {
+    for (const OtherRun& run : runs)
+        if (run.id == id)
+            return &run;
+    return nullptr;
 }
 
 // One leftover of an ended run.
 OsResult Finish(FileSystem& fs, const std::string& path, const RunFileName& name,
                 const std::string& folder, EndedRunState state) {
-    if (name.kind == RunFileName::Kind::staged || state == EndedRunState::committed)
-        return RetriedWithGrowingWaits(fs, [&] { return fs.RemoveFile(path); });
     const std::string target = folder + name.target;
-    if (!fs.FileExists(target))  // the leftover is the one copy of the earlier file
-        return RetriedWithGrowingWaits(fs, [&] { return fs.RenameFile(path, target); });
-    if (state == EndedRunState::staged)  // the run never finished: its earlier file comes back
-        return RetriedWithGrowingWaits(fs, [&] { return fs.MoveReplacing(path, target); });
-    // An earlier setup's: it kept a file aside only while the target held a whole one.
-    return RetriedWithGrowingWaits(fs, [&] { return fs.RemoveFile(path); });
+    enum { remove, rename, putBack } step = remove;
+    if (name.kind == RunFileName::Kind::keptAside && state != EndedRunState::committed) {
+        if (!fs.FileExists(target))
+            step = rename;  // the leftover is the one copy of the earlier file
+        else if (state == EndedRunState::staged)
+            step = putBack;  // the run never finished: its earlier file comes back
+        // Else an earlier setup's, which kept a file aside only while the
+        // target held a whole one: it goes.
+    }
+    return RetriedWithGrowingWaits(fs, [&] {
+        return step == remove   ? fs.RemoveFile(path)
+               : step == rename ? fs.RenameFile(path, target)
+                                : fs.MoveReplacing(path, target);
+    });
 }
 
 }  // namespace
@@ -81,17 +91,16 @@ OsResult FinishEndedRuns(FileSystem& fs, const std::vector<std::string>& folders
                          const RunNames& own, std::string& failedPath) {
     if (folders.empty())
         return OsResult::Done();
-    Runs runs = FindRuns(fs, folders.front(), own);
+    const std::vector<OtherRun> runs = FindRuns(fs, folders.front(), own);
     for (const std::string& folder : folders) {
         for (const FolderEntry& entry : fs.ListFolder(folder.substr(0, folder.size() - 1))) {
             const std::optional<RunFileName> name = ParseRunFileName(entry.name);
+            const OtherRun* run = name ? RunOf(runs, name->id) : nullptr;
             if (entry.isFolder || !name || name->kind == RunFileName::Kind::journal ||
-                name->id == own.Id() || runs.running.count(name->id))
+                name->id == own.Id() || (run && run->running))
                 continue;
-            const auto state = runs.ended.find(name->id);
-            const OsResult finished =
-                Finish(fs, folder + entry.name, *name, folder,
-                       state == runs.ended.end() ? EndedRunState::unknown : state->second);
+            const OsResult finished = Finish(fs, folder + entry.name, *name, folder,
+                                             run ? run->state : EndedRunState::unknown);
             if (!finished) {
                 failedPath = folder + entry.name;
                 return finished;
@@ -99,9 +108,11 @@ OsResult FinishEndedRuns(FileSystem& fs, const std::vector<std::string>& folders
         }
     }
     // Nothing of theirs is left: their journals go too.
-    for (const auto& [id, path] : runs.journals) {
-        if (OsResult removed = fs.RemoveFile(path); !removed) {
-            failedPath = path;
+    for (const OtherRun& run : runs) {
+        if (run.running)
+            continue;
+        if (OsResult removed = fs.RemoveFile(run.journal); !removed) {
+            failedPath = run.journal;
             return removed;
         }
     }
