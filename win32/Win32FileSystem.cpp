@@ -182,9 +182,15 @@ OsResult Win32FileSystem::WriteFlushedFile(const std::string& path, std::string_
 OsResult Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
     // A rename within one volume: the target's entry changes in one step.
     const std::wstring source = WidePath(from), target = WidePath(to);
-    return EvenIfReadOnly(target, [&] {
+    const OsResult moved = EvenIfReadOnly(target, [&] {
         return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
     });
+    // When both names are one file (a second name that LinkFile made), a
+    // POSIX rename, and so Wine's, answers success and leaves both names in
+    // place. The content is under the target either way: the source name goes.
+    if (moved && GetFileAttributesW(source.c_str()) != INVALID_FILE_ATTRIBUTES)
+        RemoveFile(from);
+    return moved;
 }
 
 OsResult Win32FileSystem::LinkFile(const std::string& existing, const std::string& link) {

@@ -47,6 +47,33 @@ TEST_F(AdapterErrors, AFileHeldWithoutSharingAnswersASharingViolation) {
     EXPECT_EQ(fs_.WriteFlushedFile(At("held"), "y").error, DWORD{ERROR_SHARING_VIOLATION});
 }
 
+// What the setup's own files need of the adapter beyond refusals: a second
+// name moved back over its first leaves one name, and a read-only file is
+// replaced and removed like any other, its attribute kept when that fails.
+TEST_F(AdapterErrors, MovesAndRemovalsLeaveNoSecondNameAndAreNotStoppedByReadOnly) {
+    ASSERT_TRUE(fs_.WriteFlushedFile(At("target"), "earlier"));
+    ASSERT_TRUE(fs_.LinkFile(At("target"), At("aside")));
+    EXPECT_TRUE(fs_.MoveReplacing(At("aside"), At("target")));
+    EXPECT_FALSE(fs_.FileExists(At("aside")));
+    std::string data;
+    EXPECT_TRUE(fs_.ReadFile(At("target"), data) && data == "earlier");
+
+    const std::wstring target = folder_ + L"\\target";
+    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(fs_.WriteFlushedFile(At("new"), "new"));
+    EXPECT_TRUE(fs_.MoveReplacing(At("new"), At("target")));
+    EXPECT_TRUE(fs_.ReadFile(At("target"), data) && data == "new");
+    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    {
+        // Held: the removal fails, and the file stays read-only.
+        const KernelHandle held = HoldWithoutSharing(target);
+        EXPECT_FALSE(fs_.RemoveFile(At("target")));
+        EXPECT_TRUE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_READONLY);
+    }
+    EXPECT_TRUE(fs_.RemoveFile(At("target")));
+    EXPECT_FALSE(fs_.FileExists(At("target")));
+}
+
 TEST_F(AdapterErrors, ARegistryRefusalCarriesTheSystemsCode) {
     // Longer than any key name may be.
     const std::string key = "Software\\QuillmarkTests\\" + std::string(300, 'k');
