@@ -221,15 +221,22 @@ TEST_F(FailedUpdate, AFileHeldWithReadAndWriteSharingStopsTheUpdateUntouched) {
     ExpectSameTree(TreeOf(folder), earlier);
 }
 
-// The install folder on a drive that holds the earlier installation but not a
-// second copy: the test command maps a small one as the drive named in
-// QUILLMARK_SMALL_DRIVE when it may mount one (as root).
-TEST(FailedUpdateOnASmallDrive, AFullDiskLeavesTheEarlierInstallation) {
+// The small drive that the test command maps as the drive named in
+// QUILLMARK_SMALL_DRIVE when it may mount one (as root); empty without one.
+std::wstring SmallDrive() {
     wchar_t drive[8] = {};
     if (!GetEnvironmentVariableW(L"QUILLMARK_SMALL_DRIVE", drive, 8) ||
         GetDriveTypeW((std::wstring(drive) + L"\\").c_str()) == DRIVE_NO_ROOT_DIR)
+        return {};
+    return drive;
+}
+
+// The install folder on a drive that holds the earlier installation but not a
+// second copy.
+TEST(FailedUpdateOnASmallDrive, AFullDiskLeavesTheEarlierInstallation) {
+    const std::wstring root = SmallDrive();
+    if (root.empty())
         GTEST_SKIP() << "no small drive: making one needs root";
-    const std::wstring root = drive;
     const std::wstring folder = root + L"\\Quillmark";
     MakeEarlierInstallation(folder);
     // Room for every new file but the last half of the last one.
@@ -290,11 +297,9 @@ TEST_F(FailedUpdate, EndedAtTheLaunchIconsDialogTheUsersSettingsFileIsUntouched)
 // The drive fills up after the extraction, while the launch-icons dialog
 // waits: the merged settings cannot be written, and the user's file stays.
 TEST(FailedUpdateOnASmallDrive, AFullDiskAtTheSettingsWriteLeavesTheUsersFile) {
-    wchar_t drive[8] = {};
-    if (!GetEnvironmentVariableW(L"QUILLMARK_SMALL_DRIVE", drive, 8) ||
-        GetDriveTypeW((std::wstring(drive) + L"\\").c_str()) == DRIVE_NO_ROOT_DIR)
+    const std::wstring root = SmallDrive();
+    if (root.empty())
         GTEST_SKIP() << "no small drive: making one needs root";
-    const std::wstring root = drive;
     const std::wstring folder = root + L"\\Quillmark";
     MakeEarlierInstallation(folder);
     const std::wstring filler = root + L"\\filler";
