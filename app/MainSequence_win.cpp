@@ -60,10 +60,10 @@ int RunMainSequence(Setup& setup) {
     // Held from the first file of this run's to the end: a later run keeps
     // its hands off what this one holds, and finishes what it leaves.
     RunJournal journal(setup.fs, setup.run);
-    const OldSettingsFile old = ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings);
+    const IniFile old = ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings);
     // On an update the user's file stays in place, byte for byte, until the
     // merged file replaces it at the end: a run stopped in between loses nothing.
-    HeldBackFile settings{SettingsFilePath(setup.installFolder), old != OldSettingsFile::none, {}};
+    HeldBackFile settings{SettingsFilePath(setup.installFolder), old != IniFile::missing, {}};
     ProgressWindow progress(setup.gui);
     progress.SetIcons(SetupWindowIcon(setup.gui.Instance()));
     if (!ExtractProduct(setup, progress, journal, settings))
@@ -80,7 +80,7 @@ int RunMainSequence(Setup& setup) {
     // After the launch icons, so that the program group they recorded is written too.
     // A settings file that could not be read stays as it is: the merge would
     // have put the package's defaults in place of values it never saw.
-    if (old != OldSettingsFile::unreadable)
+    if (old != IniFile::unreadable)
         WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings, setup.run);
 
     RegisterProductFileTypes(setup.registry, setup.installFolder + kProgramTail);

@@ -20,8 +20,8 @@ std::string ConfigFilePath(const std::string& installFolder) {
     return FolderPart(installFolder + kProgramTail) + "\\" + kConfigFileName;
 }
 
-OldSettingsFile ReadOldSettings(FileSystem& fs, const std::string& installFolder,
-                                IniDocument& oldSettings) {
+IniFile ReadOldSettings(FileSystem& fs, const std::string& installFolder,
+                        IniDocument& oldSettings) {
     const std::string path = SettingsFilePath(installFolder);
     IniLoad load = LoadIniDocument(fs, path, oldSettings);
     // Held by the product, a scanner or a backup for a moment: read as if it
@@ -33,14 +33,7 @@ OldSettingsFile ReadOldSettings(FileSystem& fs, const std::string& installFolder
             return load.file == IniFile::unreadable ? load.why : OsResult::Done();
         });
     }
-    switch (load.file) {
-        case IniFile::read:
-            return OldSettingsFile::read;
-        case IniFile::missing:
-            return OldSettingsFile::none;
-        default:
-            return OldSettingsFile::unreadable;
-    }
+    return load.file;
 }
 
 void AdoptDefaultSettings(FileSystem& fs, const std::string& installFolder,

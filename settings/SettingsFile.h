@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/OsResult.h"
+#include "settings/LoadIniDocument.h"
 
 class FileSystem;
 class IniDocument;
@@ -16,17 +17,11 @@ class RunNames;
 std::string SettingsFilePath(const std::string& installFolder);
 std::string ConfigFilePath(const std::string& installFolder);
 
-// What was found of the earlier installation's settings file.
-enum class OldSettingsFile {
-    none,        // no file: a first installation
-    read,        // read into the old settings
-    unreadable,  // there, but not to be read even after a few seconds' tries:
-                 // it is the user's, and nothing may take its place
-};
-
-// Before extraction: reads the earlier installation's settings.
-OldSettingsFile ReadOldSettings(FileSystem& fs, const std::string& installFolder,
-                                IniDocument& oldSettings);
+// Before extraction: reads the earlier installation's settings, and answers
+// what it found there. A file that is there but cannot be read is tried again
+// for a few seconds; if it still cannot be, it is the user's, and nothing may
+// take its place.
+IniFile ReadOldSettings(FileSystem& fs, const std::string& installFolder, IniDocument& oldSettings);
 
 // After extraction: reads the package's default settings, from the file the
 // extraction wrote or, when it left the user's file in place, from the

@@ -50,7 +50,7 @@ void MakeEarlierInstallation(MemoryFileSystem& fs) {
 
 // What one run of the setup came to.
 struct Outcome {
-    OldSettingsFile old = OldSettingsFile::none;
+    IniFile old = IniFile::missing;
     bool extracted = false;
     ExtractFailure failure;
     OsResult settingsWritten = OsResult::Failed();
@@ -63,7 +63,7 @@ Outcome RunSetup(FileSystem& fs, const std::string& id) {
     RunJournal journal(fs, names);
     IniDocument oldSettings, defaultSettings;
     outcome.old = ReadOldSettings(fs, kFolder, oldSettings);
-    HeldBackFile settings{SettingsFilePath(kFolder), outcome.old != OldSettingsFile::none, {}};
+    HeldBackFile settings{SettingsFilePath(kFolder), outcome.old != IniFile::missing, {}};
     RecordingProgress display;
     MyProgress progress(display);
     progress.SetTotalBytes(TotalCompressedBytes(Package().Groups()));
@@ -73,7 +73,7 @@ Outcome RunSetup(FileSystem& fs, const std::string& id) {
         return outcome;
     AdoptDefaultSettings(fs, kFolder, oldSettings, defaultSettings, settings.packageContent);
     defaultSettings.Section("InstallUninstall").Value("StartFolderPath") = "Quillmark";
-    if (outcome.old != OldSettingsFile::unreadable)
+    if (outcome.old != IniFile::unreadable)
         outcome.settingsWritten = WriteSettings(fs, kFolder, defaultSettings, names);
     return outcome;
 }
@@ -178,7 +178,7 @@ TEST(NothingLostTest, StoppedAtAnyStepTheNextRunFinishesTheUpdateWithTheUsersVal
             fs.folders = stopped.folders;
             const Outcome next = RunSetup(fs, "0000000C");
             EXPECT_TRUE(next.extracted) << next.failure.path;
-            EXPECT_EQ(next.old, OldSettingsFile::read);
+            EXPECT_EQ(next.old, IniFile::read);
             EXPECT_EQ(Differences(fs.files, expected.complete), "");
             if (::testing::Test::HasFailure())
                 return;
