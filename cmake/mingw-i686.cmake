@@ -1,7 +1,8 @@
 # Cross build for 32-bit Windows with mingw-w64 (posix thread model, so that
 # GoogleTest compiles): the build that ships. Test executables run under
 # wine64, which starts 32-bit programs through WOW64 where wine32 is installed
-# and the kernel runs 32-bit code (scripts/can-run-32bit.sh).
+# and the machine runs 32-bit code, natively or through user-mode emulation
+# (scripts/can-run-32bit.sh).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR X86)
 set(QUILLMARK_TRIPLE i686-w64-mingw32)

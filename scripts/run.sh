@@ -4,7 +4,8 @@
 # runs it under Wine: on your display when there is one, else on a virtual
 # display, pressing through it by itself. Then lists what the installation left.
 # It runs the 32-bit setup, the one that ships, where Wine here runs 32-bit
-# programs, else the 64-bit one, and says which.
+# programs (natively, or through user-mode emulation where the kernel runs no
+# 32-bit code), else the 64-bit one, and says which and how long it took.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
@@ -17,17 +18,18 @@ scripts/build.sh "${extra[@]}"
 
 export WINEPREFIX="${WINEPREFIX:-$here/build/wine/run-prefix}"
 scripts/wine-prefix.sh "$WINEPREFIX"
-if reason=$(scripts/wine-runs-32bit.sh); then
+if how=$(scripts/wine-runs-32bit.sh); then
     arch=i686 which="the 32-bit setup (build/win-i686), the one that ships"
-    why="Wine here runs 32-bit programs"
+    why=$(sed -n 2p <<<"$how")
 else
     arch=x86_64 which="the 64-bit setup (build/win-x86_64)"
-    why="the 32-bit one cannot run here: $reason"
+    why="the 32-bit one cannot run here: $(sed -n 2p <<<"$how")"
 fi
 echo "Running $which; $why."
 setup_exe=build/win-$arch/app/QuillmarkSetup.exe
 
 interactive=0
+begun=$(date +%s)
 if [ -n "${DISPLAY:-}" ] && [ "${QUILLMARK_HEADLESS:-0}" != 1 ]; then
     interactive=1
     echo "Running the setup on your display ($DISPLAY)..."
@@ -39,6 +41,7 @@ else
     start_wine build/win-x86_64/tests/wine/test_keeper.exe
     "$wine" build/win-$arch/tests/wine/press_through.exe "$here/$setup_exe" || true
 fi
+echo "The setup's run took $(($(date +%s) - begun)) s."
 
 # What the installation left: files, registry entries, shortcuts, settings file.
 echo
