@@ -102,10 +102,11 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
 bool ExtractWithProgress(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                          Progress& display, FileSystem& fs, RunJournal& journal,
                          ExtractFailure& failure, HeldBackFile* heldBack) {
+    // Titled before the first position, which may already show the window.
+    display.SetTitle("Setup progress");
+    display.SetTextAlignLeft();
     MyProgress progress(display);
     progress.SetTotalBytes(TotalCompressedBytes(groups));
     progress.SetDoneBytes(0);
-    display.SetTitle("Setup progress");
-    display.SetTextAlignLeft();
     return ExtractPackage(groups, installFolder, progress, fs, journal, failure, heldBack);
 }

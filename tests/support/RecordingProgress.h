@@ -14,8 +14,12 @@ public:
     std::vector<std::pair<int32_t, int32_t>> positions;  // (pos, total)
     bool alignedLeft = false;
     bool closed = false;
+    bool titledBeforeFirstPosition = false;  // a window may show at its first position
 
-    void SetTitle(const std::string& t) override { title = t; }
+    void SetTitle(const std::string& t) override {
+        title = t;
+        titledBeforeFirstPosition = positions.empty();
+    }
     void SetText(const std::string& t) override { texts.push_back(t); }
     void SetTextAlignLeft() override { alignedLeft = true; }
     void SetPos(int32_t pos, int32_t total) override { positions.emplace_back(pos, total); }
