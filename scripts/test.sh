@@ -25,37 +25,63 @@ timed "set-up" scripts/setup-deps.sh || exit 1
 timed "build" scripts/build.sh || exit 1
 
 results=()
+# Keeps a run's closing ctest line, or an empty one when it has none.
+keep_result() {  # log
+    results+=("$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)")
+}
 ctest_into() {  # log, build dir
     ctest --test-dir "$2" --output-on-failure 2>&1 | tee "$1"
 }
-run_ctest() {  # build dir, what
-    local log
-    log=$(mktemp)
-    timed "$2" ctest_into "$log" "$1"
-    results+=("$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)")
-    rm -f "$log"
+
+# One build's Wine tests, in a fresh copy of the prepared template prefix
+# (every run starts from the same state) on a virtual display of its own, so
+# that the two builds' suites can run side by side.
+wine_suite() {  # build dir, prefix name
+    rm -rf "build/wine/$2"
+    cp -a build/wine/template "build/wine/$2"
+    export WINEPREFIX="$here/build/wine/$2"
+    start_display
+    trap stop_wine_and_display EXIT
+    start_wine build/win-x86_64/tests/wine/test_keeper.exe
+    ctest --test-dir "$1" --output-on-failure
+}
+suite_into() {  # log, build dir, prefix name
+    ( wine_suite "$2" "$3" ) 2>&1 | tee "$1"
 }
 
-run_ctest build/host "native tests"
-
-# A fresh copy of a prepared template prefix: every run starts from the same state.
 scripts/wine-prefix.sh build/wine/template || exit 1
-rm -rf build/wine/prefix
-cp -a build/wine/template build/wine/prefix
-export WINEPREFIX="$here/build/wine/prefix"
-start_display
-trap stop_wine_and_display EXIT
-start_wine build/win-x86_64/tests/wine/test_keeper.exe
-echo "== Wine tests against the 64-bit setup (build/win-x86_64)"
-run_ctest build/win-x86_64 "64-bit setup's Wine tests"
-skipped=0 skip_note=
+skipped=0 skip_note= log32= pid32=
 if how=$(scripts/wine-runs-32bit.sh); then
-    echo "== Wine tests against the 32-bit setup (build/win-i686): $(sed -n 2p <<<"$how")"
-    run_ctest build/win-i686 "32-bit setup's Wine tests ($(head -n 1 <<<"$how"))"
+    # The 32-bit suite runs beside the native tests and the 64-bit suite: it
+    # waits on the setup's windows more than it computes, and emulated it
+    # takes as long as the others together.
+    log32=$(mktemp)
+    (
+        begun=$(date +%s)
+        wine_suite build/win-i686 prefix32
+        echo "suite-seconds $(($(date +%s) - begun))"
+    ) >"$log32" 2>&1 </dev/null &
+    pid32=$!
 else
     skipped=$(ctest --test-dir build/win-i686 -N 2>/dev/null | sed -n 's/^Total Tests: //p')
     skipped=${skipped:-0}
     skip_note="The 32-bit setup's $skipped Wine tests were skipped: $(sed -n 2p <<<"$how")."
+fi
+
+log=$(mktemp)
+timed "native tests" ctest_into "$log" build/host
+keep_result "$log"
+echo "== Wine tests against the 64-bit setup (build/win-x86_64)"
+timed "64-bit setup's Wine tests" suite_into "$log" build/win-x86_64 prefix
+keep_result "$log"
+rm -f "$log"
+if [ -n "$pid32" ]; then
+    wait "$pid32"
+    echo "== Wine tests against the 32-bit setup (build/win-i686), run beside the others: $(sed -n 2p <<<"$how")"
+    grep -v '^suite-seconds ' "$log32"
+    keep_result "$log32"
+    timings+=("32-bit setup's Wine tests ($(head -n 1 <<<"$how"), beside the others) $(sed -n 's/^suite-seconds //p' "$log32") s")
+    rm -f "$log32"
 fi
 
 passed=0 failed=0
