@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <numeric>
+#include <optional>
 #include <ostream>
 
 #include "package/Extract.h"
 #include "package/MyProgress.h"
 #include "package/RunJournal.h"
 #include "package/StagedFiles.h"
+#include "base/Retry.h"
 #include "support/FaultyFileSystem.h"
 #include "support/RecordingProgress.h"
 #include "support/SampleBytes.h"
@@ -158,7 +161,8 @@ TEST(ExtractRollbackTest, TheFailureCarriesTheSystemsCodeOfTheRefusal) {
             fs.failureCode = code;
             ExtractFailure failure;
             if (!Extract(package, fs, failure)) {
-                ASSERT_EQ(failure.osError, code) << "step " << n << ": " << static_cast<int>(failure.step);
+                ASSERT_EQ(failure.osError, code)
+                    << "step " << n << ": " << static_cast<int>(failure.step);
             }
         }
     }
@@ -248,6 +252,122 @@ TEST(ExtractRollbackTest, FilesLeftByAnEarlierVersionAreFinishedByTheNextRun) {
         EXPECT_EQ(Extract(package, fs), !fails);
         // The one copy of the earlier library is back under its name either way.
         EXPECT_EQ(TreeOf(fs), fails ? earlier : complete);
+    }
+}
+
+// What a run meets in the install folder beside the product's files, and
+// what it comes to. The folder may be one that other programs use too.
+using Files = std::map<std::string, std::string>;
+const std::optional<ExtractStep> kInstalls = std::nullopt;
+constexpr bool kJournalHeld = true;
+const Files kNone;
+
+struct Meeting {
+    const char* name;
+    std::function<void(MemoryFileSystem&)> place;
+    const Files& others;  // another program's files, named as the setup names its own
+    std::optional<ExtractStep> refusedAt;
+    size_t decoded;                    // streams decoded before the run came to its end
+    int retrySeries;                   // how many series of waits the run spent
+    bool journalHeldAtTheEnd = false;  // something is left for the next run
+    const Files& left = kNone;         // of this run's own, for the next run
+};
+
+// Shaped as the setup names its files, yet none is one of the package's in
+// its own folder.
+const Files kOthersFiles = {
+    {At("notes.setup-old"), "another program's notes"},
+    {At("data.12345678.setup-tmp"), "another program's data"},
+    {At("Documentations\\notes.setup-old"), "their manual"},
+    {At("Support\\data.12345678.setup-tmp"), "their support data"},
+    {At("Support\\Quillmark.exe.0000000B.setup-old"), "not the program's folder"},
+    {At("Project.xml.setup-tmp"), "not the project's folder"},
+    {At("Quillmark.exe.0000000b.setup-tmp"), "not an id the setup writes"},
+    {At("Support\\Quillmark.0000000B.setup-run"), "not the journals' folder"},
+};
+const Files kOthersBesideAnEndedRun = {
+    {At("Support\\notes.0000000B.setup-old"), "another program's, of the same run id"},
+    {At("libnodave.setup-old"), "another program's library"},
+};
+const std::string kKeptProgram = At("Quillmark.exe.0000000A.setup-old");
+const Files kKeptProgramAndJournal = {
+    {kKeptProgram, "the earlier program"},
+    {At("Quillmark.0000000A.setup-run"), "committed\r\n"},
+};
+
+const Meeting kMeetings[] = {
+    {"another program's files, one of them held for good",
+     [](MemoryFileSystem& fs) { fs.locked.insert(At("notes.setup-old")); }, kOthersFiles, kInstalls,
+     6, 0},
+    {"an ended run's leftovers among another program's",
+     [](MemoryFileSystem& fs) {
+         fs.files[At("Quillmark.0000000B.setup-run")] = "staged\r\n";
+         fs.files[At("Support\\AppIcons.icl.0000000B.setup-tmp")] = "half a fi";
+         fs.files[At("libnodave.dll.0000000B.setup-old")] = fs.files.at(At("libnodave.dll"));
+         fs.files.erase(At("libnodave.dll"));  // stopped on FAT between the two moves
+     },
+     kOthersBesideAnEndedRun, kInstalls, 6, 0},
+    {"read-only earlier files, the update rolled back as the last one is refused",
+     [](MemoryFileSystem& fs) {
+         fs.readOnly = {At("Quillmark.exe"), At("libnodave.dll"), At("Support\\AppIcons.icl")};
+         fs.afterMove = [&fs](const std::string& to) {
+             if (to == At("libnodave.dll"))
+                 fs.locked.insert(At("Support\\AppIcons.icl"));
+         };
+     },
+     kNone, ExtractStep::putInPlace, 6, 1},
+    {"a kept file that cannot be removed: the journal stays for the next run",
+     [](MemoryFileSystem& fs) {
+         fs.afterMove = [&fs](const std::string& to) {
+             if (to == At("Sources\\Quillmark-V390-source.7z"))
+                 fs.locked.insert(kKeptProgram);
+         };
+     },
+     kNone, kInstalls, 6, 1, kJournalHeld, kKeptProgramAndJournal},
+    {"the program running: refused before any stream is decoded",
+     [](MemoryFileSystem& fs) { fs.locked.insert(At("Quillmark.exe")); }, kNone,
+     ExtractStep::replaceEarlier, 0, 1},
+};
+
+TEST(ExtractRollbackTest, OnlyThePackagesOwnLeftoversAreTouchedAndTheJournalGoesWithTheLast) {
+    const TestPackage package(PackageFiles());
+    MemoryFileSystem clean;
+    MakeEarlierInstallation(clean);
+    const Tree earlier = TreeOf(clean);
+    ASSERT_TRUE(Extract(package, clean));
+    const Tree complete = TreeOf(clean);
+    const int series = std::accumulate(std::begin(kRetryWaitsMs), std::end(kRetryWaitsMs), 0);
+
+    for (const Meeting& meeting : kMeetings) {
+        SCOPED_TRACE(meeting.name);
+        MemoryFileSystem fs;
+        MakeEarlierInstallation(fs);
+        fs.failureCode = kSharingViolation;
+        fs.files.insert(meeting.others.begin(), meeting.others.end());
+        meeting.place(fs);
+        const std::set<std::string> readOnly = fs.readOnly;
+        RecordingProgress display;
+        MyProgress progress(display);
+        ExtractFailure failure;
+        {
+            RunJournal journal(fs, RunNames("0000000A"));
+            EXPECT_EQ(ExtractPackage(package.Groups(), kFolder, progress, fs, journal, failure),
+                      !meeting.refusedAt);
+            // Still running: nothing of its own left on the disk, no journal.
+            EXPECT_EQ(journal.IsOpen(), meeting.journalHeldAtTheEnd);
+        }
+        if (meeting.refusedAt) {
+            EXPECT_EQ(failure.step, *meeting.refusedAt);
+            EXPECT_EQ(failure.osError, kSharingViolation);
+        }
+        EXPECT_EQ(display.texts.size(), meeting.decoded);
+        EXPECT_EQ(fs.pausedMs, meeting.retrySeries * series);
+        Tree expected = meeting.refusedAt ? earlier : complete;
+        expected.files.insert(meeting.others.begin(), meeting.others.end());
+        expected.files.insert(meeting.left.begin(), meeting.left.end());
+        EXPECT_EQ(TreeOf(fs), expected);
+        // Put back with their bytes; new files are written as any other.
+        EXPECT_EQ(fs.readOnly, meeting.refusedAt ? readOnly : std::set<std::string>{});
     }
 }
 
