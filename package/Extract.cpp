@@ -84,14 +84,19 @@ bool StartRun(const std::string& root, const std::vector<std::string>& files, Ru
 
 // An earlier file that another program holds (the product running) would
 // refuse its replacement only at the commit, after every stream had been
-// decoded and written: asked first, the user hears of it at once.
+// decoded and written: asked first, the user hears of it at once. A file
+// waited for is named on the progress line, and the window opens meanwhile.
 bool EarlierFilesReplaceable(const std::vector<std::string>& files, Extraction& run,
                              FileSystem& fs) {
     for (const std::string& file : files) {
         if (run.HoldsBack(file))
             continue;  // never replaced by the extraction
-        const OsResult free = RetriedWithGrowingWaits(
-            fs, [&] { return fs.FileExists(file) ? fs.IsReplaceable(file) : OsResult::Done(); });
+        bool waited = false;
+        const OsResult free = RetriedWithGrowingWaits(fs, [&] {
+            if (std::exchange(waited, true))
+                run.progress.Display().SetText(file.substr(FolderPart(file).size()));
+            return fs.FileExists(file) ? fs.IsReplaceable(file) : OsResult::Done();
+        });
         if (!free)
             return run.Fail(ExtractStep::replaceEarlier, file, free.error);
     }

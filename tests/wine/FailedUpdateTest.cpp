@@ -3,6 +3,7 @@
 // force. Each leaves the earlier installation as it was, byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <cstdio>
@@ -276,6 +277,35 @@ TEST_F(FailedUpdate, ReadOnlyEarlierFilesAreReplacedAndTheNextUpdateSucceeds) {
     }
 }
 
+// An install folder that other programs use too, picked with Browse: their
+// files named as the setup names its own are none of its business, not even
+// one that cannot be removed.
+TEST_F(FailedUpdate, AnotherProgramsFilesNamedAsTheSetupsOwnAreLeftAsTheyAre) {
+    const std::map<std::wstring, std::string> others = {
+        {L"\\notes.setup-old", "another program's notes"},
+        {L"\\data.12345678.setup-tmp", "another program's data"},
+        {L"\\Documentations\\notes.setup-old", "their manual's notes"},
+        {L"\\Support\\data.12345678.setup-tmp", "their support data"},
+        {L"\\Sources\\notes.setup-old", "their sources' notes"},
+    };
+    for (const auto& [path, data] : others) ASSERT_TRUE(WriteBytes(folder + path, data));
+    {
+        HeldFile held(folder + L"\\notes.setup-old", 0);
+        ASSERT_TRUE(held.Valid());
+        ExpectDone(RunInto(SetupExe(), folder));
+    }
+    const Tree now = TreeOf(folder);
+    std::vector<std::string> expected;
+    for (const auto& [path, data] : others) {
+        auto it = now.find(Narrow(path));
+        EXPECT_TRUE(it != now.end() && it->second == data) << Narrow(path);
+        expected.push_back(Narrow(path));
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Leftovers(now), expected);  // nothing of the setup's own
+    EXPECT_TRUE(HoldsUsersValues(folder));
+}
+
 // Ended by force while the launch-icons dialog waits, long after the
 // extraction: the user's settings file is still there byte for byte, and the
 // next run merges from it.
@@ -285,6 +315,9 @@ TEST_F(FailedUpdate, EndedAtTheLaunchIconsDialogTheUsersSettingsFileIsUntouched)
         ASSERT_NE(WaitForWindow(setup, L"", L"Zelk - Launch icons", 120000), nullptr);
         setup.WaitForExit(1);  // ends it
     }
+    // Every file was in place: not even the run's journal is left.
+    const Tree ended = TreeOf(folder);
+    EXPECT_TRUE(Leftovers(ended).empty()) << Names(ended);
     std::string left;
     ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
     EXPECT_EQ(left, ExampleOldSettingsFile());
