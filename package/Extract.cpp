@@ -140,10 +140,12 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
 bool ExtractWithProgress(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                          Progress& display, FileSystem& fs, RunJournal& journal,
                          ExtractFailure& failure, HeldBackFile* heldBack) {
+    // Titled first: the bar at 0 may already open the window, when making it
+    // took its first 50 ms, and it must not be seen as "Working..." even then.
+    display.SetTitle("Setup progress");
+    display.SetTextAlignLeft();
     MyProgress progress(display);
     progress.SetTotalBytes(TotalCompressedBytes(groups));
     progress.SetDoneBytes(0);
-    display.SetTitle("Setup progress");
-    display.SetTextAlignLeft();
     return ExtractPackage(groups, installFolder, progress, fs, journal, failure, heldBack);
 }
