@@ -18,7 +18,13 @@ public:
     void SetTitle(const std::string& t) override { title = t; }
     void SetText(const std::string& t) override { texts.push_back(t); }
     void SetTextAlignLeft() override { alignedLeft = true; }
-    void SetPos(int32_t pos, int32_t total) override { positions.emplace_back(pos, total); }
+    // The title when the bar was first set, which may open the window.
+    std::string titleAtFirstPos;
+    void SetPos(int32_t pos, int32_t total) override {
+        if (positions.empty())
+            titleAtFirstPos = title;
+        positions.emplace_back(pos, total);
+    }
     void Refresh() override {}
     void Close() override { closed = true; }
 };

@@ -94,6 +94,7 @@ TEST_F(ExtractTest, TheSetupsDisplayIsTitledAndRunsOverTheWholePackage) {
     RunJournal journal(fs, RunNames("0000000A"));
     ASSERT_TRUE(ExtractWithProgress(groups, "C:\\Q", setupDisplay, fs, journal, failure));
     EXPECT_EQ(setupDisplay.title, "Setup progress");
+    EXPECT_EQ(setupDisplay.titleAtFirstPos, "Setup progress");
     EXPECT_TRUE(setupDisplay.alignedLeft);
     const int32_t total = lengths[0] + lengths[1] + lengths[2];
     EXPECT_EQ(setupDisplay.positions.front(), std::make_pair(0, total));
