@@ -81,9 +81,10 @@ int RunMainSequence(Setup& setup) {
     // A settings file that could not be read stays as it is: the merge would
     // have put the package's defaults in place of values it never saw.
     if (old != IniFile::unreadable) {
-        // The new content is staged under this run's name. Written even when
-        // the journal cannot be held again: that file is a leftover of this
-        // run's all the same, which the next run removes.
+        // The new content is staged under this run's name, which the journal
+        // marks as a running one's meanwhile. Written even when the journal
+        // cannot be held again: should this run end, the next one removes
+        // that file all the same.
         journal.Reopen();
         WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings, setup.run);
         journal.Close();

@@ -86,13 +86,13 @@ RunJournal::~RunJournal() {
     Close();
 }
 
-OsResult RunJournal::Reopen() {
-    return held_ ? OsResult::Done() : fs_.CreateHeldFile(path_, kStaged, held_);
-}
-
 OsResult RunJournal::Open(const std::string& folder) {
     path_ = names_.Journal(folder);
     return fs_.CreateHeldFile(path_, kStaged, held_);
+}
+
+OsResult RunJournal::Reopen() {
+    return held_ ? OsResult::Done() : fs_.CreateHeldFile(path_, kStaged, held_);
 }
 
 OsResult RunJournal::NoteCommitted() {

@@ -26,8 +26,8 @@ public:
     // makes any file of its own there.
     OsResult Open(const std::string& folder);
     // Starts it again where it was, for a file of the run's own made after
-    // the commit: should the run end while that file stands, the next run
-    // knows it for an ended run's and removes it. Done when it is still held.
+    // the commit (the settings file's new content, staged): while it is
+    // held, another run leaves that file alone. Done when it is still held.
     OsResult Reopen();
     // Every new file is in place: what the run kept aside is to go now.
     OsResult NoteCommitted();
