@@ -31,9 +31,6 @@ public:
     // as the C runtime's fopen does: they can be written, not replaced,
     // renamed or removed.
     std::set<std::string> sharedWithoutDelete;
-    // Read-only, as the adapter treats the attribute: replaced and removed
-    // like any other file, moved with its file, never given a second name.
-    std::set<std::string> readOnly;
     bool hardLinks = true;       // false: a volume without second names (FAT)
     bool strictFolders = false;  // true: files go only into folders that exist
     // What every refusal answers, for a test that follows a system's code
@@ -52,10 +49,7 @@ public:
         return OsResult::Done();
     }
     OsResult RemoveFile(const std::string& path) override {
-        if (!Movable(path) || files.erase(path) == 0)
-            return Refused();
-        readOnly.erase(path);
-        return OsResult::Done();
+        return Answer(Movable(path) && files.erase(path) > 0);
     }
     OsResult RenameFile(const std::string& from, const std::string& to) override {
         auto it = files.find(from);
@@ -63,7 +57,6 @@ public:
             return Refused();
         files[to] = std::move(it->second);
         files.erase(from);
-        MoveAttribute(from, to);
         return OsResult::Done();
     }
     // A listing set for the folder, else what the folder holds, by name.
@@ -83,7 +76,7 @@ public:
     }
 
     OsResult WriteFlushedFile(const std::string& path, std::string_view data) override {
-        if (locked.count(path) || readOnly.count(path) || !InFolder(path))
+        if (locked.count(path) || !InFolder(path))
             return Refused();
         files[path] = std::string(data);
         return OsResult::Done();
@@ -95,7 +88,6 @@ public:
         std::string data = std::move(it->second);
         files.erase(it);
         files[to] = std::move(data);
-        MoveAttribute(from, to);
         if (afterMove)
             afterMove(to);
         return OsResult::Done();
@@ -104,7 +96,7 @@ public:
     // second name; whoever holds the file holds it under both.
     OsResult LinkFile(const std::string& existing, const std::string& link) override {
         auto it = files.find(existing);
-        if (!hardLinks || it == files.end() || files.count(link) || readOnly.count(existing))
+        if (!hardLinks || it == files.end() || files.count(link))
             return Refused();
         files[link] = it->second;
         if (locked.count(existing))
@@ -203,12 +195,6 @@ private:
     static std::string WithoutTrailingSeparator(std::string path) {
         while (!path.empty() && path.back() == '\\') path.pop_back();
         return path;
-    }
-    // The moved file's attribute goes with it; the replaced file's with that.
-    void MoveAttribute(const std::string& from, const std::string& to) {
-        readOnly.erase(to);
-        if (readOnly.erase(from) > 0)
-            readOnly.insert(to);
     }
     bool Movable(const std::string& path) const {
         return !locked.count(path) && !sharedWithoutDelete.count(path);

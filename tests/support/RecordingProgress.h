@@ -18,11 +18,9 @@ public:
     void SetTitle(const std::string& t) override { title = t; }
     void SetText(const std::string& t) override { texts.push_back(t); }
     void SetTextAlignLeft() override { alignedLeft = true; }
-    // The title when the bar was first set, which may open the window.
-    std::string titleAtFirstPos;
+    std::string titleAtFirstPos;  // setting the bar may open the window
     void SetPos(int32_t pos, int32_t total) override {
-        if (positions.empty())
-            titleAtFirstPos = title;
+        titleAtFirstPos = positions.empty() ? title : titleAtFirstPos;
         positions.emplace_back(pos, total);
     }
     void Refresh() override {}

@@ -4,15 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <numeric>
-#include <optional>
 #include <ostream>
 
 #include "package/Extract.h"
 #include "package/MyProgress.h"
 #include "package/RunJournal.h"
 #include "package/StagedFiles.h"
-#include "base/Retry.h"
 #include "support/FaultyFileSystem.h"
 #include "support/RecordingProgress.h"
 #include "support/SampleBytes.h"
@@ -76,12 +73,17 @@ void MakeEarlierInstallation(MemoryFileSystem& fs) {
     fs.files[At("Support\\notes.txt")] = "the user's own file";
 }
 
-bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure) {
-    RecordingProgress display;
+bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure,
+             Progress& display) {
     MyProgress progress(display);
     progress.SetTotalBytes(TotalCompressedBytes(package.Groups()));
     RunJournal journal(fs, RunNames("0000000A"));
     return ExtractPackage(package.Groups(), kFolder, progress, fs, journal, failure);
+}
+
+bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure) {
+    RecordingProgress display;
+    return Extract(package, fs, failure, display);
 }
 
 bool Extract(const TestPackage& package, FileSystem& fs) {
@@ -185,6 +187,8 @@ struct Obstacle {
     const char* name;
     std::function<void(MemoryFileSystem&, TestPackage&)> place;
     std::string failingFile;
+    // A file in the way is found before any stream is decoded.
+    ExtractStep step = ExtractStep::replaceEarlier;
     bool refusedBySystem = true;  // else no system call failed, and there is no code
 };
 
@@ -205,7 +209,7 @@ const Obstacle kObstacles[] = {
      At("Quillmark.exe")},
     {"a damaged stream in the last group",
      [](MemoryFileSystem&, TestPackage& package) { package.Damage(3, 0); },
-     At("Sources\\Quillmark-V390-source.7z"), false},
+     At("Sources\\Quillmark-V390-source.7z"), ExtractStep::unpack, false},
 };
 
 TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas) {
@@ -219,17 +223,32 @@ TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas)
         obstacle.place(fs, package);
         fs.failureCode = kSharingViolation;
         ExtractFailure failure;
-        EXPECT_FALSE(Extract(package, fs, failure));
+        RecordingProgress display;
+        EXPECT_FALSE(Extract(package, fs, failure, display));
+        EXPECT_EQ(failure.step, obstacle.step);
+        EXPECT_EQ(display.positions.empty(), obstacle.step == ExtractStep::replaceEarlier);
         EXPECT_EQ(failure.path, obstacle.failingFile);
         EXPECT_EQ(failure.osError, obstacle.refusedBySystem ? kSharingViolation : 0u);
         EXPECT_EQ(TreeOf(fs), earlier);
     }
 }
 
+// Another program's files in the same folders, named alike: not one is a
+// package file's, in its folder, with a run's suffix as the setup writes it.
+const std::map<std::string, std::string> kOthersFiles = {
+    {At("notes.setup-old"), "another program's notes"},
+    {At("data.12345678.setup-tmp"), "their data"},
+    {At("Support\\notes.setup-old"), "their support notes"},
+    {At("Support\\Quillmark.exe.setup-old"), "not the program's folder"},
+    {At("Quillmark.exe.0000000b.setup-tmp"), "not an id the setup writes"},
+    {At("Support\\Quillmark.0000000B.setup-run"), "not the journals' folder"},
+};
+
 // An earlier version of the setup, stopped by force, left its files under
 // names without a run's id; the next run is not disturbed by them and
-// finishes what they hold, whether it succeeds or fails.
-TEST(ExtractRollbackTest, FilesLeftByAnEarlierVersionAreFinishedByTheNextRun) {
+// finishes what they hold, whether it succeeds or fails. Another program's
+// files stay as they are, not even waited for when one is held.
+TEST(ExtractRollbackTest, AnEarlierVersionsFilesAreFinishedAndAnotherProgramsNamedAlikeStay) {
     const TestPackage package(PackageFiles());
     MemoryFileSystem expected;
     MakeEarlierInstallation(expected);
@@ -247,129 +266,16 @@ TEST(ExtractRollbackTest, FilesLeftByAnEarlierVersionAreFinishedByTheNextRun) {
         // Stopped on FAT between moving the earlier file aside and the new one in.
         fs.files.erase(At("libnodave.dll"));
         fs.files[At("libnodave.dll.setup-old")] = "the earlier library";
+        fs.files.insert(kOthersFiles.begin(), kOthersFiles.end());
+        fs.locked.insert(At("notes.setup-old"));
         if (fails)
             fs.locked.insert(At("Support\\AppIcons.icl"));
         EXPECT_EQ(Extract(package, fs), !fails);
         // The one copy of the earlier library is back under its name either way.
-        EXPECT_EQ(TreeOf(fs), fails ? earlier : complete);
-    }
-}
-
-// What a run meets in the install folder beside the product's files, and
-// what it comes to. The folder may be one that other programs use too.
-using Files = std::map<std::string, std::string>;
-const std::optional<ExtractStep> kInstalls = std::nullopt;
-constexpr bool kDecodes = true, kJournalHeld = true;
-const Files kNone;
-
-struct Meeting {
-    const char* name;
-    std::function<void(MemoryFileSystem&)> place;
-    const Files& others;  // another program's files, named as the setup names its own
-    std::optional<ExtractStep> refusedAt;
-    bool decodes;                      // else refused before the first stream is decoded
-    int retrySeries;                   // how many series of waits the run spent
-    bool journalHeldAtTheEnd = false;  // something is left for the next run
-    const Files& left = kNone;         // of this run's own, for the next run
-};
-
-// Shaped as the setup names its files, yet none is one of the package's in
-// its own folder.
-const Files kOthersFiles = {
-    {At("notes.setup-old"), "another program's notes"},
-    {At("data.12345678.setup-tmp"), "another program's data"},
-    {At("Documentations\\notes.setup-old"), "their manual"},
-    {At("Support\\data.12345678.setup-tmp"), "their support data"},
-    {At("Support\\Quillmark.exe.0000000B.setup-old"), "not the program's folder"},
-    {At("Project.xml.setup-tmp"), "not the project's folder"},
-    {At("Quillmark.exe.0000000b.setup-tmp"), "not an id the setup writes"},
-    {At("Support\\Quillmark.0000000B.setup-run"), "not the journals' folder"},
-};
-const Files kOthersBesideAnEndedRun = {
-    {At("Support\\notes.0000000B.setup-old"), "another program's, of the same run id"},
-    {At("libnodave.setup-old"), "another program's library"},
-};
-const std::string kKeptProgram = At("Quillmark.exe.0000000A.setup-old");
-const Files kKeptProgramAndJournal = {
-    {kKeptProgram, "the earlier program"},
-    {At("Quillmark.0000000A.setup-run"), "committed\r\n"},
-};
-
-const Meeting kMeetings[] = {
-    {"another program's files, one of them held for good",
-     [](MemoryFileSystem& fs) { fs.locked.insert(At("notes.setup-old")); }, kOthersFiles, kInstalls,
-     kDecodes, 0},
-    {"an ended run's leftovers among another program's",
-     [](MemoryFileSystem& fs) {
-         fs.files[At("Quillmark.0000000B.setup-run")] = "staged\r\n";
-         fs.files[At("Support\\AppIcons.icl.0000000B.setup-tmp")] = "half a fi";
-         fs.files[At("libnodave.dll.0000000B.setup-old")] = fs.files.at(At("libnodave.dll"));
-         fs.files.erase(At("libnodave.dll"));  // stopped on FAT between the two moves
-     },
-     kOthersBesideAnEndedRun, kInstalls, kDecodes, 0},
-    {"read-only earlier files, the update rolled back as the last one is refused",
-     [](MemoryFileSystem& fs) {
-         fs.readOnly = {At("Quillmark.exe"), At("libnodave.dll"), At("Support\\AppIcons.icl")};
-         fs.afterMove = [&fs](const std::string& to) {
-             if (to == At("libnodave.dll"))
-                 fs.locked.insert(At("Support\\AppIcons.icl"));
-         };
-     },
-     kNone, ExtractStep::putInPlace, kDecodes, 1},
-    {"a kept file that cannot be removed: the journal stays for the next run",
-     [](MemoryFileSystem& fs) {
-         fs.afterMove = [&fs](const std::string& to) {
-             if (to == At("Sources\\Quillmark-V390-source.7z"))
-                 fs.locked.insert(kKeptProgram);
-         };
-     },
-     kNone, kInstalls, kDecodes, 1, kJournalHeld, kKeptProgramAndJournal},
-    {"the program running: refused before any stream is decoded",
-     [](MemoryFileSystem& fs) { fs.locked.insert(At("Quillmark.exe")); }, kNone,
-     ExtractStep::replaceEarlier, !kDecodes, 1},
-};
-
-TEST(ExtractRollbackTest, OnlyThePackagesOwnLeftoversAreTouchedAndTheJournalGoesWithTheLast) {
-    const TestPackage package(PackageFiles());
-    MemoryFileSystem clean;
-    MakeEarlierInstallation(clean);
-    const Tree earlier = TreeOf(clean);
-    ASSERT_TRUE(Extract(package, clean));
-    const Tree complete = TreeOf(clean);
-    const int series = std::accumulate(std::begin(kRetryWaitsMs), std::end(kRetryWaitsMs), 0);
-
-    for (const Meeting& meeting : kMeetings) {
-        SCOPED_TRACE(meeting.name);
-        MemoryFileSystem fs;
-        MakeEarlierInstallation(fs);
-        fs.failureCode = kSharingViolation;
-        fs.files.insert(meeting.others.begin(), meeting.others.end());
-        meeting.place(fs);
-        const std::set<std::string> readOnly = fs.readOnly;
-        RecordingProgress display;
-        MyProgress progress(display);
-        progress.SetTotalBytes(TotalCompressedBytes(package.Groups()));
-        ExtractFailure failure;
-        {
-            RunJournal journal(fs, RunNames("0000000A"));
-            EXPECT_EQ(ExtractPackage(package.Groups(), kFolder, progress, fs, journal, failure),
-                      !meeting.refusedAt);
-            // Still running: nothing of its own left on the disk, no journal.
-            EXPECT_EQ(journal.IsOpen(), meeting.journalHeldAtTheEnd);
-        }
-        if (meeting.refusedAt) {
-            EXPECT_EQ(failure.step, *meeting.refusedAt);
-            EXPECT_EQ(failure.osError, kSharingViolation);
-        }
-        EXPECT_EQ(progress.DoneBytes(), meeting.decodes ? progress.TotalBytes() : 0);
-        EXPECT_EQ(display.positions.empty(), !meeting.decodes);  // not even begun
-        EXPECT_EQ(fs.pausedMs, meeting.retrySeries * series);
-        Tree expected = meeting.refusedAt ? earlier : complete;
-        expected.files.insert(meeting.others.begin(), meeting.others.end());
-        expected.files.insert(meeting.left.begin(), meeting.left.end());
+        Tree expected = fails ? earlier : complete;
+        expected.files.insert(kOthersFiles.begin(), kOthersFiles.end());
         EXPECT_EQ(TreeOf(fs), expected);
-        // Put back with their bytes; new files are written as any other.
-        EXPECT_EQ(fs.readOnly, meeting.refusedAt ? readOnly : std::set<std::string>{});
+        EXPECT_TRUE(fails || fs.pausedMs == 0) << fs.pausedMs;
     }
 }
 

@@ -71,6 +71,8 @@ Outcome RunSetup(FileSystem& fs, const std::string& id) {
                                        outcome.failure, &settings);
     if (!outcome.extracted)
         return outcome;
+    // Nothing of its own left: no journal at the launch-icons dialog.
+    EXPECT_FALSE(journal.IsOpen());
     AdoptDefaultSettings(fs, kFolder, oldSettings, defaultSettings, settings.packageContent);
     defaultSettings.Section("InstallUninstall").Value("StartFolderPath") = "Quillmark";
     if (outcome.old != IniFile::unreadable) {

@@ -64,9 +64,8 @@ TEST_F(AdapterErrors, MovesAndRemovalsLeaveNoSecondNameAndAreNotStoppedByReadOnl
     ASSERT_TRUE(fs_.WriteFlushedFile(At("new"), "new"));
     EXPECT_TRUE(fs_.MoveReplacing(At("new"), At("target")));
     EXPECT_TRUE(fs_.ReadFile(At("target"), data) && data == "new");
-    // No second name for a read-only file: it would lose the attribute when
-    // the file is replaced. Moved aside and back, as a roll-back does, the
-    // file keeps it.
+    // No second name for a read-only file, which would lose the attribute
+    // when the file is replaced; moved aside and back instead, it keeps it.
     ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(fs_.LinkFile(At("target"), At("aside")));
     EXPECT_TRUE(fs_.RenameFile(At("target"), At("aside")));
