@@ -57,8 +57,8 @@ int RunMainSequence(Setup& setup) {
     }
     selectFolder.Show(false);
 
-    // Held from the first file of this run's to the end: a later run keeps
-    // its hands off what this one holds, and finishes what it leaves.
+    // Held while this run has files of its own beside the product's: a later
+    // run keeps its hands off what this one holds, and finishes what it leaves.
     RunJournal journal(setup.fs, setup.run);
     const IniFile old = ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings);
     // On an update the user's file stays in place, byte for byte, until the
@@ -80,8 +80,15 @@ int RunMainSequence(Setup& setup) {
     // After the launch icons, so that the program group they recorded is written too.
     // A settings file that could not be read stays as it is: the merge would
     // have put the package's defaults in place of values it never saw.
-    if (old != IniFile::unreadable)
+    if (old != IniFile::unreadable) {
+        // The new content is staged under this run's name, which the journal
+        // marks as a running one's meanwhile. Written even when the journal
+        // cannot be held again: should this run end, the next one removes
+        // that file all the same.
+        journal.Reopen();
         WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings, setup.run);
+        journal.Close();
+    }
 
     RegisterProductFileTypes(setup.registry, setup.installFolder + kProgramTail);
     NotifyAssociationsChanged();

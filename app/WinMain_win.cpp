@@ -18,15 +18,8 @@ namespace {
 // Different for every run: the process id, which no two running processes
 // share, mixed with the time, which tells apart the runs that reuse one.
 RunNames NewRunNames() {
-    const unsigned mixed = (static_cast<unsigned>(GetCurrentProcessId()) * 2654435761u) ^
-                           static_cast<unsigned>(GetTickCount());
-    // Written out by hand: a formatting function would bring the C library's
-    // whole printf into the setup.
-    std::string id(8, '0');
-    unsigned rest = mixed;
-    for (int digit = 7; digit >= 0; --digit, rest >>= 4)
-        id[static_cast<size_t>(digit)] = "0123456789ABCDEF"[rest & 15];
-    return RunNames(id);
+    return RunNames::Numbered((static_cast<std::uint32_t>(GetCurrentProcessId()) * 2654435761u) ^
+                              static_cast<std::uint32_t>(GetTickCount()));
 }
 
 }  // namespace

@@ -78,7 +78,9 @@ public:
     // missing or to cannot be replaced (held open without delete sharing).
     virtual OsResult MoveReplacing(const std::string& from, const std::string& to) = 0;
     // Makes link a second name of the file existing, in the same folder. Fails
-    // where the volume has no such names (FAT) or when link exists.
+    // where the volume has no such names (FAT), when link exists, and when
+    // existing is read-only: the two names share the attribute, which
+    // replacing either takes off, so that the other would lose it.
     virtual OsResult LinkFile(const std::string& existing, const std::string& link) = 0;
     virtual bool FileExists(const std::string& path) = 0;
     // Whether the file could be replaced now: not while another program holds

@@ -1,7 +1,5 @@
 #include "base/RunNames.h"
 
-#include <cctype>
-
 #include "base/ProductNames.h"
 
 namespace {
@@ -10,19 +8,16 @@ const char kStagedSuffix[] = ".setup-tmp";
 const char kKeptAsideSuffix[] = ".setup-old";
 const char kJournalSuffix[] = ".setup-run";
 constexpr size_t kIdLength = 8;
+const char kIdDigits[] = "0123456789ABCDEF";
 
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+// Only as the setup writes one: lower-case digits are someone else's.
 bool IsRunId(const std::string& text) {
-    if (text.size() != kIdLength)
-        return false;
-    for (char c : text)
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            return false;
-    return true;
+    return text.size() == kIdLength && text.find_first_not_of(kIdDigits) == std::string::npos;
 }
 
 // "name.ID" gives name and ID; a name without an id of ours is all target.
@@ -37,6 +32,14 @@ void SplitId(const std::string& stem, RunFileName& parsed) {
 }
 
 }  // namespace
+
+RunNames RunNames::Numbered(std::uint32_t number) {
+    // Written out by hand: a formatting function would bring the C library's
+    // whole printf into the setup.
+    std::string id(kIdLength, '0');
+    for (size_t digit = kIdLength; digit-- > 0; number >>= 4) id[digit] = kIdDigits[number & 15];
+    return RunNames(id);
+}
 
 std::string RunNames::Staged(const std::string& target) const {
     return target + "." + id_ + kStagedSuffix;

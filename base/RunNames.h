@@ -5,13 +5,16 @@
 // another's files for its own, and a later run can tell whose they are.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 class RunNames {
 public:
-    // id: eight hexadecimal digits, different for every run.
+    // id: eight hexadecimal digits, 0-9 and A-F, different for every run.
     explicit RunNames(std::string id) : id_(std::move(id)) {}
+    // The names of the run numbered number, its id written as above.
+    static RunNames Numbered(std::uint32_t number);
     const std::string& Id() const { return id_; }
 
     std::string Staged(const std::string& target) const;
@@ -33,6 +36,8 @@ struct RunFileName {
     std::string id;
 };
 
-// The parts of a file name (no folder) that one of the names above gives;
-// nothing for a name of anyone else's.
+// The parts of a file name (no folder) shaped as one of the names above:
+// nothing for any other. The shape alone does not make a file the setup's:
+// another program may name its own files so; only a target that is one of
+// the package's files, in its folder, does.
 std::optional<RunFileName> ParseRunFileName(const std::string& name);

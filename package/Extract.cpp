@@ -4,6 +4,7 @@
 
 #include "base/FileSystem.h"
 #include "base/Path.h"
+#include "base/Retry.h"
 #include "package/Decompress.h"
 #include "package/MyProgress.h"
 #include "package/RunJournal.h"
@@ -19,6 +20,9 @@ struct Extraction {
     ExtractFailure& failure;
     ByteBuffer buffer;  // the previous file's output, handed on for the next one's
 
+    bool HoldsBack(const std::string& path) const {
+        return heldBack && heldBack->hold && heldBack->path == path;
+    }
     bool Fail(ExtractStep step, const std::string& path, std::uint32_t osError) {
         failure = {step, path, osError};
         return false;
@@ -36,7 +40,7 @@ bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, Ext
         std::move(run.buffer));
     if (!file.ok)
         return run.Fail(ExtractStep::unpack, path, 0);
-    if (run.heldBack && run.heldBack->hold && run.heldBack->path == path) {
+    if (run.HoldsBack(path)) {
         run.heldBack->packageContent = std::string(file.data.View());
     } else if (OsResult written = run.staged.Stage(path, file.data.View()); !written) {
         return run.Fail(ExtractStep::write, path, written.error);
@@ -54,18 +58,48 @@ std::vector<std::string> TargetFolders(const std::vector<PackageGroup>& groups,
     return folders;
 }
 
+// Where each file of the groups goes, in extraction order.
+std::vector<std::string> PackageFiles(const std::vector<PackageGroup>& groups,
+                                      const std::vector<std::string>& folders) {
+    std::vector<std::string> files;
+    for (size_t g = 0; g < groups.size(); ++g)
+        for (int32_t i = 0; i < groups[g].files->count; ++i)
+            files.push_back(folders[g] + groups[g].files->names[i]);
+    return files;
+}
+
 // Makes the install folder, marks this run there and finishes what ended
 // runs left, before this run writes a file of its own.
-bool StartRun(const std::vector<std::string>& folders, RunJournal& journal, Extraction& run,
-              FileSystem& fs) {
-    const std::string& root = folders.front();
+bool StartRun(const std::string& root, const std::vector<std::string>& files, RunJournal& journal,
+              Extraction& run, FileSystem& fs) {
     if (OsResult made = run.staged.MakeFolder(root); !made)
         return run.Fail(ExtractStep::makeFolder, root, made.error);
     if (OsResult opened = journal.Open(root); !opened)
         return run.Fail(ExtractStep::startJournal, journal.Names().Journal(root), opened.error);
     std::string leftover;
-    if (OsResult finished = FinishEndedRuns(fs, folders, journal.Names(), leftover); !finished)
+    if (OsResult finished = FinishEndedRuns(fs, root, files, journal.Names(), leftover); !finished)
         return run.Fail(ExtractStep::finishEndedRun, leftover, finished.error);
+    return true;
+}
+
+// An earlier file that another program holds (the product running) would
+// refuse its replacement only at the commit, after every stream had been
+// decoded and written: asked first, the user hears of it at once. A file
+// waited for is named on the progress line, and the window opens meanwhile.
+bool EarlierFilesReplaceable(const std::vector<std::string>& files, Extraction& run,
+                             FileSystem& fs) {
+    for (const std::string& file : files) {
+        if (run.HoldsBack(file))
+            continue;  // never replaced by the extraction
+        bool waited = false;
+        const OsResult free = RetriedWithGrowingWaits(fs, [&] {
+            if (std::exchange(waited, true))
+                run.progress.Display().SetText(file.substr(FolderPart(file).size()));
+            return fs.FileExists(file) ? fs.IsReplaceable(file) : OsResult::Done();
+        });
+        if (!free)
+            return run.Fail(ExtractStep::replaceEarlier, file, free.error);
+    }
     return true;
 }
 
@@ -78,7 +112,11 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
     StagedFiles staged(fs, journal);
     Extraction run{progress, staged, heldBack, failure, {}};
     const std::vector<std::string> folders = TargetFolders(groups, installFolder);
-    if (folders.empty() || !StartRun(folders, journal, run, fs))
+    if (folders.empty())
+        return false;
+    const std::vector<std::string> files = PackageFiles(groups, folders);
+    if (!StartRun(folders.front(), files, journal, run, fs) ||
+        !EarlierFilesReplaceable(files, run, fs))
         return false;
     int32_t done = 0;
     for (size_t g = 0; g < groups.size(); ++g) {

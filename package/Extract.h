@@ -17,6 +17,7 @@ class RunJournal;
 enum class ExtractStep {
     startJournal,    // the run's journal could not be made
     finishEndedRun,  // a leftover of an ended run could not be dealt with
+    replaceEarlier,  // an earlier file could not be replaced: another program holds it
     makeFolder,      // a folder could not be made
     unpack,          // a stream of the package could not be decoded
     write,           // a staged file could not be written
@@ -43,10 +44,12 @@ struct HeldBackFile {
 // Extracts every group in order into installFolder + tail: every file is
 // written beside its target first, moving the progress after each, and only
 // when all are written are they moved into place. Before that, what ended
-// runs left is finished. Stops at the first step that fails, and answers false
-// with it in failure, having put everything back as it was: the earlier files,
-// and no new file or folder left behind. The staged and kept files take the
-// names of journal's run, which is opened in the install folder.
+// runs left is finished, and every earlier file is asked whether it can be
+// replaced. Stops at the first step that fails, and answers false with it in
+// failure, having put everything back as it was: the earlier files, and no
+// new file or folder left behind. The staged and kept files take the names of
+// journal's run, which is opened in the install folder and closed again when
+// the run has no file of its own left there.
 bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                     MyProgress& progress, FileSystem& fs, RunJournal& journal,
                     ExtractFailure& failure, HeldBackFile* heldBack = nullptr);

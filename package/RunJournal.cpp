@@ -1,8 +1,15 @@
 #include "package/RunJournal.h"
 
+#include <algorithm>
+
+#include "base/Path.h"
 #include "base/Retry.h"
 
 namespace {
+
+bool IsOneOf(const std::string& text, const std::vector<std::string>& list) {
+    return std::find(list.begin(), list.end(), text) != list.end();
+}
 
 const char kStaged[] = "staged\r\n";
 const char kCommitted[] = "committed\r\n";
@@ -35,6 +42,15 @@ std::vector<OtherRun> FindRuns(FileSystem& fs, const std::string& folder, const 
         runs.push_back(std::move(run));
     }
     return runs;
+}
+
+// The folders the files are in, each once, in the order first met.
+std::vector<std::string> FoldersOf(const std::vector<std::string>& files) {
+    std::vector<std::string> folders;
+    for (const std::string& file : files)
+        if (!IsOneOf(FolderPart(file), folders))
+            folders.push_back(FolderPart(file));
+    return folders;
 }
 
 const OtherRun* RunOf(const std::vector<OtherRun>& runs, const std::string& id) {
@@ -75,29 +91,34 @@ OsResult RunJournal::Open(const std::string& folder) {
     return fs_.CreateHeldFile(path_, kStaged, held_);
 }
 
+OsResult RunJournal::Reopen() {
+    return held_ ? OsResult::Done() : fs_.CreateHeldFile(path_, kStaged, held_);
+}
+
 OsResult RunJournal::NoteCommitted() {
     return held_ ? held_->Rewrite(kCommitted) : OsResult::Failed();
 }
 
 void RunJournal::Close() {
-    if (!held_)
+    if (!held_ || leftovers_)
         return;
     held_.reset();
-    if (!leftovers_ && !RetriedWithGrowingWaits(fs_, [this] { return fs_.RemoveFile(path_); }))
+    if (!RetriedWithGrowingWaits(fs_, [this] { return fs_.RemoveFile(path_); }))
         leftovers_ = true;
 }
 
-OsResult FinishEndedRuns(FileSystem& fs, const std::vector<std::string>& folders,
-                         const RunNames& own, std::string& failedPath) {
-    if (folders.empty())
-        return OsResult::Done();
-    const std::vector<OtherRun> runs = FindRuns(fs, folders.front(), own);
-    for (const std::string& folder : folders) {
+OsResult FinishEndedRuns(FileSystem& fs, const std::string& journalFolder,
+                         const std::vector<std::string>& packageFiles, const RunNames& own,
+                         std::string& failedPath) {
+    const std::vector<OtherRun> runs = FindRuns(fs, journalFolder, own);
+    for (const std::string& folder : FoldersOf(packageFiles)) {
         for (const FolderEntry& entry : fs.ListFolder(folder.substr(0, folder.size() - 1))) {
             const std::optional<RunFileName> name = ParseRunFileName(entry.name);
-            const OtherRun* run = name ? RunOf(runs, name->id) : nullptr;
             if (entry.isFolder || !name || name->kind == RunFileName::Kind::journal ||
-                name->id == own.Id() || (run && run->running))
+                name->id == own.Id() || !IsOneOf(folder + name->target, packageFiles))
+                continue;
+            const OtherRun* run = RunOf(runs, name->id);
+            if (run && run->running)
                 continue;
             const OsResult finished = Finish(fs, folder + entry.name, *name, folder,
                                              run ? run->state : EndedRunState::unknown);

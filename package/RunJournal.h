@@ -14,7 +14,7 @@
 class RunJournal {
 public:
     RunJournal(FileSystem& fs, RunNames names) : fs_(fs), names_(std::move(names)) {}
-    // Removes the journal, unless the run leaves something for the next run.
+    // Closes the journal; one kept for the next run is let go, and stays.
     ~RunJournal();
     RunJournal(const RunJournal&) = delete;
     RunJournal& operator=(const RunJournal&) = delete;
@@ -25,12 +25,18 @@ public:
     // Starts the journal in folder (ending with a backslash), before the run
     // makes any file of its own there.
     OsResult Open(const std::string& folder);
+    // Starts it again where it was, for a file of the run's own made after
+    // the commit (the settings file's new content, staged): while it is
+    // held, another run leaves that file alone. Done when it is still held.
+    OsResult Reopen();
     // Every new file is in place: what the run kept aside is to go now.
     OsResult NoteCommitted();
     // Something of this run's is left that only the next run can finish.
     void NoteLeftovers() { leftovers_ = true; }
-    // Lets the journal go now: removed when nothing is left, kept for the
-    // next run otherwise.
+    // The run has nothing of its own on the disk any more: the journal goes
+    // now, so that a run ended later (a logoff at a dialog) leaves none. When
+    // something is left, it stays held until the run ends, and then for the
+    // next run.
     void Close();
 
 private:
@@ -48,11 +54,15 @@ enum class EndedRunState {
     unknown,    // no journal, or an earlier setup's names without ids
 };
 
-// Finishes what ended runs left in the folders (each ending with a backslash;
-// the first holds the journals) before a new run stages anything: an earlier
+// Finishes what ended runs left before a new run stages anything: an earlier
 // file that only a leftover still holds is put back under its own name, and
-// what is no longer needed goes. A run whose journal is still held is running:
-// nothing of its is touched, and so is nothing of own. Fails with the leftover
-// that could not be dealt with, in failedPath.
-OsResult FinishEndedRuns(FileSystem& fs, const std::vector<std::string>& folders,
-                         const RunNames& own, std::string& failedPath);
+// what is no longer needed goes. A leftover is a file named for one of
+// packageFiles (full paths) in that file's folder, with a run's suffix; the
+// journals are in journalFolder (ending with a backslash). Nothing else is
+// touched, whatever its name: the install folder may be one that other
+// programs use too. A run whose journal is still held is running: nothing of
+// its is touched, and so is nothing of own. Fails with the leftover that
+// could not be dealt with, in failedPath.
+OsResult FinishEndedRuns(FileSystem& fs, const std::string& journalFolder,
+                         const std::vector<std::string>& packageFiles, const RunNames& own,
+                         std::string& failedPath);

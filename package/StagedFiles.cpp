@@ -75,6 +75,8 @@ OsResult StagedFiles::Commit(std::string& failedTarget) {
     }
     finished_ = true;
     RemoveKeptFiles();
+    // Nothing after the commit needs it: a run ended later leaves none.
+    journal_.Close();
     return OsResult::Done();
 }
 

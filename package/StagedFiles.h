@@ -28,10 +28,10 @@ public:
     OsResult Stage(const std::string& target, std::string_view data);
     // Moves every staged file over its target, in the order staged, each
     // target's earlier content kept aside until the last one is in place; then
-    // the kept files are removed. A refused step is tried again with growing
-    // waits. On failure everything is rolled back, failedTarget names the file
-    // that could not be put in place, and the result is the refusal that
-    // stopped it.
+    // the kept files are removed and the journal closed. A refused step is
+    // tried again with growing waits. On failure everything is rolled back,
+    // failedTarget names the file that could not be put in place, and the
+    // result is the refusal that stopped it.
     OsResult Commit(std::string& failedTarget);
     // Puts every earlier file back under its own name first, then removes what
     // the commit added, the staged files and the folders made by MakeFolder

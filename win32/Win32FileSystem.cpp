@@ -194,8 +194,11 @@ OsResult Win32FileSystem::MoveReplacing(const std::string& from, const std::stri
 }
 
 OsResult Win32FileSystem::LinkFile(const std::string& existing, const std::string& link) {
-    return CheckedCall(
-        CreateHardLinkW(WidePath(link).c_str(), WidePath(existing).c_str(), nullptr));
+    const std::wstring file = WidePath(existing);
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return OsResult::Failed(ERROR_ACCESS_DENIED);
+    return CheckedCall(CreateHardLinkW(WidePath(link).c_str(), file.c_str(), nullptr));
 }
 
 bool Win32FileSystem::FileExists(const std::string& path) {

@@ -73,12 +73,17 @@ void MakeEarlierInstallation(MemoryFileSystem& fs) {
     fs.files[At("Support\\notes.txt")] = "the user's own file";
 }
 
-bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure) {
-    RecordingProgress display;
+bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure,
+             Progress& display) {
     MyProgress progress(display);
     progress.SetTotalBytes(TotalCompressedBytes(package.Groups()));
     RunJournal journal(fs, RunNames("0000000A"));
     return ExtractPackage(package.Groups(), kFolder, progress, fs, journal, failure);
+}
+
+bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure) {
+    RecordingProgress display;
+    return Extract(package, fs, failure, display);
 }
 
 bool Extract(const TestPackage& package, FileSystem& fs) {
@@ -158,7 +163,8 @@ TEST(ExtractRollbackTest, TheFailureCarriesTheSystemsCodeOfTheRefusal) {
             fs.failureCode = code;
             ExtractFailure failure;
             if (!Extract(package, fs, failure)) {
-                ASSERT_EQ(failure.osError, code) << "step " << n << ": " << static_cast<int>(failure.step);
+                ASSERT_EQ(failure.osError, code)
+                    << "step " << n << ": " << static_cast<int>(failure.step);
             }
         }
     }
@@ -181,6 +187,8 @@ struct Obstacle {
     const char* name;
     std::function<void(MemoryFileSystem&, TestPackage&)> place;
     std::string failingFile;
+    // A file in the way is found before any stream is decoded.
+    ExtractStep step = ExtractStep::replaceEarlier;
     bool refusedBySystem = true;  // else no system call failed, and there is no code
 };
 
@@ -201,7 +209,7 @@ const Obstacle kObstacles[] = {
      At("Quillmark.exe")},
     {"a damaged stream in the last group",
      [](MemoryFileSystem&, TestPackage& package) { package.Damage(3, 0); },
-     At("Sources\\Quillmark-V390-source.7z"), false},
+     At("Sources\\Quillmark-V390-source.7z"), ExtractStep::unpack, false},
 };
 
 TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas) {
@@ -215,17 +223,32 @@ TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas)
         obstacle.place(fs, package);
         fs.failureCode = kSharingViolation;
         ExtractFailure failure;
-        EXPECT_FALSE(Extract(package, fs, failure));
+        RecordingProgress display;
+        EXPECT_FALSE(Extract(package, fs, failure, display));
+        EXPECT_EQ(failure.step, obstacle.step);
+        EXPECT_EQ(display.positions.empty(), obstacle.step == ExtractStep::replaceEarlier);
         EXPECT_EQ(failure.path, obstacle.failingFile);
         EXPECT_EQ(failure.osError, obstacle.refusedBySystem ? kSharingViolation : 0u);
         EXPECT_EQ(TreeOf(fs), earlier);
     }
 }
 
+// Another program's files in the same folders, named alike: not one is a
+// package file's, in its folder, with a run's suffix as the setup writes it.
+const std::map<std::string, std::string> kOthersFiles = {
+    {At("notes.setup-old"), "another program's notes"},
+    {At("data.12345678.setup-tmp"), "their data"},
+    {At("Support\\notes.setup-old"), "their support notes"},
+    {At("Support\\Quillmark.exe.setup-old"), "not the program's folder"},
+    {At("Quillmark.exe.0000000b.setup-tmp"), "not an id the setup writes"},
+    {At("Support\\Quillmark.0000000B.setup-run"), "not the journals' folder"},
+};
+
 // An earlier version of the setup, stopped by force, left its files under
 // names without a run's id; the next run is not disturbed by them and
-// finishes what they hold, whether it succeeds or fails.
-TEST(ExtractRollbackTest, FilesLeftByAnEarlierVersionAreFinishedByTheNextRun) {
+// finishes what they hold, whether it succeeds or fails. Another program's
+// files stay as they are, not even waited for when one is held.
+TEST(ExtractRollbackTest, AnEarlierVersionsFilesAreFinishedAndAnotherProgramsNamedAlikeStay) {
     const TestPackage package(PackageFiles());
     MemoryFileSystem expected;
     MakeEarlierInstallation(expected);
@@ -243,11 +266,16 @@ TEST(ExtractRollbackTest, FilesLeftByAnEarlierVersionAreFinishedByTheNextRun) {
         // Stopped on FAT between moving the earlier file aside and the new one in.
         fs.files.erase(At("libnodave.dll"));
         fs.files[At("libnodave.dll.setup-old")] = "the earlier library";
+        fs.files.insert(kOthersFiles.begin(), kOthersFiles.end());
+        fs.locked.insert(At("notes.setup-old"));
         if (fails)
             fs.locked.insert(At("Support\\AppIcons.icl"));
         EXPECT_EQ(Extract(package, fs), !fails);
         // The one copy of the earlier library is back under its name either way.
-        EXPECT_EQ(TreeOf(fs), fails ? earlier : complete);
+        Tree expected = fails ? earlier : complete;
+        expected.files.insert(kOthersFiles.begin(), kOthersFiles.end());
+        EXPECT_EQ(TreeOf(fs), expected);
+        EXPECT_TRUE(fails || fs.pausedMs == 0) << fs.pausedMs;
     }
 }
 

@@ -71,10 +71,15 @@ Outcome RunSetup(FileSystem& fs, const std::string& id) {
                                        outcome.failure, &settings);
     if (!outcome.extracted)
         return outcome;
+    // Nothing of its own left: no journal at the launch-icons dialog.
+    EXPECT_FALSE(journal.IsOpen());
     AdoptDefaultSettings(fs, kFolder, oldSettings, defaultSettings, settings.packageContent);
     defaultSettings.Section("InstallUninstall").Value("StartFolderPath") = "Quillmark";
-    if (outcome.old != IniFile::unreadable)
+    if (outcome.old != IniFile::unreadable) {
+        journal.Reopen();
         outcome.settingsWritten = WriteSettings(fs, kFolder, defaultSettings, names);
+        journal.Close();
+    }
     return outcome;
 }
 
@@ -225,21 +230,25 @@ const Hold kHolds[] = {
      [](MemoryFileSystem& fs) { HoldFor(fs, fs.locked, kProgram, 3); }, kNtfs, kInstalls, kMerged},
     {"the program held for good", [](MemoryFileSystem& fs) { HoldFor(fs, fs.locked, kProgram, 0); },
      kNtfs, kRefused, kUsersFileKept},
+    // Held from the moment the new program is in place: before, every earlier
+    // file could be replaced, and the commit began.
     {"on FAT, a later file held for good and the new program held by a scanner for a while",
      [](MemoryFileSystem& fs) {
-         HoldFor(fs, fs.locked, kIcons, 0);
          fs.afterMove = [&fs](const std::string& to) {
-             if (to == kProgram)
-                 HoldFor(fs, fs.sharedWithoutDelete, kProgram, 9);  // past the commit's retries
+             if (to != kProgram)
+                 return;
+             HoldFor(fs, fs.locked, kIcons, 0);
+             HoldFor(fs, fs.sharedWithoutDelete, kProgram, 9);  // past the commit's retries
          };
      },
      kFat, kRefused, kUsersFileKept},
     {"on FAT, a later file held for good and the new program held by a scanner for good",
      [](MemoryFileSystem& fs) {
-         HoldFor(fs, fs.locked, kIcons, 0);
          fs.afterMove = [&fs](const std::string& to) {
-             if (to == kProgram)
-                 fs.sharedWithoutDelete.insert(kProgram);
+             if (to != kProgram)
+                 return;
+             HoldFor(fs, fs.locked, kIcons, 0);
+             fs.sharedWithoutDelete.insert(kProgram);
          };
      },
      kFat, kRefused, kUsersFileKept, true},

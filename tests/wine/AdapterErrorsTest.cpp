@@ -49,7 +49,8 @@ TEST_F(AdapterErrors, AFileHeldWithoutSharingAnswersASharingViolation) {
 
 // What the setup's own files need of the adapter beyond refusals: a second
 // name moved back over its first leaves one name, and a read-only file is
-// replaced and removed like any other, its attribute kept when that fails.
+// replaced and removed like any other, its attribute kept when that fails or
+// when the file is put back.
 TEST_F(AdapterErrors, MovesAndRemovalsLeaveNoSecondNameAndAreNotStoppedByReadOnly) {
     ASSERT_TRUE(fs_.WriteFlushedFile(At("target"), "earlier"));
     ASSERT_TRUE(fs_.LinkFile(At("target"), At("aside")));
@@ -63,7 +64,16 @@ TEST_F(AdapterErrors, MovesAndRemovalsLeaveNoSecondNameAndAreNotStoppedByReadOnl
     ASSERT_TRUE(fs_.WriteFlushedFile(At("new"), "new"));
     EXPECT_TRUE(fs_.MoveReplacing(At("new"), At("target")));
     EXPECT_TRUE(fs_.ReadFile(At("target"), data) && data == "new");
+    // No second name for a read-only file, which would lose the attribute
+    // when the file is replaced; moved aside and back instead, it keeps it.
     ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(fs_.LinkFile(At("target"), At("aside")));
+    EXPECT_TRUE(fs_.RenameFile(At("target"), At("aside")));
+    ASSERT_TRUE(fs_.WriteFlushedFile(At("newer"), "newer"));
+    EXPECT_TRUE(fs_.MoveReplacing(At("newer"), At("target")));
+    EXPECT_TRUE(fs_.MoveReplacing(At("aside"), At("target")));
+    EXPECT_TRUE(fs_.ReadFile(At("target"), data) && data == "new");
+    EXPECT_TRUE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_READONLY);
     {
         // Held: the removal fails, and the file stays read-only.
         const KernelHandle held = HoldWithoutSharing(target);

@@ -276,6 +276,26 @@ TEST_F(FailedUpdate, ReadOnlyEarlierFilesAreReplacedAndTheNextUpdateSucceeds) {
     }
 }
 
+// An install folder that other programs use too, picked with Browse: their
+// files named as the setup names its own stay, even one that is held.
+TEST_F(FailedUpdate, AnotherProgramsFilesNamedAsTheSetupsOwnAreLeftAsTheyAre) {
+    const Tree others = {{"\\notes.setup-old", "another program's notes"},
+                         {"\\data.12345678.setup-tmp", "their data"},
+                         {"\\Documentations\\notes.setup-old", "their manual's notes"},
+                         {"\\Support\\data.12345678.setup-tmp", "their support data"},
+                         {"\\Sources\\notes.setup-old", "their sources' notes"}};
+    for (const auto& [path, data] : others) ASSERT_TRUE(WriteBytes(folder + Widen(path), data));
+    {
+        HeldFile held(folder + L"\\notes.setup-old", 0);
+        ExpectDone(RunInto(SetupExe(), folder));
+    }
+    const Tree now = TreeOf(folder);
+    for (const auto& [path, data] : others)
+        EXPECT_TRUE(now.count(path) && now.at(path) == data) << path;
+    EXPECT_EQ(Leftovers(now).size(), others.size()) << Names(now);  // none of the setup's own
+    EXPECT_TRUE(HoldsUsersValues(folder));
+}
+
 // Ended by force while the launch-icons dialog waits, long after the
 // extraction: the user's settings file is still there byte for byte, and the
 // next run merges from it.
@@ -285,6 +305,9 @@ TEST_F(FailedUpdate, EndedAtTheLaunchIconsDialogTheUsersSettingsFileIsUntouched)
         ASSERT_NE(WaitForWindow(setup, L"", L"Zelk - Launch icons", 120000), nullptr);
         setup.WaitForExit(1);  // ends it
     }
+    // Every file was in place: not even the run's journal is left.
+    const Tree ended = TreeOf(folder);
+    EXPECT_TRUE(Leftovers(ended).empty()) << Names(ended);
     std::string left;
     ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
     EXPECT_EQ(left, ExampleOldSettingsFile());
