@@ -2,7 +2,9 @@
 // shows the running one and ends with its own exit code.
 #include <gtest/gtest.h>
 
+#include "app/OneSetupAtATime.h"
 #include "driver/Driver.h"
+#include "driver/ProductNames.h"
 
 using namespace driver;
 
@@ -16,16 +18,22 @@ void CancelAtFirstDialog(Process& setup, HWND dialog) {
     EXPECT_EQ(setup.WaitForExit(), 0u);
 }
 
+// A second setup, started while another window is in front, ends at once and
+// brings what the running setup shows to the front.
+void ExpectASecondStartShows(HWND shown) {
+    const WindowInFront other;
+    Process second = Process::Start(SetupExe());
+    EXPECT_EQ(second.WaitForExit(20000), kAnotherSetupRuns);
+    EXPECT_TRUE(WaitForForeground(shown)) << "the running setup's window is not in front";
+}
+
 TEST(OneSetupAtATime, ASecondSetupEndsAtOnceAndTheFirstGoesOn) {
     Process first = Process::Start(SetupExe());
     const HWND dialog = WaitForInstallFolderDialog(first);
     ASSERT_NE(dialog, nullptr);
 
     // Twice: a refused setup must leave the claim with the one that runs.
-    for (int i = 0; i < 2; ++i) {
-        Process second = Process::Start(SetupExe());
-        EXPECT_EQ(second.WaitForExit(20000), kAnotherSetupRuns);
-    }
+    for (int i = 0; i < 2; ++i) ExpectASecondStartShows(dialog);
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_EQ(first.WaitForExit(0), STILL_ACTIVE);
     CancelAtFirstDialog(first, dialog);
@@ -35,6 +43,39 @@ TEST(OneSetupAtATime, ASecondSetupEndsAtOnceAndTheFirstGoesOn) {
     const HWND nextDialog = WaitForInstallFolderDialog(next);
     ASSERT_NE(nextDialog, nullptr);
     CancelAtFirstDialog(next, nextDialog);
+}
+
+// At "Done." every window of the setup's own is hidden; the prompt is the
+// system's message box.
+TEST(OneSetupAtATime, ASecondStartBringsTheDonePromptToTheFront) {
+    const std::wstring folder = TempFolder(L"one-setup");
+    SetupAnswers answers;
+    answers.installFolder = TypeInstallFolder(folder + L"\\Quillmark");
+    answers.message = [](HWND box) {
+        ExpectASecondStartShows(box);
+        PressButton(box, IDOK);
+    };
+    const SetupRun run = RunSetup(answers);
+    EXPECT_EQ(run.LastMessage(), kDone);
+    EXPECT_EQ(run.exitCode, 0u);
+    RemoveTree(folder);
+}
+
+// A program that is no setup takes the name of earlier versions' claim first.
+// Where the claim lives in the administrators' namespace that name stops no
+// setup; where the system keeps no such namespace (Wine 8) it is the claim.
+TEST(OneSetupAtATime, TheOldClaimTakenByAnotherProgram) {
+    const bool inNamespace = ClaimTheOnlySetup().space.Valid();
+    const KernelHandle taken(CreateMutexW(nullptr, FALSE, kGlobalClaimName));
+    ASSERT_TRUE(taken.Valid());
+    Process setup = Process::Start(SetupExe());
+    if (!inNamespace) {
+        EXPECT_EQ(setup.WaitForExit(20000), kAnotherSetupRuns);
+        return;
+    }
+    const HWND dialog = WaitForInstallFolderDialog(setup);
+    ASSERT_NE(dialog, nullptr);
+    CancelAtFirstDialog(setup, dialog);
 }
 
 TEST(OneSetupAtATime, OfTwoStartedTogetherExactlyOneRuns) {

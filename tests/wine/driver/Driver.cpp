@@ -554,6 +554,23 @@ void WaitPumping(DWORD ms) {
 
 }  // namespace
 
+WindowInFront::WindowInFront() {
+    hwnd_ = CreateWindowExW(0, L"STATIC", L"In front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                            100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(hwnd_);
+    EXPECT_TRUE(WaitForForeground(hwnd_));
+}
+
+WindowInFront::~WindowInFront() {
+    DestroyWindow(hwnd_);
+}
+
+bool WaitForForeground(HWND window, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (GetForegroundWindow() != window && GetTickCount64() < end) WaitPumping(50);
+    return GetForegroundWindow() == window;
+}
+
 SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) {
     SetupRun run;
     // A window answered once is not answered again, also while it is still
