@@ -554,17 +554,6 @@ void WaitPumping(DWORD ms) {
 
 }  // namespace
 
-WindowInFront::WindowInFront() {
-    hwnd_ = CreateWindowExW(0, L"STATIC", L"In front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                            100, nullptr, nullptr, nullptr, nullptr);
-    SetForegroundWindow(hwnd_);
-    EXPECT_TRUE(WaitForForeground(hwnd_));
-}
-
-WindowInFront::~WindowInFront() {
-    DestroyWindow(hwnd_);
-}
-
 bool WaitForForeground(HWND window, DWORD timeoutMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     while (GetForegroundWindow() != window && GetTickCount64() < end) WaitPumping(50);

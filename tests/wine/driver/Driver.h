@@ -67,18 +67,6 @@ std::wstring MessageBoxText(HWND box);
 // Presses a button of a dialog by its control id (IDOK...) as a click would.
 void PressButton(HWND dialog, int id);
 
-// A window of the test's own, made the foreground window while it lives: a
-// window of another process in front afterwards was brought there.
-class WindowInFront {
-public:
-    WindowInFront();
-    ~WindowInFront();
-    WindowInFront(const WindowInFront&) = delete;
-    WindowInFront& operator=(const WindowInFront&) = delete;
-
-private:
-    HWND hwnd_ = nullptr;
-};
 // Whether window is or becomes the foreground window in time; Wine hands the
 // foreground over through the window's own thread.
 bool WaitForForeground(HWND window, DWORD timeoutMs = 10000);
