@@ -49,8 +49,7 @@ TEST(OneSetupAtATime, ASecondSetupEndsAtOnceAndTheFirstGoesOn) {
     CancelAtFirstDialog(next, nextDialog);
 }
 
-// At "Done." every window of the setup's own is hidden; the prompt is the
-// system's message box.
+// At "Done." the setup's own windows are hidden: the prompt is the system's.
 TEST(OneSetupAtATime, ASecondStartBringsTheDonePromptToTheFront) {
     const std::wstring folder = TempFolder(L"one-setup");
     SetupAnswers answers;
@@ -63,9 +62,8 @@ TEST(OneSetupAtATime, ASecondStartBringsTheDonePromptToTheFront) {
     RemoveTree(folder);
 }
 
-// A program that is no setup takes the earlier versions' claim first. That
-// stops no setup where the claim lives in the administrators' namespace; it
-// is the claim where the system keeps no such namespace (Wine 8).
+// Earlier versions' claim, taken by a program that is no setup, stops none
+// unless the system keeps no administrators' namespace (Wine 8).
 TEST(OneSetupAtATime, TheOldClaimTakenByAnotherProgram) {
     const bool inNamespace = ClaimTheOnlySetup().space.Valid();
     const KernelHandle taken(CreateMutexW(nullptr, FALSE, kGlobalClaimName));

@@ -67,8 +67,7 @@ std::wstring MessageBoxText(HWND box);
 // Presses a button of a dialog by its control id (IDOK...) as a click would.
 void PressButton(HWND dialog, int id);
 
-// Whether window is or becomes the foreground window in time; Wine hands the
-// foreground over through the window's own thread.
+// Whether window is or becomes the foreground window in time.
 bool WaitForForeground(HWND window, DWORD timeoutMs = 10000);
 
 // Controls of another process's window.
