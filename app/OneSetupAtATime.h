@@ -2,14 +2,31 @@
 // would stage, commit and merge each other's files.
 #pragma once
 
-#include <optional>
-
+#include "base/OsResult.h"
 #include "win32/Handles.h"
 
 // The claim this setup holds for its whole run, across every session of the
-// machine and both builds; none when another setup holds it already. Where
-// no claim can be made at all, the setup runs unclaimed, as it would alone.
-std::optional<KernelHandle> ClaimTheOnlySetup();
+// machine and both builds. Held until the process ends, however it ends.
+struct SetupClaim {
+    // The administrators' namespace that the claim lives in, where the system
+    // keeps such namespaces; held as long as the claim, which goes with it.
+    PrivateNamespace space;
+    KernelHandle held;
+    // Nothing held because another setup holds the claim. Otherwise a claim
+    // that could not be made at all leaves the setup running unclaimed, as
+    // it would alone.
+    bool takenByAnother = false;
+    // Why the claim is not in that namespace (done when it is), and why none
+    // could be made: the system's codes, for whoever looks into a run.
+    OsResult spaceResult;
+    OsResult claimResult;
+};
 
-// Brings the running setup's window (its message box, when it shows one) to the front.
+SetupClaim ClaimTheOnlySetup();
+
+// The claim where the system keeps no private namespaces, and every earlier
+// version's: a name that every session sees, and that anyone can take first.
+extern const wchar_t kGlobalClaimName[];
+
+// Brings the running setup's foremost window to the front, whatever it shows.
 void BringRunningSetupToFront();

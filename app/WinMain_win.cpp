@@ -27,8 +27,8 @@ RunNames NewRunNames() {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     HardenProcess();
     // Held until the process ends, however it ends.
-    const std::optional<KernelHandle> claim = ClaimTheOnlySetup();
-    if (!claim) {
+    const SetupClaim claim = ClaimTheOnlySetup();
+    if (claim.takenByAnother) {
         BringRunningSetupToFront();
         return kExitAnotherSetupRuns;
     }

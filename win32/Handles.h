@@ -36,6 +36,19 @@ struct FindHandleTraits {
 // A directory search (FindFirstFile).
 using FindHandle = Owner<FindHandleTraits>;
 
+struct BoundaryDescriptorTraits : NullMeansNone<HANDLE> {
+    static void Close(Handle h) { DeleteBoundaryDescriptor(h); }
+};
+// Which processes may make a private namespace of a name (CreateBoundaryDescriptor).
+using BoundaryDescriptor = Owner<BoundaryDescriptorTraits>;
+
+struct PrivateNamespaceTraits : NullMeansNone<HANDLE> {
+    static void Close(Handle h) { ClosePrivateNamespace(h, 0); }
+};
+// A private namespace made or opened by the process. It lasts while any
+// process holds it, and with it the names of the objects made in it.
+using PrivateNamespace = Owner<PrivateNamespaceTraits>;
+
 struct RegKeyTraits : NullMeansNone<HKEY> {
     static void Close(Handle h) { RegCloseKey(h); }
 };

@@ -554,6 +554,12 @@ void WaitPumping(DWORD ms) {
 
 }  // namespace
 
+bool WaitForForeground(HWND window, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (GetForegroundWindow() != window && GetTickCount64() < end) WaitPumping(50);
+    return GetForegroundWindow() == window;
+}
+
 SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) {
     SetupRun run;
     // A window answered once is not answered again, also while it is still

@@ -67,6 +67,9 @@ std::wstring MessageBoxText(HWND box);
 // Presses a button of a dialog by its control id (IDOK...) as a click would.
 void PressButton(HWND dialog, int id);
 
+// Whether window is or becomes the foreground window in time.
+bool WaitForForeground(HWND window, DWORD timeoutMs = 10000);
+
 // Controls of another process's window.
 // The first child, at any depth, of that class whose text matches (empty: any).
 HWND FindControl(HWND parent, const std::wstring& windowClass, const std::wstring& text = L"");
