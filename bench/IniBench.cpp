@@ -39,6 +39,9 @@ const Case kCases[] = {
     {"ordinary-cycle", "4 x 8 KB of key lines, linked round by other spellings",
      "Ordinary\\first.ini"},
     {"large", "50 MB of sections and key lines", "large.ini"},
+    // The most lines bytes can make, at the most a load reads.
+    {"two-byte-lines", "64 MB of key lines of two bytes", "two-byte-lines.ini"},
+    {"headers", "64 MB of headers of three bytes", "headers.ini"},
 };
 
 std::string RandomBytes(size_t size, unsigned seed) {
@@ -56,6 +59,13 @@ std::string OrdinaryLines(size_t size) {
         lines += "Key" + std::to_string(i) + "=a value of an ordinary length\r\n";
     }
     return lines;
+}
+
+std::string Repeated(const std::string& piece, size_t size) {
+    std::string text;
+    text.reserve(size + piece.size());
+    while (text.size() + piece.size() <= size) text += piece;
+    return text;
 }
 
 bool Write(const std::string& path, const std::string& bytes) {
@@ -110,6 +120,8 @@ bool MakeFiles(const std::string& folder) {
     }
     return Write(folder + "\\random.ini", RandomBytes(50 * kMB, 1)) &&
            Write(folder + "\\large.ini", OrdinaryLines(50 * kMB)) &&
+           Write(folder + "\\two-byte-lines.ini", Repeated("k\r", 64 * kMB)) &&
+           Write(folder + "\\headers.ini", Repeated("[s\r", 64 * kMB)) &&
            Write(folder + "\\small-random.ini", RandomBytes(128 << 10, 2)) &&
            MakeCycle(folder + "\\Settings", random) && MakeCycle(folder + "\\Ordinary", ordinary);
 }
@@ -197,7 +209,8 @@ int RunAll() {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
-    const char* files[] = {"random.ini", "small-random.ini", "large.ini"};
+    const char* files[] = {"random.ini", "small-random.ini", "large.ini", "two-byte-lines.ini",
+                           "headers.ini"};
     for (const char* file : files) DeleteFileW(Widen(folder + "\\" + file).c_str());
     for (const char* sub : {"Settings", "Ordinary"}) {
         for (const char* file :
