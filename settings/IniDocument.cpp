@@ -1,6 +1,5 @@
 #include "settings/IniDocument.h"
 
-#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -40,29 +39,11 @@ void IniSection::Append(std::string_view key, std::string_view value) {
     document_->Insert(*this, {document_->Keep(key), document_->Keep(value)});
 }
 
-bool IniSection::operator==(const IniSection& other) const {
-    const IniEntries mine = Entries(), theirs = other.Entries();
-    return name_ == other.name_ && mine.size() == theirs.size() &&
-           std::equal(mine.begin(), mine.end(), theirs.begin());
-}
-
-IniDocument::IniDocument(const IniDocument& other)
-    : texts_(other.texts_), entries_(other.entries_) {
-    for (const IniSection& section : other.sections_)
-        sections_.emplace_back(*this, section.name_, section.first_).count_ = section.count_;
-}
-
 IniDocument::IniDocument(IniDocument&& other)
     : texts_(std::move(other.texts_)),
       entries_(std::move(other.entries_)),
       sections_(std::move(other.sections_)) {
     Adopt();
-}
-
-IniDocument& IniDocument::operator=(const IniDocument& other) {
-    if (this != &other)
-        *this = IniDocument(other);
-    return *this;
 }
 
 IniDocument& IniDocument::operator=(IniDocument&& other) {
@@ -102,39 +83,41 @@ void IniDocument::Clear() {
     texts_.clear();
 }
 
-bool IniDocument::operator==(const IniDocument& other) const {
-    return sections_.size() == other.sections_.size() &&
-           std::equal(sections_.begin(), sections_.end(), other.sections_.begin());
+char* IniDocument::TakeBytes(std::string bytes) {
+    return texts_.emplace_back(std::move(bytes)).data();
 }
 
-char* IniDocument::TakeBytes(std::string bytes) {
-    auto kept = std::make_shared<std::string>(std::move(bytes));
-    texts_.push_back(kept);
-    return kept->data();
+std::size_t IniDocument::TextOf(std::string_view view) const {
+    // From the last: the text being read is the last kept, so that the
+    // parser's views are found at once.
+    for (std::size_t i = texts_.size(); i > 0; --i) {
+        if (Within(view, texts_[i - 1]))
+            return i - 1;
+    }
+    return texts_.size();
 }
 
 std::string_view IniDocument::Keep(std::string_view text) {
     if (text.empty())
         return {};
-    // The text being read is the last kept, so the parser's views are found at once.
-    for (auto it = texts_.rbegin(); it != texts_.rend(); ++it) {
-        if (Within(text, **it))
-            return text;
-    }
-    texts_.push_back(std::make_shared<const std::string>(text));
-    return *texts_.back();
+    if (TextOf(text) < texts_.size())
+        return text;
+    return texts_.emplace_back(text);
 }
 
 IniEntry& IniDocument::Insert(IniSection& section, IniEntry entry) {
     const std::size_t at = section.first_ + section.count_;
     ++section.count_;
-    // A file read in, and every section added, grows at the end.
-    if (at == entries_.size())
-        return entries_.emplace_back(entry);
-    // A lookup adds a key inside: a few at a time, so moving the rest is cheap enough.
+    entries_.push_back(entry);
+    // The last section, as every one a file is read into, grows at the end.
+    if (at == entries_.size() - 1)
+        return entries_.back();
+    // A lookup adds a key inside: a few at a time, so moving the rest up one
+    // by one is cheap enough.
+    for (std::size_t i = entries_.size() - 1; i > at; --i) entries_[i] = entries_[i - 1];
     for (IniSection& later : sections_) {
         if (&later != &section && later.first_ >= at)
             ++later.first_;
     }
-    return *entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(at), entry);
+    return entries_[at] = entry;
 }

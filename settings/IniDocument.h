@@ -5,7 +5,7 @@
 // short line of it an entry. So the document keeps each file's bytes once, as
 // read, and its names, keys and values are views into them; text handed to it
 // later (a value set, an entry or section added) is kept beside them. A view
-// stays valid as long as the document, or a copy of it, lives. The entries of
+// stays valid as long as the document lives; a copy has views of its own. The entries of
 // all sections stand in one sequence, each section holding where its own are:
 // a file may hold a header every three bytes, and a section is then a few
 // words instead of a container of its own.
@@ -13,10 +13,8 @@
 
 #include <cstddef>
 #include <deque>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class IniDocument;
 
@@ -126,9 +124,11 @@ private:
     // Appends entry to the section; the entries of the sections after it move up.
     IniEntry& Insert(IniSection& section, IniEntry entry);
     void Adopt();
+    // The kept text the view lies in; texts_.size() for none.
+    std::size_t TextOf(std::string_view view) const;
 
-    // Shared by copies, which never change them.
-    std::vector<std::shared_ptr<const std::string>> texts_;
+    // Never changed once viewed, nor moved: a deque keeps its elements in place.
+    std::deque<std::string> texts_;
     std::deque<IniEntry> entries_;
     std::deque<IniSection> sections_;
 };

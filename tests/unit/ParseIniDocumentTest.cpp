@@ -115,4 +115,18 @@ TEST(ParseIniDocumentTest, ALinkLineIsKeptAndEndsTheReadingUnlessItsFileIsGiven)
     EXPECT_EQ(declining.asked, "other.ini");
 }
 
+// Names, keys and values are views of text the document keeps: a copy keeps
+// its own, whole once the original is gone, and apart from its changes.
+TEST(ParseIniDocumentTest, ACopyKeepsItsOwnText) {
+    IniDocument copy;
+    {
+        IniDocument original = ParseIniDocument("[App]\r\nmy-key=1\r\n");
+        original.Section("App").Set("Added", "2");
+        copy = original;
+        original.Section("App").Set("Added", "3");
+    }
+    EXPECT_EQ(copy, MakeIni({{"", {}}, {"App", {{"mykey", "1"}, {"Added", "2"}}}}))
+        << Describe(copy);
+}
+
 }  // namespace
