@@ -116,7 +116,7 @@ TEST(ParseIniDocumentTest, ALinkLineIsKeptAndEndsTheReadingUnlessItsFileIsGiven)
 }
 
 // Names, keys and values are views of text the document keeps: a copy keeps
-// its own, whole once the original is gone, and apart from its changes.
+// its own, whole once the original is gone.
 TEST(ParseIniDocumentTest, ACopyKeepsItsOwnText) {
     IniDocument copy;
     {
@@ -125,8 +125,7 @@ TEST(ParseIniDocumentTest, ACopyKeepsItsOwnText) {
         copy = original;
         original.Section("App").Set("Added", "3");
     }
-    EXPECT_EQ(copy, MakeIni({{"", {}}, {"App", {{"mykey", "1"}, {"Added", "2"}}}}))
-        << Describe(copy);
+    EXPECT_EQ(copy, MakeIni({{"", {}}, {"App", {{"mykey", "1"}, {"Added", "2"}}}}));
 }
 
 }  // namespace
