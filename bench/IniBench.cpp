@@ -1,7 +1,8 @@
 // What reading a settings file costs, measured under Wine on the real file
-// system: the peak memory and the time of one load, for files no settings
-// file should be. Each case runs in a process of its own, so that one case's
-// peak is not another's.
+// system: the peak memory and the time of one load and of the merge that
+// follows it, for files no settings file should be and for a large one that
+// is. Each case runs in a process of its own, so that one case's peak is not
+// another's.
 //
 //   ini_bench.exe               makes the files and runs every case
 //   ini_bench.exe CASE FOLDER   one case, on the files made in FOLDER
@@ -16,6 +17,7 @@
 
 #include "settings/IniDocument.h"
 #include "settings/LoadIniDocument.h"
+#include "settings/MergeSettings.h"
 #include "win32/Utf.h"
 #include "win32/Win32FileSystem.h"
 
@@ -36,6 +38,10 @@ const Case kCases[] = {
     {"small-random", "128 KB of random bytes", "small-random.ini"},
     {"ordinary-cycle", "4 x 8 KB of key lines, linked round by other spellings",
      "Ordinary\\first.ini"},
+    {"large", "50 MB of sections and key lines", "large.ini"},
+    // The most lines bytes can make, at the most a load reads.
+    {"two-byte-lines", "64 MB of key lines of two bytes", "two-byte-lines.ini"},
+    {"headers", "64 MB of headers of three bytes", "headers.ini"},
 };
 
 std::string RandomBytes(size_t size, unsigned seed) {
@@ -53,6 +59,13 @@ std::string OrdinaryLines(size_t size) {
         lines += "Key" + std::to_string(i) + "=a value of an ordinary length\r\n";
     }
     return lines;
+}
+
+std::string Repeated(const std::string& piece, size_t size) {
+    std::string text;
+    text.reserve(size + piece.size());
+    while (text.size() + piece.size() <= size) text += piece;
+    return text;
 }
 
 bool Write(const std::string& path, const std::string& bytes) {
@@ -106,6 +119,9 @@ bool MakeFiles(const std::string& folder) {
         ordinary[i] = OrdinaryLines(8 << 10);
     }
     return Write(folder + "\\random.ini", RandomBytes(50 * kMB, 1)) &&
+           Write(folder + "\\large.ini", OrdinaryLines(50 * kMB)) &&
+           Write(folder + "\\two-byte-lines.ini", Repeated("k\r", 64 * kMB)) &&
+           Write(folder + "\\headers.ini", Repeated("[s\r", 64 * kMB)) &&
            Write(folder + "\\small-random.ini", RandomBytes(128 << 10, 2)) &&
            MakeCycle(folder + "\\Settings", random) && MakeCycle(folder + "\\Ordinary", ordinary);
 }
@@ -123,22 +139,47 @@ size_t PeakWorkingSet() {
     return counters.PeakWorkingSetSize;
 }
 
+// The real file system, adding up the bytes of the files a load reads.
+class CountingFileSystem : public Win32FileSystem {
+public:
+    size_t bytesRead = 0;
+
+    OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit, std::string& data,
+                                FileIdentity& identity) override {
+        const OsResult read = Win32FileSystem::ReadIdentifiedFile(path, limit, data, identity);
+        if (read)
+            bytesRead += data.size();
+        return read;
+    }
+};
+
 int RunCase(const Case& c, const std::string& folder) {
-    Win32FileSystem fs;
+    CountingFileSystem fs;
     IniDocument document;
     const size_t before = PeakWorkingSet();
     const double start = Seconds();
     const auto answer = LoadIniDocument(fs, folder + "\\" + c.first, document);
-    const double seconds = Seconds() - start;
-    const size_t peak = PeakWorkingSet();
-    size_t entries = 0, links = 0;
+    double seconds = Seconds() - start;
+    size_t entries = 0, links = 0, sections = document.Sections().size();
     for (const IniSection& section : document.Sections()) {
         entries += section.Entries().size();
         for (const IniEntry& entry : section.Entries()) links += entry.key == "LINK";
     }
-    std::printf("%-15s %-58s %-8s %3zu links %9zu entries %7zu sections  +%7.1f MB peak  %6.2f s\n",
-                c.name, c.what, static_cast<bool>(answer) ? "read" : "not read", links, entries,
-                document.Sections().size(), static_cast<double>(peak - before) / kMB, seconds);
+    // What the setup does next with the user's settings.
+    const double merge = Seconds();
+    IniDocument defaults;
+    if (answer)
+        MergeSettings(document, defaults, folder);
+    seconds += Seconds() - merge;
+    const size_t peak = PeakWorkingSet();
+    const double grown = static_cast<double>(peak - before);
+    std::printf("%-15s %-58s %-8s %3zu links %9zu entries %7zu sections  +%7.1f MB peak", c.name,
+                c.what, static_cast<bool>(answer) ? "read" : "not read", links, entries, sections,
+                grown / kMB);
+    if (fs.bytesRead > 0)
+        std::printf(" (%4.1f x the %6.1f MB read)", grown / static_cast<double>(fs.bytesRead),
+                    static_cast<double>(fs.bytesRead) / kMB);
+    std::printf("  %6.2f s\n", seconds);
     std::fflush(stdout);
     return 0;
 }
@@ -168,7 +209,8 @@ int RunAll() {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
-    const char* files[] = {"random.ini", "small-random.ini"};
+    const char* files[] = {"random.ini", "small-random.ini", "large.ini", "two-byte-lines.ini",
+                           "headers.ini"};
     for (const char* file : files) DeleteFileW(Widen(folder + "\\" + file).c_str());
     for (const char* sub : {"Settings", "Ordinary"}) {
         for (const char* file :

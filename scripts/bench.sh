@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine on a virtual display and prints
-# their figures (extraction; reading settings files that no settings file
-# should be), for the 32-bit setup (the one that ships) where Wine here runs
-# 32-bit programs, and for the 64-bit one.
+# their figures (extraction; reading and merging settings files, a large one
+# and ones that no settings file should be), for the 32-bit setup (the one
+# that ships) where Wine here runs 32-bit programs, and for the 64-bit one.
 #   bench.sh [RUNS]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -20,8 +20,7 @@ constexpr size_t kLanguageCodeLength = 5;
 
 void CopyOld(IniDocument& oldSettings, IniDocument& defaultSettings, const char* section,
              const char* key) {
-    std::string& target = defaultSettings.Section(section).Value(key);
-    target = oldSettings.Section(section).Value(key);
+    defaultSettings.Section(section).Set(key, oldSettings.Section(section).Value(key));
 }
 
 }  // namespace
@@ -29,17 +28,16 @@ void CopyOld(IniDocument& oldSettings, IniDocument& defaultSettings, const char*
 void MergeSettings(IniDocument& oldSettings, IniDocument& defaultSettings,
                    const std::string& installFolder) {
     IniSection& app = defaultSettings.Section("App");
-    std::string& language = app.Value("Language");
-    const std::string& oldLanguage = oldSettings.Section("App").Value("Language");
-    language = oldLanguage.size() >= kLanguageCodeLength ? oldLanguage : "EN-US";
-    app.Value("UpdateUrl") = HexEncode(kUpdateSiteUrl);
-    app.Value("FirstOpen") = "true";
-    app.Value("LastPath") = HexEncode(installFolder);
+    const std::string_view oldLanguage = oldSettings.Section("App").Value("Language");
+    app.Set("Language", oldLanguage.size() >= kLanguageCodeLength ? oldLanguage : "EN-US");
+    app.Set("UpdateUrl", HexEncode(kUpdateSiteUrl));
+    app.Set("FirstOpen", "true");
+    app.Set("LastPath", HexEncode(installFolder));
     CopyOld(oldSettings, defaultSettings, "App", "Recents");
 
     for (const char* key : kCommunicationKeys)
         CopyOld(oldSettings, defaultSettings, "Communication", key);
 
     IniSection& get = defaultSettings.Section("Get");
-    for (const char* key : kGetKeys) get.Value(key).clear();
+    for (const char* key : kGetKeys) get.Set(key, {});
 }

@@ -9,15 +9,38 @@ constexpr int kEnd = -1;  // end of file: not a byte
 // One file's bytes, handed out one at a time as 0..255, then kEnd.
 class ByteSource {
 public:
-    void Reset(std::string data) {
-        data_ = std::move(data);
+    void Reset(char* data, size_t size) {
+        data_ = data;
+        size_ = size;
         pos_ = 0;
     }
-    int Next() { return pos_ < data_.size() ? static_cast<unsigned char>(data_[pos_++]) : kEnd; }
+    int Next() { return pos_ < size_ ? static_cast<unsigned char>(data_[pos_++]) : kEnd; }
+    // Where the byte Next handed out last stands.
+    char* Last() const { return data_ + pos_ - 1; }
 
 private:
-    std::string data_;
+    char* data_ = nullptr;
+    size_t size_ = 0;
     size_t pos_ = 0;
+};
+
+// Text of a line, gathered where it stands in the file's bytes: the bytes
+// kept from a stretch already read are moved to its start, so that a key
+// without the characters dropped from it is a view as well and nothing is
+// copied.
+class Gathered {
+public:
+    void Add(char* at) {
+        if (!start_)
+            start_ = at;
+        start_[size_++] = *at;
+    }
+    std::string_view View() const { return {start_, size_}; }
+    bool Empty() const { return size_ == 0; }
+
+private:
+    char* start_ = nullptr;
+    size_t size_ = 0;
 };
 
 // Control characters end a line, and so does the end of the file.
@@ -35,20 +58,20 @@ bool IsKeyChar(int ch) {
 
 // What one line gave, and the character that ended it.
 struct Line {
-    std::string name;
-    std::string key;
-    std::string text;  // the value of a key line, or the whole of a text line
+    Gathered name;
+    Gathered key;
+    Gathered text;  // the value of a key line, or the whole of a text line
     bool textLine = false;
     int end = kEnd;
 
-    bool Empty() const { return name.empty() && key.empty() && !textLine; }
+    bool Empty() const { return name.Empty() && key.Empty() && !textLine; }
 };
 
 // After a key, every blank and "=" is separator; the value runs to the line's end.
-int ReadValue(ByteSource& in, std::string& value) {
+int ReadValue(ByteSource& in, Gathered& value) {
     int ch = in.Next();
     while (ch == ' ' || ch == '=') ch = in.Next();
-    for (; !EndsLine(ch); ch = in.Next()) value += static_cast<char>(ch);
+    for (; !EndsLine(ch); ch = in.Next()) value.Add(in.Last());
     return ch;
 }
 
@@ -66,13 +89,13 @@ Line ReadLine(ByteSource& in, int ch) {
     bool inKey = false, inHeader = false, headerClosed = false;
     for (; !EndsLine(ch); ch = in.Next()) {
         if (IsKeyChar(ch) && !line.textLine && !inHeader) {
-            line.key += static_cast<char>(ch);
+            line.key.Add(in.Last());
             inKey = true;
         } else if ((ch == '[' || inHeader) && !headerClosed && !inKey && !line.textLine) {
             if (ch == ']')
                 headerClosed = true;
             else if (ch != '[')
-                line.name += static_cast<char>(ch);
+                line.name.Add(in.Last());
             inHeader = true;
         } else if (inKey) {
             // Anything else inside a key is dropped.
@@ -82,18 +105,24 @@ Line ReadLine(ByteSource& in, int ch) {
             }
         } else if (!inHeader) {  // text behind a header's "]" is dropped
             line.textLine = true;
-            line.text += static_cast<char>(ch);
+            line.text.Add(in.Last());
         }
     }
     line.end = ch;
     return line;
 }
 
+// The views are of the bytes the document keeps: nothing is copied.
 void Store(const Line& line, IniDocument& document) {
-    if (!line.name.empty())
-        document.AppendSection(line.name);
-    if (!line.key.empty() || line.textLine)
-        document.LastSection().Append(line.key, line.text);
+    if (!line.name.Empty())
+        document.AppendSection(line.name.View());
+    if (!line.key.Empty() || line.textLine)
+        document.LastSection().Append(line.key.View(), line.text.View());
+}
+
+void Start(ByteSource& in, IniDocument& document, std::string bytes) {
+    const size_t size = bytes.size();
+    in.Reset(document.TakeBytes(std::move(bytes)), size);
 }
 
 }  // namespace
@@ -102,16 +131,16 @@ IniDocument ParseIniDocument(std::string bytes, IniLinkReader* links) {
     IniDocument document;
     document.AppendSection({});
     ByteSource in;
-    in.Reset(std::move(bytes));
+    Start(in, document, std::move(bytes));
     int ch = in.Next();
     while (ch != kEnd) {
         Line line = ReadLine(in, ch);
         Store(line, document);
-        if (line.key == "LINK") {
+        if (line.key.View() == "LINK") {
             std::string linked;
-            if (!links || !links->Read(line.text, linked))
+            if (!links || !links->Read(std::string(line.text.View()), linked))
                 break;
-            in.Reset(std::move(linked));
+            Start(in, document, std::move(linked));
             ch = in.Next();
             continue;
         }

@@ -13,9 +13,15 @@ class IniDocument;
 // with CR LF.
 std::string FormatIniDocument(const IniDocument& document);
 
+// Where an earlier version of the setup kept the file while it wrote the new one.
+inline std::string IniBackupPath(const std::string& path) {
+    return path + ".bak";
+}
+
 // Replaces the file at path with the document: the new file is written and
 // flushed beside it, under stagedPath, then takes its place in one step. When
 // that fails, the earlier file stays as it was, nothing else is left behind,
-// and the answer is the refusal.
+// and the answer is the refusal. A backup beside the file is removed, one
+// without it (IniBackupPath) kept.
 OsResult SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument& document,
                          const std::string& stagedPath);

@@ -20,20 +20,33 @@ std::string ConfigFilePath(const std::string& installFolder) {
     return FolderPart(installFolder + kProgramTail) + "\\" + kConfigFileName;
 }
 
-IniFile ReadOldSettings(FileSystem& fs, const std::string& installFolder,
-                        IniDocument& oldSettings) {
-    const std::string path = SettingsFilePath(installFolder);
-    IniLoad load = LoadIniDocument(fs, path, oldSettings);
-    // Held by the product, a scanner or a backup for a moment: read as if it
-    // were missing, the user's values would all be emptied by the merge. A
-    // file too large to be a settings file does not change by waiting.
+namespace {
+
+// Held by the product, a scanner or a backup for a moment: read as if it were
+// missing, the user's values would all be emptied by the merge. A file too
+// large to be a settings file does not change by waiting.
+IniFile ReadPatiently(FileSystem& fs, const std::string& path, IniDocument& document) {
+    IniLoad load = LoadIniDocument(fs, path, document);
     if (load.file == IniFile::unreadable && load.why.error != kFileTooLarge) {
         RetriedWithGrowingWaits(fs, [&] {
-            load = LoadIniDocument(fs, path, oldSettings);
+            load = LoadIniDocument(fs, path, document);
             return load.file == IniFile::unreadable ? load.why : OsResult::Done();
         });
     }
     return load.file;
+}
+
+}  // namespace
+
+IniFile ReadOldSettings(FileSystem& fs, const std::string& installFolder,
+                        IniDocument& oldSettings) {
+    const std::string path = SettingsFilePath(installFolder);
+    const IniFile file = ReadPatiently(fs, path, oldSettings);
+    if (file != IniFile::missing)
+        return file;
+    // An earlier version of the setup moved the file aside while it wrote the
+    // new one; where that failed, the backup holds the user's settings.
+    return ReadPatiently(fs, IniBackupPath(path), oldSettings);
 }
 
 void AdoptDefaultSettings(FileSystem& fs, const std::string& installFolder,

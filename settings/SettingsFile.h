@@ -20,7 +20,8 @@ std::string ConfigFilePath(const std::string& installFolder);
 // Before extraction: reads the earlier installation's settings, and answers
 // what it found there. A file that is there but cannot be read is tried again
 // for a few seconds; if it still cannot be, it is the user's, and nothing may
-// take its place.
+// take its place. Without a settings file, the backup that an earlier
+// version's failed save left stands for it (read from, and kept).
 IniFile ReadOldSettings(FileSystem& fs, const std::string& installFolder, IniDocument& oldSettings);
 
 // After extraction: reads the package's default settings, from the file the

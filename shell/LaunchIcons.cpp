@@ -37,6 +37,6 @@ bool CreateLaunchShortcuts(Platform& platform, const std::string& installFolder,
                                        kUninstallLink, "Uninstall",
                                        installFolder + "\\" + kIconLibrary, kUninstallIcon));
     // The product finds its group again by this, shortcuts or not.
-    settings.Section("InstallUninstall").Value("StartFolderPath") = answers.group;
+    settings.Section("InstallUninstall").Set("StartFolderPath", answers.group);
     return all;
 }

@@ -8,7 +8,8 @@
 
 #include "settings/IniDocument.h"
 
-// A document written out in full: {section name, {{key, value}...}} in order.
+// A document written out in full: {section name, {{key, value}...}} in order,
+// copied into the document as it is made.
 using IniLayout = std::vector<std::pair<std::string, std::vector<IniEntry>>>;
 
 inline IniDocument MakeIni(const IniLayout& layout) {
@@ -35,9 +36,9 @@ inline std::vector<std::string> CrLfLines(const std::string& bytes) {
 inline std::string Describe(const IniDocument& document) {
     std::string text;
     for (const IniSection& section : document.Sections()) {
-        text += "[" + section.Name() + "]\n";
+        text += "[" + std::string(section.Name()) + "]\n";
         for (const IniEntry& entry : section.Entries())
-            text += "  '" + entry.key + "' = '" + entry.value + "'\n";
+            text += "  '" + std::string(entry.key) + "' = '" + std::string(entry.value) + "'\n";
     }
     return text;
 }

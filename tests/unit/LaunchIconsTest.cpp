@@ -22,7 +22,9 @@ protected:
         for (const ShortcutRequest& r : writer.written) links.push_back(r.linkPath);
         return links;
     }
-    std::string Recorded() { return settings.Section("InstallUninstall").Value("StartFolderPath"); }
+    std::string Recorded() {
+        return std::string(settings.Section("InstallUninstall").Value("StartFolderPath"));
+    }
 
     IniDocument settings;
 };

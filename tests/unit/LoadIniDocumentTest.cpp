@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 
@@ -124,26 +125,25 @@ TEST_F(LinkTest, ACycleThroughOtherNamesOfAFileEndsAtTheFirstRepeat) {
     }
 }
 
-// A file that is there but cannot be read, as one held open without sharing.
-class HeldFileSystem : public MemoryFileSystem {
+// Files that cannot be read: one held open without sharing, and ones whose
+// size it reports without holding their bytes, so that a file past the limit
+// costs the test nothing.
+class RefusingFileSystem : public MemoryFileSystem {
 public:
     static constexpr std::uint32_t kSharingViolation = 32;
     std::set<std::string> held;
+    std::map<std::string, std::size_t> reportedSizes;
 
     OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit, std::string& data,
                                 FileIdentity& identity) override {
         if (held.count(path))
             return OsResult::Failed(kSharingViolation);
+        if (auto size = reportedSizes.find(path);
+            size != reportedSizes.end() && size->second > limit)
+            return OsResult::Failed(kFileTooLarge);
         return MemoryFileSystem::ReadIdentifiedFile(path, limit, data, identity);
     }
 };
-
-// Lines that cost far more than their bytes: a section for every four.
-std::string Headers(std::size_t bytes) {
-    std::string headers;
-    while (headers.size() < bytes) headers += "[s]\r";
-    return headers;
-}
 
 // The caller keeps its document either way; what it does next depends on
 // whether there was a file: none may be replaced by defaults, one that is
@@ -157,15 +157,13 @@ TEST(LoadIniDocumentAnswerTest, SaysWhetherTheFileIsMissingOrThereButUnreadable)
     };
     const Case cases[] = {
         {"no file", "C:\\Q\\none.ini", IniFile::missing, kFileNotFound},
-        {"more bytes than the budget", "C:\\Q\\big.ini", IniFile::unreadable, kFileTooLarge},
-        {"lines that would take more than the budget", "C:\\Q\\headers.ini", IniFile::unreadable,
-         kFileTooLarge},
+        {"more bytes than the limit", "C:\\Q\\big.ini", IniFile::unreadable, kFileTooLarge},
         {"a file held open", "C:\\Q\\held.ini", IniFile::unreadable,
-         HeldFileSystem::kSharingViolation},
+         RefusingFileSystem::kSharingViolation},
     };
-    HeldFileSystem fs;
-    fs.files["C:\\Q\\big.ini"] = std::string(kIniLoadBudget, 'k');
-    fs.files["C:\\Q\\headers.ini"] = Headers(kIniLoadBudget / 64);
+    RefusingFileSystem fs;
+    fs.files["C:\\Q\\big.ini"] = "a=1\r\n";
+    fs.reportedSizes["C:\\Q\\big.ini"] = kIniLoadLimit + 1;
     fs.files["C:\\Q\\held.ini"] = "a=1\r\n";
     fs.held.insert("C:\\Q\\held.ini");
     for (const Case& c : cases) {
@@ -177,25 +175,34 @@ TEST(LoadIniDocumentAnswerTest, SaysWhetherTheFileIsMissingOrThereButUnreadable)
         EXPECT_EQ(load.why.error, c.why) << c.what;
         EXPECT_EQ(document, before) << c.what;
     }
+    // A file of the limit's size is read.
+    fs.reportedSizes["C:\\Q\\big.ini"] = kIniLoadLimit;
+    IniDocument document;
+    EXPECT_TRUE(LoadIniDocument(fs, "C:\\Q\\big.ini", document));
+    EXPECT_EQ(document, MakeIni({{"", {{"a", "1"}}}}));
+    EXPECT_GE(kIniLoadLimit, std::size_t{64} << 20);
 }
 
-// Past the first file, the budget is one more way a link cannot be followed:
-// the reading ends there with what was read. A file far larger than any real
-// settings file is still read whole.
-TEST_F(LinkTest, ALinkedFileBeyondWhatIsLeftOfTheBudgetEndsTheReading) {
+// Past the first file, the limit is one more way a link cannot be followed:
+// the reading ends there with what was read. A linked file that takes what
+// is left of it, and no more, is read whole.
+TEST_F(LinkTest, ALinkedFileBeyondWhatIsLeftOfTheLimitEndsTheReading) {
     std::string lines;
     for (int i = 0; lines.size() < 100000; ++i)
         lines += (i % 50 == 0 ? "[Section" + std::to_string(i) + "]\r\n" : std::string()) + "Key" +
                  std::to_string(i) + "=a value of an ordinary length\r\n";
-    fs.files["main.ini"] = lines + "LINK=big.ini\r\n";
-    fs.files["big.ini"] = std::string(kIniLoadBudget / 2, 'k');
-    fs.files["headers.ini"] = Headers(kIniLoadBudget / 64);
-    IniDocument expected = ParseIniDocument(lines + "LINK=big.ini\r\n");
-    EXPECT_EQ(Load("main.ini"), expected);
-
-    fs.files["main.ini"] = lines + "LINK=headers.ini\r\n";
-    expected = ParseIniDocument(lines + "LINK=headers.ini\r\n");
-    EXPECT_EQ(Load("main.ini"), expected);
+    const std::string main = lines + "LINK=big.ini\r\n";
+    const std::string linked = "[Linked]\r\n" + std::string(5000, 'k');
+    fs.files["main.ini"] = main;
+    fs.files["big.ini"] = linked;
+    const size_t both = main.size() + linked.size();
+    for (const size_t limit : {both, both - 1}) {
+        IniDocument document, expected = ParseIniDocument(main);
+        EXPECT_TRUE(LoadIniDocument(fs, "main.ini", document, limit));
+        if (limit == both)
+            expected.AppendSection("Linked").Append(std::string(5000, 'k'), {});
+        EXPECT_EQ(document, expected) << "limit " << limit;
+    }
 }
 
 }  // namespace

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "settings/HexEncode.h"
 #include "settings/IniDocument.h"
+#include "settings/LoadIniDocument.h"
 #include "settings/ParseIniDocument.h"
 #include "support/IniText.h"
+#include "support/MemoryFileSystem.h"
 
 namespace {
 
@@ -29,7 +33,7 @@ std::string MergedLanguage(const std::string& oldFile) {
     IniDocument oldSettings = ParseIniDocument(oldFile);
     IniDocument defaults = ParseIniDocument("[App]\r\nLanguage=EN-US\r\n");
     MergeSettings(oldSettings, defaults, "C:\\Q");
-    return defaults.Section("App").Value("Language");
+    return std::string(defaults.Section("App").Value("Language"));
 }
 
 TEST(MergeSettingsTest, OnlyAFullLanguageCodeIsKept) {
@@ -60,7 +64,7 @@ TEST(MergeSettingsTest, AKeyTheDefaultFileLacksIsAppendedToItsSection) {
     MergeSettings(oldSettings, defaults, "C:\\Q");
     const IniSection& communication = defaults.Section("Communication");
     std::vector<std::string> keys;
-    for (const IniEntry& entry : communication.Entries()) keys.push_back(entry.key);
+    for (const IniEntry& entry : communication.Entries()) keys.emplace_back(entry.key);
     EXPECT_EQ(keys, (std::vector<std::string>{"Device", "Slot", "IpString", "SerialCommPort",
                                               "SerialCommSpeed", "Address", "Rack"}));
     EXPECT_EQ(communication.Entries().back().value, "1");
@@ -100,6 +104,34 @@ TEST(MergeSettingsTest, OnlyTheListedKeysAreCarriedOver) {
     for (const IniSection& section : defaults.Sections()) {
         EXPECT_NE(section.Name(), "Plugins");
         for (const IniEntry& entry : section.Entries()) EXPECT_NE(entry.key, "Theme");
+    }
+}
+
+std::string Repeated(const std::string& piece, size_t bytes) {
+    std::string text;
+    while (text.size() < bytes) text += piece;
+    return text;
+}
+
+// Settings files far larger than the product writes, in the shapes that cost
+// the reader most, are read whole and merged; the user's sections come last.
+TEST(MergeSettingsTest, ALargeSettingsFileIsReadWholeAndMerged) {
+    std::string noise(8 << 20, '\0');
+    std::mt19937 random(1);
+    for (char& c : noise) c = static_cast<char>(random());
+    const std::string fillers[] = {
+        Repeated("[Section]\r\nKey=a value of an ordinary length\r\n", 8 << 20), noise + "\r\n",
+        Repeated("k\r", 4 << 20),    // a key line every two bytes
+        Repeated("[s]\r", 4 << 20),  // a section every four
+    };
+    for (const std::string& filler : fillers) {
+        MemoryFileSystem fs;
+        fs.files["Q.ini"] = filler + "[App]\r\nLanguage=IT-IT\r\n[Communication]\r\nDevice=3\r\n";
+        IniDocument oldSettings, defaults;
+        ASSERT_TRUE(LoadIniDocument(fs, "Q.ini", oldSettings)) << filler.substr(0, 9);
+        MergeSettings(oldSettings, defaults, "C:\\Q");
+        EXPECT_EQ(defaults.Section("App").Value("Language"), "IT-IT") << filler.substr(0, 9);
+        EXPECT_EQ(defaults.Section("Communication").Value("Device"), "3") << filler.substr(0, 9);
     }
 }
 

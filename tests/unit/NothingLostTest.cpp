@@ -14,6 +14,7 @@
 #include "package/RunJournal.h"
 #include "settings/IniDocument.h"
 #include "settings/LoadIniDocument.h"
+#include "settings/SaveIniDocument.h"
 #include "settings/SettingsFile.h"
 #include "support/FaultyFileSystem.h"
 #include "support/RecordingProgress.h"
@@ -74,7 +75,7 @@ Outcome RunSetup(FileSystem& fs, const std::string& id) {
     // Nothing of its own left: no journal at the launch-icons dialog.
     EXPECT_FALSE(journal.IsOpen());
     AdoptDefaultSettings(fs, kFolder, oldSettings, defaultSettings, settings.packageContent);
-    defaultSettings.Section("InstallUninstall").Value("StartFolderPath") = "Quillmark";
+    defaultSettings.Section("InstallUninstall").Set("StartFolderPath", "Quillmark");
     if (outcome.old != IniFile::unreadable) {
         journal.Reopen();
         outcome.settingsWritten = WriteSettings(fs, kFolder, defaultSettings, names);
@@ -189,6 +190,27 @@ TEST(NothingLostTest, StoppedAtAnyStepTheNextRunFinishesTheUpdateWithTheUsersVal
                 return;
         }
     }
+}
+
+// An earlier version of the setup moved the settings file to its backup
+// before writing the new one; where that failed, the backup is all that is
+// left of the user's settings. The update carries them from it and keeps it;
+// the next update, with the user's values in the file again, removes it.
+TEST(NothingLostTest, ABackupThatIsTheOnlyCopyOfTheSettingsIsReadAndKept) {
+    MemoryFileSystem fs;
+    MakeEarlierInstallation(fs);
+    const std::string backup = IniBackupPath(kSettings), users = fs.files.at(kSettings);
+    fs.files[backup] = users;
+    fs.files.erase(kSettings);
+    const Outcome outcome = RunSetup(fs, "0000000B");
+    EXPECT_EQ(outcome.old, IniFile::read);
+    EXPECT_TRUE(outcome.settingsWritten);
+    EXPECT_TRUE(HoldsUsersValues(fs.files));
+    EXPECT_EQ(fs.files.at(backup), users);
+
+    EXPECT_TRUE(RunSetup(fs, "0000000C").settingsWritten);
+    EXPECT_TRUE(HoldsUsersValues(fs.files));
+    EXPECT_FALSE(fs.files.count(backup));
 }
 
 // Other programs holding files: for a moment, then let go, or for good.

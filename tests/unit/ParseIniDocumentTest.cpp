@@ -7,20 +7,24 @@
 
 namespace {
 
-using Entries = std::vector<IniEntry>;
+using Entries = std::vector<std::pair<std::string, std::string>>;
 
-// The entries of the unnamed first section, for files without headers.
+// The entries of the unnamed first section, for files without headers, as
+// text of their own: the document's views go with it.
 Entries FirstSection(const std::string& bytes) {
     const IniDocument document = ParseIniDocument(bytes);
     const auto& sections = document.Sections();
     EXPECT_EQ(sections.size(), 1u) << Describe(document);
-    return {sections[0].Entries().begin(), sections[0].Entries().end()};
+    Entries entries;
+    for (const IniEntry& entry : sections[0].Entries())
+        entries.emplace_back(entry.key, entry.value);
+    return entries;
 }
 
 TEST(ParseIniDocumentTest, ExampleLines) {
     struct Case {
         const char* line;
-        IniEntry entry;
+        std::pair<std::string, std::string> entry;
     };
     const Case cases[] = {
         {"Language=EN-US", {"Language", "EN-US"}},
@@ -109,6 +113,19 @@ TEST(ParseIniDocumentTest, ALinkLineIsKeptAndEndsTheReadingUnlessItsFileIsGiven)
     } declining;
     EXPECT_EQ(ParseIniDocument(bytes, &declining), ended);
     EXPECT_EQ(declining.asked, "other.ini");
+}
+
+// Names, keys and values are views of text the document keeps: a copy keeps
+// its own, whole once the original is gone.
+TEST(ParseIniDocumentTest, ACopyKeepsItsOwnText) {
+    IniDocument copy;
+    {
+        IniDocument original = ParseIniDocument("[App]\r\nmy-key=1\r\n");
+        original.Section("App").Set("Added", "2");
+        copy = original;
+        original.Section("App").Set("Added", "3");
+    }
+    EXPECT_EQ(copy, MakeIni({{"", {}}, {"App", {{"mykey", "1"}, {"Added", "2"}}}}));
 }
 
 }  // namespace

@@ -59,6 +59,20 @@ TEST(SaveIniDocumentTest, NoEarlierFileAndNoNewOneLeavesNothing) {
     EXPECT_TRUE(fs.files.empty());
 }
 
+// The backup an earlier version's failed save left instead of the file is
+// the user's only copy: it stays, whether the new file is written or not.
+TEST(SaveIniDocumentTest, ABackupWithoutTheFileStays) {
+    for (const bool refused : {false, true}) {
+        MemoryFileSystem fs;
+        fs.files[kBackup] = "user=1\r\n";
+        if (refused)
+            fs.locked.insert(kPath);
+        SaveIniDocument(fs, kPath, MakeIni({{"", {{"k", "v"}}}}), kStaged);
+        EXPECT_EQ(fs.files.at(kBackup), "user=1\r\n");
+        EXPECT_EQ(fs.files.count(kPath), refused ? 0u : 1u);
+    }
+}
+
 // Whichever step of the save fails, and a setup stopped there would leave the
 // same: the earlier file or the complete new one, and nothing else.
 TEST(SaveIniDocumentTest, WhicheverStepFailsTheFileIsTheEarlierOneOrTheNewOne) {

@@ -61,7 +61,7 @@ protected:
         fs.files[SettingsFilePath(folder)] = Crlf(kDefaultFile);
         AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
         // What the launch-icons step adds.
-        defaultSettings.Section("InstallUninstall").Value("StartFolderPath") = "Zelk\\Quillmark";
+        defaultSettings.Section("InstallUninstall").Set("StartFolderPath", "Zelk\\Quillmark");
         EXPECT_TRUE(WriteSettings(fs, folder, defaultSettings, RunNames("0000000A")));
     }
 
