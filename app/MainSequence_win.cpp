@@ -59,8 +59,9 @@ int RunMainSequence(Setup& setup) {
 
     // Held while this run has files of its own beside the product's: a later
     // run keeps its hands off what this one holds, and finishes what it leaves.
-    RunJournal journal(setup.fs, setup.run);
-    const IniFile old = ReadOldSettings(setup.fs, setup.installFolder, setup.oldSettings);
+    RunJournal journal(setup.fs, setup.run, setup.retries);
+    const IniFile old =
+        ReadOldSettings(setup.fs, setup.retries, setup.installFolder, setup.oldSettings);
     // On an update the user's file stays in place, byte for byte, until the
     // merged file replaces it at the end: a run stopped in between loses nothing.
     HeldBackFile settings{SettingsFilePath(setup.installFolder), old != IniFile::missing, {}};
@@ -86,7 +87,8 @@ int RunMainSequence(Setup& setup) {
         // cannot be held again: should this run end, the next one removes
         // that file all the same.
         journal.Reopen();
-        WriteSettings(setup.fs, setup.installFolder, setup.defaultSettings, setup.run);
+        WriteSettings(setup.fs, setup.retries, setup.installFolder, setup.defaultSettings,
+                      setup.run);
         journal.Close();
     }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/Platform.h"
+#include "base/Retry.h"
 #include "base/RunNames.h"
 #include "package/Extract.h"
 #include "settings/IniDocument.h"
@@ -31,6 +32,10 @@ struct Setup : Platform {
     // Why the extraction stopped, when it did: the step, the file and the
     // system's code, for whoever looks into a failed run with a debugger.
     ExtractFailure extractFailure{};
+
+    // What this run has left of its time for waiting on refused steps, which
+    // every retried step draws on, the settings' as the package's.
+    RetryBudget retries{};
 };
 
 // Exit codes of the setup process.

@@ -10,6 +10,7 @@
 #include "app/Setup.h"
 #include "win32/ShellLink.h"
 #include "ui/Gui.h"
+#include "ui/MessageLoop.h"
 #include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
 
@@ -34,7 +35,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     Gui gui(instance);
     Win32Registry registry;
-    Win32FileSystem fs;
+    // A refused step is waited for on the one thread: its windows must not
+    // stop answering meanwhile, or Windows marks them "Not Responding".
+    Win32FileSystem fs(WaitDispatchingMessages);
     Win32ShortcutWriter shortcuts;
     Setup setup{{registry, fs, shortcuts}, gui, NewRunNames(), {}};
     return RunMainSequence(setup);

@@ -96,7 +96,8 @@ public:
     // a file of that name exists.
     virtual OsResult CreateHeldFile(const std::string& path, std::string_view data,
                                     std::unique_ptr<HeldFile>& held) = 0;
-    // Lets time pass before a refused step is tried again.
+    // Lets time pass before a refused step is tried again, without leaving
+    // the process's windows unanswered meanwhile.
     virtual void PauseBeforeRetry(int milliseconds) = 0;
     // Reads a whole file, when it holds at most limit bytes, and tells which
     // file it is. A larger file is not read at all: kFileTooLarge.

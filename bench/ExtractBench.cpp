@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "Timed.h"
+#include "base/Retry.h"
 #include "driver/Driver.h"
 #include "package/Extract.h"
 #include "package/RunJournal.h"
@@ -107,7 +108,8 @@ bool SetupExtract(Gui& gui, const std::string& folder, Phases& phases, bool with
     TimedProgress progress(withWindow ? static_cast<Progress&>(window) : none, phases.progress);
     ExtractFailure failure;
     const double start = Seconds();
-    RunJournal journal(fs, RunNames("0BE4C400"));
+    RetryBudget retries;
+    RunJournal journal(fs, RunNames("0BE4C400"), retries);
     bool ok = ExtractWithProgress(ProductPackage(), folder, progress, fs, journal, failure);
     progress.Close();
     phases.total = Seconds() - start;

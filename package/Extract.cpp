@@ -77,7 +77,9 @@ bool StartRun(const std::string& root, const std::vector<std::string>& files, Ru
     if (OsResult opened = journal.Open(root); !opened)
         return run.Fail(ExtractStep::startJournal, journal.Names().Journal(root), opened.error);
     std::string leftover;
-    if (OsResult finished = FinishEndedRuns(fs, root, files, journal.Names(), leftover); !finished)
+    if (OsResult finished =
+            FinishEndedRuns(fs, journal.Retries(), root, files, journal.Names(), leftover);
+        !finished)
         return run.Fail(ExtractStep::finishEndedRun, leftover, finished.error);
     return true;
 }
@@ -86,13 +88,13 @@ bool StartRun(const std::string& root, const std::vector<std::string>& files, Ru
 // refuse its replacement only at the commit, after every stream had been
 // decoded and written: asked first, the user hears of it at once. A file
 // waited for is named on the progress line, and the window opens meanwhile.
-bool EarlierFilesReplaceable(const std::vector<std::string>& files, Extraction& run,
-                             FileSystem& fs) {
+bool EarlierFilesReplaceable(const std::vector<std::string>& files, Extraction& run, FileSystem& fs,
+                             RetryBudget& retries) {
     for (const std::string& file : files) {
         if (run.HoldsBack(file))
             continue;  // never replaced by the extraction
         bool waited = false;
-        const OsResult free = RetriedWithGrowingWaits(fs, [&] {
+        const OsResult free = RetriedWithGrowingWaits(fs, retries, [&] {
             if (std::exchange(waited, true))
                 run.progress.Display().SetText(file.substr(FolderPart(file).size()));
             return fs.FileExists(file) ? fs.IsReplaceable(file) : OsResult::Done();
@@ -116,7 +118,7 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
         return false;
     const std::vector<std::string> files = PackageFiles(groups, folders);
     if (!StartRun(folders.front(), files, journal, run, fs) ||
-        !EarlierFilesReplaceable(files, run, fs))
+        !EarlierFilesReplaceable(files, run, fs, journal.Retries()))
         return false;
     int32_t done = 0;
     for (size_t g = 0; g < groups.size(); ++g) {

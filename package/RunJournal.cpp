@@ -61,8 +61,8 @@ const OtherRun* RunOf(const std::vector<OtherRun>& runs, const std::string& id) 
 }
 
 // One leftover of an ended run.
-OsResult Finish(FileSystem& fs, const std::string& path, const RunFileName& name,
-                const std::string& folder, EndedRunState state) {
+OsResult Finish(FileSystem& fs, RetryBudget& retries, const std::string& path,
+                const RunFileName& name, const std::string& folder, EndedRunState state) {
     const std::string target = folder + name.target;
     enum { remove, rename, putBack } step = remove;
     if (name.kind == RunFileName::Kind::keptAside && state != EndedRunState::committed) {
@@ -73,7 +73,7 @@ OsResult Finish(FileSystem& fs, const std::string& path, const RunFileName& name
         // Else an earlier setup's, which kept a file aside only while the
         // target held a whole one: it goes.
     }
-    return RetriedWithGrowingWaits(fs, [&] {
+    return RetriedWithGrowingWaits(fs, retries, [&] {
         return step == remove   ? fs.RemoveFile(path)
                : step == rename ? fs.RenameFile(path, target)
                                 : fs.MoveReplacing(path, target);
@@ -103,11 +103,11 @@ void RunJournal::Close() {
     if (!held_ || leftovers_)
         return;
     held_.reset();
-    if (!RetriedWithGrowingWaits(fs_, [this] { return fs_.RemoveFile(path_); }))
+    if (!RetriedWithGrowingWaits(fs_, retries_, [this] { return fs_.RemoveFile(path_); }))
         leftovers_ = true;
 }
 
-OsResult FinishEndedRuns(FileSystem& fs, const std::string& journalFolder,
+OsResult FinishEndedRuns(FileSystem& fs, RetryBudget& retries, const std::string& journalFolder,
                          const std::vector<std::string>& packageFiles, const RunNames& own,
                          std::string& failedPath) {
     const std::vector<OtherRun> runs = FindRuns(fs, journalFolder, own);
@@ -120,7 +120,7 @@ OsResult FinishEndedRuns(FileSystem& fs, const std::string& journalFolder,
             const OtherRun* run = RunOf(runs, name->id);
             if (run && run->running)
                 continue;
-            const OsResult finished = Finish(fs, folder + entry.name, *name, folder,
+            const OsResult finished = Finish(fs, retries, folder + entry.name, *name, folder,
                                              run ? run->state : EndedRunState::unknown);
             if (!finished) {
                 failedPath = folder + entry.name;

@@ -11,15 +11,21 @@
 #include "base/FileSystem.h"
 #include "base/RunNames.h"
 
+class RetryBudget;
+
 class RunJournal {
 public:
-    RunJournal(FileSystem& fs, RunNames names) : fs_(fs), names_(std::move(names)) {}
+    // retries: the run's time for waiting on refused steps, which every
+    // retried step of the run's files draws on.
+    RunJournal(FileSystem& fs, RunNames names, RetryBudget& retries)
+        : fs_(fs), names_(std::move(names)), retries_(retries) {}
     // Closes the journal; one kept for the next run is let go, and stays.
     ~RunJournal();
     RunJournal(const RunJournal&) = delete;
     RunJournal& operator=(const RunJournal&) = delete;
 
     const RunNames& Names() const { return names_; }
+    RetryBudget& Retries() const { return retries_; }
     bool IsOpen() const { return held_ != nullptr; }
 
     // Starts the journal in folder (ending with a backslash), before the run
@@ -42,6 +48,7 @@ public:
 private:
     FileSystem& fs_;
     RunNames names_;
+    RetryBudget& retries_;
     std::string path_;
     std::unique_ptr<HeldFile> held_;
     bool leftovers_ = false;
@@ -62,7 +69,7 @@ enum class EndedRunState {
 // touched, whatever its name: the install folder may be one that other
 // programs use too. A run whose journal is still held is running: nothing of
 // its is touched, and so is nothing of own. Fails with the leftover that
-// could not be dealt with, in failedPath.
-OsResult FinishEndedRuns(FileSystem& fs, const std::string& journalFolder,
+// could not be dealt with, in failedPath. Refused steps wait on retries.
+OsResult FinishEndedRuns(FileSystem& fs, RetryBudget& retries, const std::string& journalFolder,
                          const std::vector<std::string>& packageFiles, const RunNames& own,
                          std::string& failedPath);

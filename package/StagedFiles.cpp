@@ -10,6 +10,11 @@ StagedFiles::~StagedFiles() {
         RollBack();
 }
 
+template <typename Step>
+OsResult StagedFiles::Retried(Step step) {
+    return RetriedWithGrowingWaits(fs_, journal_.Retries(), step);
+}
+
 std::string StagedFiles::Staged(const File& file) const {
     return journal_.Names().Staged(file.target);
 }
@@ -60,7 +65,7 @@ OsResult StagedFiles::CommitFile(File& file) {
 
 OsResult StagedFiles::Commit(std::string& failedTarget) {
     for (File& file : files_) {
-        if (OsResult put = RetriedWithGrowingWaits(fs_, [&] { return CommitFile(file); }); !put) {
+        if (OsResult put = Retried([&] { return CommitFile(file); }); !put) {
             failedTarget = file.target;
             RollBack();
             return put;
@@ -85,7 +90,7 @@ void StagedFiles::RemoveKeptFiles() {
         if (file.kept == Kept::nothing)
             continue;
         const std::string aside = KeptAside(file);
-        if (!RetriedWithGrowingWaits(fs_, [&] { return fs_.RemoveFile(aside); }))
+        if (!Retried([&] { return fs_.RemoveFile(aside); }))
             journal_.NoteLeftovers();
     }
 }
@@ -110,10 +115,9 @@ void StagedFiles::RollBack() {
     // The earlier files first, each before anything is cleaned up: they are
     // what the user had. Last committed first, the way back of the way in.
     for (auto file = files_.rbegin(); file != files_.rend(); ++file)
-        complete &= static_cast<bool>(RetriedWithGrowingWaits(fs_, [&] { return PutBack(*file); }));
+        complete &= static_cast<bool>(Retried([&] { return PutBack(*file); }));
     for (const File& file : files_)
-        complete &=
-            static_cast<bool>(RetriedWithGrowingWaits(fs_, [&] { return RemoveStaged(file); }));
+        complete &= static_cast<bool>(Retried([&] { return RemoveStaged(file); }));
     if (!complete)
         journal_.NoteLeftovers();
     // The journal goes before the folders it may stand in.

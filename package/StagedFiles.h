@@ -35,8 +35,9 @@ public:
     OsResult Commit(std::string& failedTarget);
     // Puts every earlier file back under its own name first, then removes what
     // the commit added, the staged files and the folders made by MakeFolder
-    // that are empty now, each refused step tried again with growing waits.
-    // What still cannot be done is left to the next run, which the journal tells.
+    // that are empty now, each refused step tried again with growing waits
+    // while the run's time for retries lasts, and once only after that. What
+    // still cannot be done is left to the next run, which the journal tells.
     void RollBack();
 
 private:
@@ -57,6 +58,9 @@ private:
     OsResult PutBack(const File& file);
     OsResult RemoveStaged(const File& file);
     void RemoveKeptFiles();
+    // Tries step again with growing waits, on the run's time for retries.
+    template <typename Step>
+    OsResult Retried(Step step);
     std::string Staged(const File& file) const;
     std::string KeptAside(const File& file) const;
 

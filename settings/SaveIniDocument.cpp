@@ -24,8 +24,8 @@ std::string FormatIniDocument(const IniDocument& document) {
     return out;
 }
 
-OsResult SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument& document,
-                         const std::string& stagedPath) {
+OsResult SaveIniDocument(FileSystem& fs, RetryBudget& retries, const std::string& path,
+                         const IniDocument& document, const std::string& stagedPath) {
     // Left by an earlier version of the setup, which kept the old file there
     // while it wrote the new one. Beside the file it is a leftover; without
     // it, that version failed to write the new file, and the backup is the
@@ -37,7 +37,8 @@ OsResult SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocum
     // earlier file or the complete new one.
     OsResult saved = fs.WriteFlushedFile(stagedPath, FormatIniDocument(document));
     if (saved)
-        saved = RetriedWithGrowingWaits(fs, [&] { return fs.MoveReplacing(stagedPath, path); });
+        saved = RetriedWithGrowingWaits(fs, retries,
+                                        [&] { return fs.MoveReplacing(stagedPath, path); });
     if (!saved)
         fs.RemoveFile(stagedPath);
     return saved;

@@ -7,6 +7,7 @@
 
 class FileSystem;
 class IniDocument;
+class RetryBudget;
 
 // The file's bytes: each named section as "[name]", then its entries as
 // key "=" value, or the value alone for a line without key; every line ends
@@ -22,6 +23,6 @@ inline std::string IniBackupPath(const std::string& path) {
 // flushed beside it, under stagedPath, then takes its place in one step. When
 // that fails, the earlier file stays as it was, nothing else is left behind,
 // and the answer is the refusal. A backup beside the file is removed, one
-// without it (IniBackupPath) kept.
-OsResult SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument& document,
-                         const std::string& stagedPath);
+// without it (IniBackupPath) kept. A refused replacement waits on retries.
+OsResult SaveIniDocument(FileSystem& fs, RetryBudget& retries, const std::string& path,
+                         const IniDocument& document, const std::string& stagedPath);

@@ -25,10 +25,11 @@ namespace {
 // Held by the product, a scanner or a backup for a moment: read as if it were
 // missing, the user's values would all be emptied by the merge. A file too
 // large to be a settings file does not change by waiting.
-IniFile ReadPatiently(FileSystem& fs, const std::string& path, IniDocument& document) {
+IniFile ReadPatiently(FileSystem& fs, RetryBudget& retries, const std::string& path,
+                      IniDocument& document) {
     IniLoad load = LoadIniDocument(fs, path, document);
     if (load.file == IniFile::unreadable && load.why.error != kFileTooLarge) {
-        RetriedWithGrowingWaits(fs, [&] {
+        RetriedWithGrowingWaits(fs, retries, [&] {
             load = LoadIniDocument(fs, path, document);
             return load.file == IniFile::unreadable ? load.why : OsResult::Done();
         });
@@ -38,15 +39,15 @@ IniFile ReadPatiently(FileSystem& fs, const std::string& path, IniDocument& docu
 
 }  // namespace
 
-IniFile ReadOldSettings(FileSystem& fs, const std::string& installFolder,
+IniFile ReadOldSettings(FileSystem& fs, RetryBudget& retries, const std::string& installFolder,
                         IniDocument& oldSettings) {
     const std::string path = SettingsFilePath(installFolder);
-    const IniFile file = ReadPatiently(fs, path, oldSettings);
+    const IniFile file = ReadPatiently(fs, retries, path, oldSettings);
     if (file != IniFile::missing)
         return file;
     // An earlier version of the setup moved the file aside while it wrote the
     // new one; where that failed, the backup holds the user's settings.
-    return ReadPatiently(fs, IniBackupPath(path), oldSettings);
+    return ReadPatiently(fs, retries, IniBackupPath(path), oldSettings);
 }
 
 void AdoptDefaultSettings(FileSystem& fs, const std::string& installFolder,
@@ -61,8 +62,8 @@ void AdoptDefaultSettings(FileSystem& fs, const std::string& installFolder,
     fs.RemoveFile(ConfigFilePath(installFolder));
 }
 
-OsResult WriteSettings(FileSystem& fs, const std::string& installFolder,
+OsResult WriteSettings(FileSystem& fs, RetryBudget& retries, const std::string& installFolder,
                        const IniDocument& defaultSettings, const RunNames& run) {
     const std::string path = SettingsFilePath(installFolder);
-    return SaveIniDocument(fs, path, defaultSettings, run.Staged(path));
+    return SaveIniDocument(fs, retries, path, defaultSettings, run.Staged(path));
 }

@@ -10,6 +10,7 @@
 
 class FileSystem;
 class IniDocument;
+class RetryBudget;
 class RunNames;
 
 // The product's settings file and its configuration file, formed from the
@@ -19,10 +20,12 @@ std::string ConfigFilePath(const std::string& installFolder);
 
 // Before extraction: reads the earlier installation's settings, and answers
 // what it found there. A file that is there but cannot be read is tried again
-// for a few seconds; if it still cannot be, it is the user's, and nothing may
-// take its place. Without a settings file, the backup that an earlier
-// version's failed save left stands for it (read from, and kept).
-IniFile ReadOldSettings(FileSystem& fs, const std::string& installFolder, IniDocument& oldSettings);
+// for a few seconds, as far as the run's retries allow; if it still cannot
+// be, it is the user's, and nothing may take its place. Without a settings
+// file, the backup that an earlier version's failed save left stands for it
+// (read from, and kept).
+IniFile ReadOldSettings(FileSystem& fs, RetryBudget& retries, const std::string& installFolder,
+                        IniDocument& oldSettings);
 
 // After extraction: reads the package's default settings, from the file the
 // extraction wrote or, when it left the user's file in place, from the
@@ -34,5 +37,5 @@ void AdoptDefaultSettings(FileSystem& fs, const std::string& installFolder,
 
 // Last of the settings: the merged defaults replace the settings file in one
 // step, staged under run's name. On failure the file stays as it was.
-OsResult WriteSettings(FileSystem& fs, const std::string& installFolder,
+OsResult WriteSettings(FileSystem& fs, RetryBudget& retries, const std::string& installFolder,
                        const IniDocument& defaultSettings, const RunNames& run);

@@ -1,4 +1,4 @@
-// The one message loop of the setup, in its two uses.
+// The one message loop of the setup, in its three uses.
 #pragma once
 
 class Window;
@@ -11,3 +11,8 @@ int RunModal(Window& window);
 // Dispatches the messages already waiting, then returns: lets windows repaint
 // and move while the caller keeps working.
 void PumpPendingMessages();
+
+// Lets milliseconds pass, dispatching every message that arrives meanwhile as
+// it arrives: the thread waits for something outside, and its windows go on
+// painting and answering (the system and screen readers alike).
+void WaitDispatchingMessages(int milliseconds);

@@ -260,5 +260,8 @@ OsResult Win32FileSystem::CreateHeldFile(const std::string& path, std::string_vi
 }
 
 void Win32FileSystem::PauseBeforeRetry(int milliseconds) {
-    Sleep(static_cast<DWORD>(milliseconds));
+    if (waitBeforeRetry_)
+        waitBeforeRetry_(milliseconds);
+    else
+        Sleep(static_cast<DWORD>(milliseconds));
 }

@@ -6,6 +6,12 @@
 
 class Win32FileSystem : public FileSystem {
 public:
+    // How the thread lets the time between two tries pass. A program with
+    // windows hands in a wait that keeps them answering meanwhile (the layer
+    // that owns the message loop has it); without one the thread sleeps.
+    using Wait = void (*)(int milliseconds);
+    explicit Win32FileSystem(Wait waitBeforeRetry = nullptr) : waitBeforeRetry_(waitBeforeRetry) {}
+
     OsResult RealizeDirectory(const std::string& folder) override;
     OsResult ReadFile(const std::string& path, std::string& data) override;
     OsResult RemoveFile(const std::string& path) override;
@@ -25,4 +31,7 @@ public:
 
     OsResult ReadIdentifiedFile(const std::string& path, std::size_t limit, std::string& data,
                                 FileIdentity& identity) override;
+
+private:
+    Wait waitBeforeRetry_;
 };

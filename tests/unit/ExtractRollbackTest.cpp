@@ -6,6 +6,7 @@
 #include <functional>
 #include <ostream>
 
+#include "base/Retry.h"
 #include "package/Extract.h"
 #include "package/MyProgress.h"
 #include "package/RunJournal.h"
@@ -73,11 +74,13 @@ void MakeEarlierInstallation(MemoryFileSystem& fs) {
     fs.files[At("Support\\notes.txt")] = "the user's own file";
 }
 
-bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure,
-             Progress& display) {
+// One run of the extraction, with its own time for retries.
+bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure, Progress& display,
+             const std::string& id = "0000000A") {
     MyProgress progress(display);
     progress.SetTotalBytes(TotalCompressedBytes(package.Groups()));
-    RunJournal journal(fs, RunNames("0000000A"));
+    RetryBudget retries;
+    RunJournal journal(fs, RunNames(id), retries);
     return ExtractPackage(package.Groups(), kFolder, progress, fs, journal, failure);
 }
 
@@ -230,6 +233,38 @@ TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas)
         EXPECT_EQ(failure.path, obstacle.failingFile);
         EXPECT_EQ(failure.osError, obstacle.refusedBySystem ? kSharingViolation : 0u);
         EXPECT_EQ(TreeOf(fs), earlier);
+    }
+}
+
+// A drive gone, or a scanner holding every new file for good: the last file
+// cannot be put in place, nor one earlier file back. Six refused steps, each
+// worth three seconds of waits: the run waits its budget, no more, and the
+// next run finishes from the journal.
+TEST(ExtractRollbackTest, ARollBackRefusedThroughoutWaitsNoLongerThanTheRunMay) {
+    const TestPackage package(PackageFiles());
+    const std::string last = At("Sources\\Quillmark-V390-source.7z");
+    for (bool hardLinks : {true, false}) {
+        SCOPED_TRACE(hardLinks ? "NTFS" : "FAT");
+        MemoryFileSystem fs, expected;
+        fs.hardLinks = expected.hardLinks = hardLinks;
+        MakeEarlierInstallation(fs);
+        MakeEarlierInstallation(expected);
+        const Tree earlier = TreeOf(fs);
+        ASSERT_TRUE(Extract(package, expected));
+        fs.locked.insert(last);
+        fs.afterMove = [&fs](const std::string& to) { fs.sharedWithoutDelete.insert(to); };
+        ExtractFailure failure;
+        EXPECT_FALSE(Extract(package, fs, failure));
+        EXPECT_EQ(fs.pausedMs, kRunRetryBudgetMs) << failure.path;
+        for (const auto& [path, data] : earlier.files)  // under its name or kept aside
+            EXPECT_TRUE(fs.files.at(path) == data ||
+                        fs.files.at(RunNames("0000000A").KeptAside(path)) == data);
+        fs.afterMove = nullptr;  // everything let go
+        fs.sharedWithoutDelete.clear();
+        fs.locked.clear();
+        RecordingProgress display;
+        EXPECT_TRUE(Extract(package, fs, failure, display, "0000000B")) << failure.path;
+        EXPECT_EQ(TreeOf(fs), TreeOf(expected));
     }
 }
 

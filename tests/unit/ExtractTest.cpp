@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Retry.h"
 #include "package/MyProgress.h"
 #include "package/RunJournal.h"
 #include "support/SampleBytes.h"
@@ -29,7 +30,8 @@ protected:
 
     // One run, its journal let go at its end.
     bool Extract() {
-        RunJournal journal(fs, RunNames("0000000A"));
+        RetryBudget retries;
+        RunJournal journal(fs, RunNames("0000000A"), retries);
         return ExtractPackage(groups, "C:\\Apps\\Quillmark", progress, fs, journal, failure);
     }
 
@@ -91,7 +93,8 @@ TEST_F(ExtractTest, ADamagedStreamWritesNoFileAtAll) {
 
 TEST_F(ExtractTest, TheSetupsDisplayIsTitledAndRunsOverTheWholePackage) {
     RecordingProgress setupDisplay;
-    RunJournal journal(fs, RunNames("0000000A"));
+    RetryBudget retries;
+    RunJournal journal(fs, RunNames("0000000A"), retries);
     ASSERT_TRUE(ExtractWithProgress(groups, "C:\\Q", setupDisplay, fs, journal, failure));
     EXPECT_EQ(setupDisplay.title, "Setup progress");
     EXPECT_TRUE(setupDisplay.titledBeforeFirstPosition);

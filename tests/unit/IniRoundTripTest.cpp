@@ -6,6 +6,7 @@
 #include <iterator>
 #include <random>
 
+#include "base/Retry.h"
 #include "settings/IniDocument.h"
 #include "settings/LoadIniDocument.h"
 #include "settings/SaveIniDocument.h"
@@ -91,7 +92,8 @@ TEST(IniRoundTripTest, AWrittenDocumentReadsBackTheSame) {
         Generator generate(seed);
         const IniDocument document = generate.Document();
         MemoryFileSystem fs;
-        ASSERT_TRUE(SaveIniDocument(fs, "s.ini", document, "s.ini.new"));
+        RetryBudget retries;
+        ASSERT_TRUE(SaveIniDocument(fs, retries, "s.ini", document, "s.ini.new"));
         IniDocument read;
         ASSERT_TRUE(LoadIniDocument(fs, "s.ini", read));
         ASSERT_EQ(read, document) << "seed " << seed << "\nwritten:\n"

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "base/Retry.h"
 #include "base/RunNames.h"
 #include "package/Extract.h"
 #include "package/MyProgress.h"
@@ -61,9 +62,10 @@ struct Outcome {
 Outcome RunSetup(FileSystem& fs, const std::string& id) {
     Outcome outcome;
     const RunNames names(id);
-    RunJournal journal(fs, names);
+    RetryBudget retries;
+    RunJournal journal(fs, names, retries);
     IniDocument oldSettings, defaultSettings;
-    outcome.old = ReadOldSettings(fs, kFolder, oldSettings);
+    outcome.old = ReadOldSettings(fs, retries, kFolder, oldSettings);
     HeldBackFile settings{SettingsFilePath(kFolder), outcome.old != IniFile::missing, {}};
     RecordingProgress display;
     MyProgress progress(display);
@@ -78,7 +80,7 @@ Outcome RunSetup(FileSystem& fs, const std::string& id) {
     defaultSettings.Section("InstallUninstall").Set("StartFolderPath", "Quillmark");
     if (outcome.old != IniFile::unreadable) {
         journal.Reopen();
-        outcome.settingsWritten = WriteSettings(fs, kFolder, defaultSettings, names);
+        outcome.settingsWritten = WriteSettings(fs, retries, kFolder, defaultSettings, names);
         journal.Close();
     }
     return outcome;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Retry.h"
 #include "base/RunNames.h"
 #include "settings/HexEncode.h"
 #include "settings/IniDocument.h"
@@ -57,15 +58,16 @@ Lines Concat(Lines head, const Lines& tail) {
 class SettingsFileTest : public ::testing::Test {
 protected:
     void InstallOver(const std::string& folder) {
-        ReadOldSettings(fs, folder, oldSettings);
+        ReadOldSettings(fs, retries, folder, oldSettings);
         fs.files[SettingsFilePath(folder)] = Crlf(kDefaultFile);
         AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
         // What the launch-icons step adds.
         defaultSettings.Section("InstallUninstall").Set("StartFolderPath", "Zelk\\Quillmark");
-        EXPECT_TRUE(WriteSettings(fs, folder, defaultSettings, RunNames("0000000A")));
+        EXPECT_TRUE(WriteSettings(fs, retries, folder, defaultSettings, RunNames("0000000A")));
     }
 
     MemoryFileSystem fs;
+    RetryBudget retries;
     IniDocument oldSettings, defaultSettings;
 };
 
@@ -115,13 +117,13 @@ TEST_F(SettingsFileTest, AFirstInstallationGetsTheForcedValuesAndEmptyOnes) {
 TEST_F(SettingsFileTest, CommentsAndBlankLinesOfTheDefaultFileStayInPlace) {
     const std::string folder = "C:\\Q";
     fs.files["C:\\Q\\Quillmark.ini"] = "[App]\r\nLanguage=DE-DE\r\n";
-    ReadOldSettings(fs, folder, oldSettings);
+    ReadOldSettings(fs, retries, folder, oldSettings);
     fs.files["C:\\Q\\Quillmark.ini"] =
         "; Quillmark settings\r\n\r\n"
         "[App]\r\nLanguage=EN-US\r\n\r\n; serial line\r\n"
         "[Get]\r\nDb=2\r\n";
     AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
-    WriteSettings(fs, folder, defaultSettings, RunNames("0000000A"));
+    WriteSettings(fs, retries, folder, defaultSettings, RunNames("0000000A"));
     const std::vector<std::string> lines = CrLfLines(fs.files.at("C:\\Q\\Quillmark.ini"));
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 4),

@@ -1,6 +1,8 @@
 // Updates that cannot complete, run under Wine with the real setup: a full
 // disk, files held by another program, a damaged stream, a setup ended by
 // force. Each leaves the earlier installation as it was, byte for byte.
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -219,6 +221,61 @@ TEST_F(FailedUpdate, AFileHeldWithReadAndWriteSharingStopsTheUpdateUntouched) {
         EXPECT_TRUE(held.Content() == before);
     }
     ExpectSameTree(TreeOf(folder), earlier);
+}
+
+// Whether the commit waits on file alone: its staged copy is the last one left.
+bool CommitWaitsOnlyFor(const std::wstring& folder, const std::wstring& file) {
+    std::vector<std::wstring> staged;
+    for (const wchar_t* sub : {L"", L"\\Documentations", L"\\Support", L"\\Sources"})
+        for (const std::wstring& name : ListFolder(folder + sub))
+            if (name.find(L".setup-tmp") != std::wstring::npos)
+                staged.push_back(sub + (L"\\" + name));
+    return staged.size() == 1 && staged[0].rfind(L"\\" + file + L".", 0) == 0;
+}
+
+// A rollback refused at every file, as when the drive goes away after the
+// commit has put the new files in place: the last file is held for good, and
+// every other one once it is in place. Meanwhile the progress window answers
+// promptly whoever asks (Windows asks so before it marks a window "Not
+// Responding"), the waiting ends, and the next run finishes the update.
+TEST_F(FailedUpdate, ARollBackRefusedThroughoutKeepsTheWindowAnsweringAndEnds) {
+    std::vector<KernelHandle> held;
+    held.push_back(HoldWithoutSharing(folder + L"\\" + kProductFiles[kLastFile]));
+    int asked = 0, late = 0, heardAsProgressBar = 0;
+    Process setup = Process::Start(SetupExe());
+    SetupAnswers answers;
+    answers.installFolder = TypeInstallFolder(folder);
+    answers.seen = [&](SetupWindow kind, HWND window) {
+        if (kind != SetupWindow::Other || WindowText(window) != L"Setup progress")
+            return;
+        // Until the setup shows its message, or ends without one.
+        auto waiting = [&] {
+            return !WaitForMessageBox(setup, 0) && setup.WaitForExit(0) == STILL_ACTIVE;
+        };
+        while (!CommitWaitsOnlyFor(folder, kProductFiles[kLastFile]) && waiting())
+            ;
+        for (int i = 0; i < kLastFile; ++i)
+            if (i != kSettingsFile)  // the user's file: left in place until the merge
+                held.push_back(HoldWithoutSharing(folder + L"\\" + kProductFiles[i]));
+        // Answered within a second: far within the five after which Windows
+        // ghosts a window, and shorter than the longest wait between two tries.
+        for (DWORD_PTR result; waiting(); ++asked) {
+            late += !SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result);
+            heardAsProgressBar += AskScreenReader(window).role == ROLE_SYSTEM_PROGRESSBAR;
+        }
+    };
+    const SetupRun run = RunSetup(setup, answers, 180000);
+    ExpectFailure({run.LastMessage(), run.exitCode});
+    std::printf("the progress window was asked %d times while the setup waited\n", asked);
+    EXPECT_GT(asked, 0);
+    EXPECT_EQ(late, 0) << "of " << asked;
+    EXPECT_EQ(heardAsProgressBar, asked);
+    held.clear();
+    EXPECT_FALSE(Leftovers(TreeOf(folder)).empty()) << "every earlier file was put back";
+
+    ExpectDone(RunInto(SetupExe(), folder));
+    EXPECT_TRUE(Leftovers(TreeOf(folder)).empty());
+    EXPECT_TRUE(HoldsUsersValues(folder));
 }
 
 // The small drive that the test command maps as the drive named in
