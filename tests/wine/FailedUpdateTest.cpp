@@ -234,13 +234,15 @@ bool CommitWaitsOnlyFor(const std::wstring& folder, const std::wstring& file) {
 }
 
 // A rollback refused at every file, as when the drive goes away after the
-// commit has put the new files in place: the last file is held for good, and
-// every other one once it is in place. Meanwhile the progress window answers
-// promptly whoever asks (Windows asks so before it marks a window "Not
-// Responding"), the waiting ends, and the next run finishes the update.
+// commit has put the new files in place: a folder stands where the last file
+// goes, and the test holds every other one once it is in place. Meanwhile the
+// progress window answers promptly whoever asks (Windows asks so before it
+// marks a window "Not Responding"), the waiting ends, and the next run
+// finishes the update.
 TEST_F(FailedUpdate, ARollBackRefusedThroughoutKeepsTheWindowAnsweringAndEnds) {
+    const std::wstring last = folder + L"\\" + kProductFiles[kLastFile];
+    ASSERT_TRUE(DeleteFileW(last.c_str()) && CreateDirectoryW(last.c_str(), nullptr));
     std::vector<KernelHandle> held;
-    held.push_back(HoldWithoutSharing(folder + L"\\" + kProductFiles[kLastFile]));
     int asked = 0, late = 0, heardAsProgressBar = 0;
     Process setup = Process::Start(SetupExe());
     SetupAnswers answers;
@@ -272,6 +274,7 @@ TEST_F(FailedUpdate, ARollBackRefusedThroughoutKeepsTheWindowAnsweringAndEnds) {
     EXPECT_EQ(heardAsProgressBar, asked);
     held.clear();
     EXPECT_FALSE(Leftovers(TreeOf(folder)).empty()) << "every earlier file was put back";
+    RemoveTree(last);
 
     ExpectDone(RunInto(SetupExe(), folder));
     EXPECT_TRUE(Leftovers(TreeOf(folder)).empty());
