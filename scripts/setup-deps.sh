@@ -48,10 +48,10 @@ install_missing() {  # packages...
 # assumed): the machine's apt files stay as they are.
 #   private_apt DIR LINE...   where each LINE is "deb|deb-src SUITE COMPONENT"
 # sets aptopts for apt-get and apt-cache.
+codename=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
 private_apt() {
     local work=$1; shift
-    local codename archive line
-    codename=$(. /etc/os-release 2>/dev/null && echo "${VERSION_CODENAME:-}")
+    local archive line
     archive=$(apt-get indextargets --no-release-info --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 2>/dev/null \
               | awk -v rel="$codename" '$2 == rel && $3 == "main" { print $1; exit }')
     if [ -z "$codename" ] || [ -z "$archive" ]; then
@@ -83,20 +83,20 @@ qemu_current() {
     case $v in "install ok installed "*) ;; *) return 1 ;; esac
     dpkg --compare-versions "${v##* }" ge 1:10
 }
-kind=$("$here/scripts/can-run-32bit.sh" | head -n 1 || true)
+probe() { answer=$("$here/scripts/can-run-32bit.sh") || true; kind=$(head -n 1 <<<"$answer"); }
+probe
 if [ "$kind" = none ] && [ "${QUILLMARK_NO_32BIT:-0}" != 1 ]; then
     if ! qemu_current; then
         echo "setup-deps: installing qemu-user-static from the release's backports, to run 32-bit programs"
         private_apt "$third/.apt-backports" "deb @ main" "deb @-backports main" || exit 1
-        codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
         quietly "installing qemu-user-static" as_root env DEBIAN_FRONTEND=noninteractive \
             apt-get "${aptopts[@]}" install -y -qq --no-install-recommends -t "$codename-backports" qemu-user-static
     fi
     "$here/scripts/i386-emulation.sh" on ||
         echo "setup-deps: 32-bit programs cannot be registered with binfmt_misc here; they will not run"
-    kind=$("$here/scripts/can-run-32bit.sh" | head -n 1 || true)
+    probe
 fi
-{ "$here/scripts/can-run-32bit.sh" || true; } | sed -n "2s/^/setup-deps: /p"
+echo "setup-deps: $(sed -n 2p <<<"$answer")"
 if [ "$kind" != none ]; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "setup-deps: adding the i386 architecture for wine32"
