@@ -2,14 +2,15 @@
 // lets the user type or pick another, and sets the install folder.
 #pragma once
 
-#include "app/WithMySelectFolderLay.h"
+#include <string>
 
-struct Setup;
+#include "app/WithMySelectFolderLay.h"
 
 class SelectFolder : public WithMySelectFolderLay<TopWindow> {
 public:
-    // Builds the dialog, hidden, and gives the install folder its first value.
-    explicit SelectFolder(Setup& setup);
+    // Builds the dialog, hidden, proposing a folder below installFolder, which
+    // the dialog sets from then on.
+    SelectFolder(Gui& gui, std::string& installFolder);
 
     // Runs the dialog; the install folder becomes the field's text whatever the
     // ending. True only when the user accepted.
@@ -25,5 +26,6 @@ private:
     std::string Tr(const std::string& key) const;
     void ZoomInfo();
 
-    Setup& setup_;
+    Gui& gui_;
+    std::string& installFolder_;
 };

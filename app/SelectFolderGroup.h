@@ -1,24 +1,18 @@
 // The launch-icons dialog: asks for the program group (typed, or picked from
-// the Programs folder's subfolders) and whether a desktop shortcut is wanted,
-// then makes the shortcuts and records the group in the default settings.
+// the Programs folder's subfolders) and whether a desktop shortcut is wanted.
 #pragma once
 
 #include "app/DisplayProgramFolderIcon.h"
 #include "app/WithMyInfoOptionLay.h"
 #include "shell/LaunchIcons.h"
 
-struct Setup;
-
 class SelectFolderGroup : public WithMyInfoOptionLay<TopWindow> {
 public:
-    // Builds the dialog, hidden.
-    explicit SelectFolderGroup(Setup& setup);
+    // Builds the dialog, hidden; the folders it lists are platform's.
+    SelectFolderGroup(Gui& gui, Platform& platform);
 
-    // Runs the dialog, makes the shortcuts with its answers, records the group
-    // and hides the dialog. The close box ends the run like the button.
-    void CreateLaunchIcons();
-
-    // Fills and runs the dialog; answers what the user left in it.
+    // Fills and runs the dialog, then hides it; answers what the user left in
+    // it. The close box ends the run like the button.
     LaunchIconAnswers AskLaunchIcons();
 
     // The list's action: the cursor moved to another folder.
@@ -31,6 +25,7 @@ protected:
 private:
     void FillFolderList();
 
-    Setup& setup_;
+    Gui& gui_;
+    Platform& platform_;
     DisplayProgramFolderIcon folderIcon_;
 };

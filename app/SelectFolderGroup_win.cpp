@@ -1,7 +1,6 @@
 #include "app/SelectFolderGroup.h"
 
 #include "app/AppImg.h"
-#include "app/Setup.h"
 #include "app/Translations.h"
 #include "ui/Gui.h"
 #include "richtext/ViewZoom.h"
@@ -32,22 +31,16 @@ void ShowInfo(RichTextView& view, const char* qtf, int dpi) {
 
 }  // namespace
 
-SelectFolderGroup::SelectFolderGroup(Setup& setup)
-    : WithMyInfoOptionLay<TopWindow>(setup.gui),
-      setup_(setup),
-      folderIcon_(setup.gui.Instance(), setup.gui.Scale(kFolderPicture)) {
+SelectFolderGroup::SelectFolderGroup(Gui& gui, Platform& platform)
+    : WithMyInfoOptionLay<TopWindow>(gui),
+      gui_(gui),
+      platform_(platform),
+      folderIcon_(gui.Instance(), gui.Scale(kFolderPicture)) {
     ApplyMyInfoOptionLay(
-        [this](const std::string& key) { return Translate(key, setup_.gui.Language()); });
+        [this](const std::string& key) { return Translate(key, gui_.Language()); });
     Title(kTitle);
     Acceptor(ok, kResultOk);
-    SetIcons(SetupWindowIcon(setup.gui.Instance()));
-}
-
-void SelectFolderGroup::CreateLaunchIcons() {
-    const LaunchIconAnswers answers = AskLaunchIcons();
-    // The results are not reported: a missing shortcut does not stop the setup.
-    CreateLaunchShortcuts(setup_, setup_.installFolder, answers, setup_.defaultSettings);
-    Show(false);
+    SetIcons(SetupWindowIcon(gui.Instance()));
 }
 
 LaunchIconAnswers SelectFolderGroup::AskLaunchIcons() {
@@ -69,12 +62,13 @@ LaunchIconAnswers SelectFolderGroup::AskLaunchIcons() {
     option.Set(true);
 
     const int result = Run();
+    Show(false);
     return {prgfolder.GetText(), DesktopShortcutWanted(result, option.Get())};
 }
 
 void SelectFolderGroup::FillFolderList() {
     prgfolderlist.SetRowHeight(Scale(kRowHeight));
-    for (const std::string& name : ProgramFolderNames(setup_)) {
+    for (const std::string& name : ProgramFolderNames(platform_)) {
         const int row = prgfolderlist.AddRow({"", name});
         prgfolderlist.SetDisplay(row, 0, folderIcon_);
     }
@@ -83,7 +77,7 @@ void SelectFolderGroup::FillFolderList() {
 void SelectFolderGroup::OnLayoutDpiChanged() {
     Zoom(prgfolderinfo, Dpi());
     Zoom(desktopiconinfo, Dpi());
-    folderIcon_ = DisplayProgramFolderIcon(setup_.gui.Instance(), Scale(kFolderPicture));
+    folderIcon_ = DisplayProgramFolderIcon(gui_.Instance(), Scale(kFolderPicture));
     prgfolderlist.SetRowHeight(Scale(kRowHeight));
     InvalidateRect(prgfolderlist.Handle(), nullptr, TRUE);
 }

@@ -1,16 +1,14 @@
 #include "app/SelectFolder.h"
 
 #include "app/AppImg.h"
-#include "app/ProgramFilesFolder.h"
-#include "app/Setup.h"
 #include "app/Topics.h"
 #include "app/Translations.h"
 #include "ui/FolderPicker.h"
 #include "ui/Gui.h"
 #include "richtext/ViewZoom.h"
 
-SelectFolder::SelectFolder(Setup& setup)
-    : WithMySelectFolderLay<TopWindow>(setup.gui), setup_(setup) {
+SelectFolder::SelectFolder(Gui& gui, std::string& installFolder)
+    : WithMySelectFolderLay<TopWindow>(gui), gui_(gui), installFolder_(installFolder) {
     if (!ApplyMySelectFolderLay([this](const std::string& key) { return Tr(key); }))
         return;  // Run answers Cancel for a dialog that could not be made
     Title(Tr("Quillmark setup program"));
@@ -19,7 +17,7 @@ SelectFolder::SelectFolder(Setup& setup)
     Rejector(cancel, kResultCancel);
     ArrangeOkCancel(ok, cancel);
 
-    SetIcons(SetupWindowIcon(setup.gui.Instance()));
+    SetIcons(SetupWindowIcon(gui.Instance()));
     browse.WhenAction = [this] { BrowseFolder(); };
     // The caption comes after the field in the layout, where Windows does not look for it.
     path.SetAccessibleName(dv___2.GetLabel());
@@ -28,8 +26,7 @@ SelectFolder::SelectFolder(Setup& setup)
     info.SetZoom(1, 1);
     ZoomInfo();
 
-    setup_.installFolder = ProgramFilesFolder(setup_.registry);
-    path.SetText(setup_.installFolder + "\\Quillmark");
+    path.SetText(installFolder_ + "\\Quillmark");
 }
 
 void SelectFolder::ZoomInfo() {
@@ -44,18 +41,18 @@ void SelectFolder::OnLayoutDpiChanged() {
 
 bool SelectFolder::AskInstallFolder() {
     const int result = Run();
-    setup_.installFolder = path.GetText();
+    installFolder_ = path.GetText();
     return result == kResultOk;
 }
 
 void SelectFolder::BrowseFolder() {
     std::string chosen;
-    if (!PickFolder(Handle(), setup_.installFolder, Tr("Select directory"), chosen))
+    if (!PickFolder(Handle(), installFolder_, Tr("Select directory"), chosen))
         return;
-    setup_.installFolder = chosen;
+    installFolder_ = chosen;
     path.SetText(chosen);
 }
 
 std::string SelectFolder::Tr(const std::string& key) const {
-    return Translate(key, setup_.gui.Language());
+    return Translate(key, gui_.Language());
 }

@@ -3,19 +3,20 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "base/Platform.h"
 #include "base/Retry.h"
 #include "base/RunNames.h"
 #include "package/Extract.h"
+#include "package/FileGroup.h"
 #include "settings/IniDocument.h"
-
-class Gui;
 
 // The platform (registry, file system, shortcut writer) is made once in
 // WinMain; every step reaches the system through it.
 struct Setup : Platform {
-    Gui& gui;
+    // The product's files, group by group, as the setup carries them.
+    std::vector<PackageGroup> package;
     // The names of this run's own files beside the product's.
     RunNames run;
 
@@ -42,6 +43,3 @@ struct Setup : Platform {
 constexpr int kExitCompleted = 0;         // also after the user cancelled
 constexpr int kExitFailed = 1;            // the product could not be installed
 constexpr int kExitAnotherSetupRuns = 2;  // nothing done: another setup was running
-
-// Runs the installation from the first window to the final message.
-int RunMainSequence(Setup& setup);

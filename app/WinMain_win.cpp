@@ -8,6 +8,7 @@
 #include "app/Hardening.h"
 #include "app/OneSetupAtATime.h"
 #include "app/Setup.h"
+#include "app/SetupWindows.h"
 #include "win32/ShellLink.h"
 #include "ui/Gui.h"
 #include "ui/MessageLoop.h"
@@ -39,6 +40,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // stop answering meanwhile, or Windows marks them "Not Responding".
     Win32FileSystem fs(WaitDispatchingMessages);
     Win32ShortcutWriter shortcuts;
-    Setup setup{{registry, fs, shortcuts}, gui, NewRunNames(), {}};
-    return RunMainSequence(setup);
+    Setup setup{{registry, fs, shortcuts}, ProductPackage(), NewRunNames(), {}};
+    SetupWindows windows(gui, setup);
+    return RunMainSequence(setup, windows, windows);
 }

@@ -16,12 +16,13 @@ namespace {
 struct Extraction {
     MyProgress& progress;
     StagedFiles& staged;
-    HeldBackFile* heldBack;
+    PackageSettingsFile* settings;
     ExtractFailure& failure;
     ByteBuffer buffer;  // the previous file's output, handed on for the next one's
 
+    bool IsSettings(const std::string& path) const { return settings && settings->path == path; }
     bool HoldsBack(const std::string& path) const {
-        return heldBack && heldBack->hold && heldBack->path == path;
+        return IsSettings(path) && settings->usersFileThere;
     }
     bool Fail(ExtractStep step, const std::string& path, std::uint32_t osError) {
         failure = {step, path, osError};
@@ -40,11 +41,12 @@ bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, Ext
         std::move(run.buffer));
     if (!file.ok)
         return run.Fail(ExtractStep::unpack, path, 0);
-    if (run.HoldsBack(path)) {
-        run.heldBack->packageContent = std::string(file.data.View());
-    } else if (OsResult written = run.staged.Stage(path, file.data.View()); !written) {
+    if (run.IsSettings(path))
+        run.settings->packageContent = std::string(file.data.View());
+    if (OsResult written =
+            run.HoldsBack(path) ? OsResult::Done() : run.staged.Stage(path, file.data.View());
+        !written)
         return run.Fail(ExtractStep::write, path, written.error);
-    }
     run.buffer = std::move(file.data);
     return true;
 }
@@ -109,10 +111,10 @@ bool EarlierFilesReplaceable(const std::vector<std::string>& files, Extraction& 
 
 bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                     MyProgress& progress, FileSystem& fs, RunJournal& journal,
-                    ExtractFailure& failure, HeldBackFile* heldBack) {
+                    ExtractFailure& failure, PackageSettingsFile* settings) {
     // Leaving this function early, by failure or exception, rolls back.
     StagedFiles staged(fs, journal);
-    Extraction run{progress, staged, heldBack, failure, {}};
+    Extraction run{progress, staged, settings, failure, {}};
     const std::vector<std::string> folders = TargetFolders(groups, installFolder);
     if (folders.empty())
         return false;
@@ -141,12 +143,12 @@ bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& 
 
 bool ExtractWithProgress(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                          Progress& display, FileSystem& fs, RunJournal& journal,
-                         ExtractFailure& failure, HeldBackFile* heldBack) {
+                         ExtractFailure& failure, PackageSettingsFile* settings) {
     // Titled before the first position, which may already show the window.
     display.SetTitle("Setup progress");
     display.SetTextAlignLeft();
     MyProgress progress(display);
     progress.SetTotalBytes(TotalCompressedBytes(groups));
     progress.SetDoneBytes(0);
-    return ExtractPackage(groups, installFolder, progress, fs, journal, failure, heldBack);
+    return ExtractPackage(groups, installFolder, progress, fs, journal, failure, settings);
 }

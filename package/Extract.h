@@ -32,13 +32,14 @@ struct ExtractFailure {
     std::uint32_t osError = 0;
 };
 
-// A package file that is the user's once it exists, the settings file: an
-// update leaves the user's file as it is and hands the package's content
-// back instead, so that the user's values are not out of place for a moment.
-struct HeldBackFile {
-    std::string path;                           // the target the package would write
-    bool hold = false;                          // set by the caller: the user's file is there
-    std::optional<std::string> packageContent;  // what the package holds for it, once held back
+// The settings file, which is the user's once it exists. Its content in the
+// package, the defaults, is handed back for the merge as it is decoded; the
+// file is written only where the user has none, so that an update leaves the
+// user's values where they are until the merged file replaces them.
+struct PackageSettingsFile {
+    std::string path;             // the target the package writes it to
+    bool usersFileThere = false;  // set by the caller: the package's is not written
+    std::string packageContent;   // the package's defaults, once extracted
 };
 
 // Extracts every group in order into installFolder + tail: every file is
@@ -52,10 +53,10 @@ struct HeldBackFile {
 // the run has no file of its own left there.
 bool ExtractPackage(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                     MyProgress& progress, FileSystem& fs, RunJournal& journal,
-                    ExtractFailure& failure, HeldBackFile* heldBack = nullptr);
+                    ExtractFailure& failure, PackageSettingsFile* settings = nullptr);
 
 // The extraction as the setup shows it: display titled "Setup progress", its
 // text line left-aligned, its bar over the whole package from 0.
 bool ExtractWithProgress(const std::vector<PackageGroup>& groups, const std::string& installFolder,
                          Progress& display, FileSystem& fs, RunJournal& journal,
-                         ExtractFailure& failure, HeldBackFile* heldBack = nullptr);
+                         ExtractFailure& failure, PackageSettingsFile* settings = nullptr);

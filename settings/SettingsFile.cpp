@@ -52,11 +52,8 @@ IniFile ReadOldSettings(FileSystem& fs, RetryBudget& retries, const std::string&
 
 void AdoptDefaultSettings(FileSystem& fs, const std::string& installFolder,
                           IniDocument& oldSettings, IniDocument& defaultSettings,
-                          const std::optional<std::string>& packageDefaults) {
-    if (packageDefaults)
-        defaultSettings = ParseIniDocument(*packageDefaults);
-    else
-        LoadIniDocument(fs, SettingsFilePath(installFolder), defaultSettings);
+                          const std::string& packageDefaults) {
+    defaultSettings = ParseIniDocument(packageDefaults);
     MergeSettings(oldSettings, defaultSettings, installFolder);
     // Missing on a first installation: nothing to delete is no failure.
     fs.RemoveFile(ConfigFilePath(installFolder));

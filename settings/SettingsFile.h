@@ -2,7 +2,6 @@
 // before extraction, after extraction, and at the end.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "base/OsResult.h"
@@ -27,13 +26,12 @@ std::string ConfigFilePath(const std::string& installFolder);
 IniFile ReadOldSettings(FileSystem& fs, RetryBudget& retries, const std::string& installFolder,
                         IniDocument& oldSettings);
 
-// After extraction: reads the package's default settings, from the file the
-// extraction wrote or, when it left the user's file in place, from the
-// content it handed back; carries the user's values into them and deletes
-// the product's configuration file left by an earlier installation.
+// After extraction: takes the package's default settings as the extraction
+// handed them over, carries the user's values into them and deletes the
+// product's configuration file left by an earlier installation.
 void AdoptDefaultSettings(FileSystem& fs, const std::string& installFolder,
                           IniDocument& oldSettings, IniDocument& defaultSettings,
-                          const std::optional<std::string>& packageDefaults = std::nullopt);
+                          const std::string& packageDefaults);
 
 // Last of the settings: the merged defaults replace the settings file in one
 // step, staged under run's name. On failure the file stays as it was.

@@ -21,12 +21,14 @@ inline const char kDesktop[] = "C:\\Users\\Me\\Desktop";
 
 using ShortcutRequests = std::vector<ShortcutRequest>;
 
+inline void NameShellFolders(Registry& reg) {
+    reg.SetString(RegRoot::CurrentUser, kShellFolders, "Programs", kPrograms);
+    reg.SetString(RegRoot::CurrentUser, kShellFolders, "Desktop", kDesktop);
+}
+
 class ShellTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        reg.SetString(RegRoot::CurrentUser, kShellFolders, "Programs", kPrograms);
-        reg.SetString(RegRoot::CurrentUser, kShellFolders, "Desktop", kDesktop);
-    }
+    void SetUp() override { NameShellFolders(reg); }
 
     MemoryRegistry reg;
     MemoryFileSystem fs;

@@ -2,25 +2,21 @@
 // setup stopped by force at any step, files held by other programs for a
 // while or for good, a volume without second names, a settings file that
 // cannot be read, a second run over the same folder. Each case runs the
-// portable steps of the setup from reading the old settings to writing the
-// merged ones, over an earlier installation with the user's own values.
+// setup's main sequence over an earlier installation with the user's own values.
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "base/Retry.h"
 #include "base/RunNames.h"
-#include "package/Extract.h"
-#include "package/MyProgress.h"
-#include "package/RunJournal.h"
 #include "settings/IniDocument.h"
 #include "settings/LoadIniDocument.h"
 #include "settings/SaveIniDocument.h"
 #include "settings/SettingsFile.h"
 #include "support/FaultyFileSystem.h"
-#include "support/RecordingProgress.h"
 #include "support/SampleBytes.h"
+#include "support/ScriptedSetup.h"
 #include "support/SettingsExample.h"
+#include "support/ShellFixture.h"
 #include "support/TestPackage.h"
 
 namespace {
@@ -52,38 +48,28 @@ void MakeEarlierInstallation(MemoryFileSystem& fs) {
 
 // What one run of the setup came to.
 struct Outcome {
-    IniFile old = IniFile::missing;
     bool extracted = false;
     ExtractFailure failure;
-    OsResult settingsWritten = OsResult::Failed();
 };
 
-// The setup's steps around extraction, as its main sequence runs them.
-Outcome RunSetup(FileSystem& fs, const std::string& id) {
-    Outcome outcome;
-    const RunNames names(id);
-    RetryBudget retries;
-    RunJournal journal(fs, names, retries);
-    IniDocument oldSettings, defaultSettings;
-    outcome.old = ReadOldSettings(fs, retries, kFolder, oldSettings);
-    HeldBackFile settings{SettingsFilePath(kFolder), outcome.old != IniFile::missing, {}};
-    RecordingProgress display;
-    MyProgress progress(display);
-    progress.SetTotalBytes(TotalCompressedBytes(Package().Groups()));
-    outcome.extracted = ExtractPackage(Package().Groups(), kFolder, progress, fs, journal,
-                                       outcome.failure, &settings);
-    if (!outcome.extracted)
-        return outcome;
-    // Nothing of its own left: no journal at the launch-icons dialog.
-    EXPECT_FALSE(journal.IsOpen());
-    AdoptDefaultSettings(fs, kFolder, oldSettings, defaultSettings, settings.packageContent);
-    defaultSettings.Section("InstallUninstall").Set("StartFolderPath", "Quillmark");
-    if (outcome.old != IniFile::unreadable) {
-        journal.Reopen();
-        outcome.settingsWritten = WriteSettings(fs, retries, kFolder, defaultSettings, names);
-        journal.Close();
-    }
-    return outcome;
+// Files of the run named id.
+bool HoldsFilesOf(const std::map<std::string, std::string>& files, const std::string& id) {
+    for (const auto& [path, data] : files)
+        if (path.find("." + id + ".") != std::string::npos)
+            return true;
+    return false;
+}
+
+// One run of the setup, answering every window.
+Outcome RunSetup(MemoryFileSystem& fs, const std::string& id) {
+    MemoryRegistry registry;
+    NameShellFolders(registry);
+    RecordingShortcutWriter shortcuts;
+    ScriptedSetup setup({registry, fs, shortcuts}, Package().Groups(), kFolder);
+    // Nothing of its own left while the launch-icons dialog waits, maybe for minutes.
+    setup.atLaunchIcons = [&] { EXPECT_FALSE(HoldsFilesOf(fs.files, id)); };
+    const bool extracted = setup.Run(id) == kExitCompleted;
+    return {extracted, setup.failure};
 }
 
 using Files = std::map<std::string, std::string>;
@@ -186,7 +172,6 @@ TEST(NothingLostTest, StoppedAtAnyStepTheNextRunFinishesTheUpdateWithTheUsersVal
             fs.folders = stopped.folders;
             const Outcome next = RunSetup(fs, "0000000C");
             EXPECT_TRUE(next.extracted) << next.failure.path;
-            EXPECT_EQ(next.old, IniFile::read);
             EXPECT_EQ(Differences(fs.files, expected.complete), "");
             if (::testing::Test::HasFailure())
                 return;
@@ -204,13 +189,11 @@ TEST(NothingLostTest, ABackupThatIsTheOnlyCopyOfTheSettingsIsReadAndKept) {
     const std::string backup = IniBackupPath(kSettings), users = fs.files.at(kSettings);
     fs.files[backup] = users;
     fs.files.erase(kSettings);
-    const Outcome outcome = RunSetup(fs, "0000000B");
-    EXPECT_EQ(outcome.old, IniFile::read);
-    EXPECT_TRUE(outcome.settingsWritten);
+    EXPECT_TRUE(RunSetup(fs, "0000000B").extracted);
     EXPECT_TRUE(HoldsUsersValues(fs.files));
     EXPECT_EQ(fs.files.at(backup), users);
 
-    EXPECT_TRUE(RunSetup(fs, "0000000C").settingsWritten);
+    EXPECT_TRUE(RunSetup(fs, "0000000C").extracted);
     EXPECT_TRUE(HoldsUsersValues(fs.files));
     EXPECT_FALSE(fs.files.count(backup));
 }

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "base/Retry.h"
-#include "base/RunNames.h"
 #include "settings/HexEncode.h"
-#include "settings/IniDocument.h"
 #include "settings/MergeSettings.h"
 #include "support/IniText.h"
-#include "support/MemoryFileSystem.h"
+#include "support/ScriptedSetup.h"
 #include "support/SettingsExample.h"
+#include "support/ShellFixture.h"
+#include "support/TestPackage.h"
 
 namespace {
 
@@ -53,22 +52,15 @@ Lines Concat(Lines head, const Lines& tail) {
     return head;
 }
 
-// The steps around extraction as the main sequence runs them, with the
-// extraction itself reduced to what it does to the settings file.
-class SettingsFileTest : public ::testing::Test {
+// The setup run over the file system with a package that holds only a
+// settings file, whose program group is "Zelk\Quillmark".
+class SettingsFileTest : public ShellTest {
 protected:
-    void InstallOver(const std::string& folder) {
-        ReadOldSettings(fs, retries, folder, oldSettings);
-        fs.files[SettingsFilePath(folder)] = Crlf(kDefaultFile);
-        AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
-        // What the launch-icons step adds.
-        defaultSettings.Section("InstallUninstall").Set("StartFolderPath", "Zelk\\Quillmark");
-        EXPECT_TRUE(WriteSettings(fs, retries, folder, defaultSettings, RunNames("0000000A")));
+    void InstallOver(const std::string& folder, const std::string& defaults = Crlf(kDefaultFile)) {
+        const TestPackage package({{"\\", {{"Quillmark.ini", defaults}}}});
+        ScriptedSetup setup(platform, package.Groups(), folder);
+        EXPECT_EQ(setup.Run(), kExitCompleted);
     }
-
-    MemoryFileSystem fs;
-    RetryBudget retries;
-    IniDocument oldSettings, defaultSettings;
 };
 
 TEST_F(SettingsFileTest, AnUpdateKeepsTheUsersValues) {
@@ -117,13 +109,10 @@ TEST_F(SettingsFileTest, AFirstInstallationGetsTheForcedValuesAndEmptyOnes) {
 TEST_F(SettingsFileTest, CommentsAndBlankLinesOfTheDefaultFileStayInPlace) {
     const std::string folder = "C:\\Q";
     fs.files["C:\\Q\\Quillmark.ini"] = "[App]\r\nLanguage=DE-DE\r\n";
-    ReadOldSettings(fs, retries, folder, oldSettings);
-    fs.files["C:\\Q\\Quillmark.ini"] =
-        "; Quillmark settings\r\n\r\n"
-        "[App]\r\nLanguage=EN-US\r\n\r\n; serial line\r\n"
-        "[Get]\r\nDb=2\r\n";
-    AdoptDefaultSettings(fs, folder, oldSettings, defaultSettings);
-    WriteSettings(fs, retries, folder, defaultSettings, RunNames("0000000A"));
+    InstallOver(folder,
+                "; Quillmark settings\r\n\r\n"
+                "[App]\r\nLanguage=EN-US\r\n\r\n; serial line\r\n"
+                "[Get]\r\nDb=2\r\n");
     const std::vector<std::string> lines = CrLfLines(fs.files.at("C:\\Q\\Quillmark.ini"));
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 4),
