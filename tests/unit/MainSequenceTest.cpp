@@ -78,6 +78,16 @@ TEST_F(MainSequenceTest, ACompletedRunChangesThingsInItsOrderAndEndsWithDone) {
     EXPECT_EQ(setup.messages, std::vector<std::string>{kDone});
 }
 
+// Stopped at the launch-icons dialog, a first installation has settings all the same.
+TEST_F(MainSequenceTest, AFirstInstallationHasThePackagesSettingsUntilTheMergedOnes) {
+    fs.files.erase(kSettings);
+    setup.atLaunchIcons = [this] {
+        EXPECT_EQ(fs.files.at(kSettings), "[App]\r\nLanguage=EN-US\r\n");
+    };
+    EXPECT_EQ(setup.Run(), kExitCompleted);
+    EXPECT_EQ(CrLfLines(fs.files.at(kSettings))[1], "Language=EN-US");
+}
+
 TEST_F(MainSequenceTest, ACancelledOrMissingFirstDialogChangesNothingAndSaysNothing) {
     setup.folderAnswer = FolderAnswer::cancelled;
     EXPECT_EQ(setup.Run(), kExitCompleted);
