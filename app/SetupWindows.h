@@ -16,6 +16,7 @@ class SetupWindows : public SetupDialogs, public SetupScreen {
 public:
     // Sets the process's language and standard font, before any window exists.
     SetupWindows(Gui& gui, Platform& platform);
+    ~SetupWindows() override;
 
     FolderAnswer AskInstallFolder(std::string& folder) override;
     LaunchIconAnswers AskLaunchIcons() override;

@@ -11,6 +11,9 @@ SetupWindows::SetupWindows(Gui& gui, Platform& platform) : gui_(gui), platform_(
     gui.SetStandardFont("Tahoma", 11);
 }
 
+// Here, with the windows' own destructors, rather than wherever it goes.
+SetupWindows::~SetupWindows() = default;
+
 FolderAnswer SetupWindows::AskInstallFolder(std::string& folder) {
     SelectFolder& dialog = selectFolder_.emplace(gui_, folder);
     if (!dialog.AskInstallFolder())
