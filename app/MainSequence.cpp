@@ -34,15 +34,11 @@ void WriteMergedSettings(Setup& setup, RunJournal& journal, IniFile old) {
 
 int RunMainSequence(Setup& setup, SetupDialogs& dialogs, SetupScreen& screen) {
     setup.installFolder = ProgramFilesFolder(setup.registry);
-    switch (dialogs.AskInstallFolder(setup.installFolder)) {
-        case FolderAnswer::accepted:
-            break;
-        // Cancelled, nothing is installed and nothing said.
-        case FolderAnswer::cancelled:
-            return kExitCompleted;
-        case FolderAnswer::notShown:
-            return kExitFailed;
-    }
+    const FolderAnswer answer = dialogs.AskInstallFolder(setup.installFolder);
+    // Cancelled, nothing is installed and nothing said. A dialog that could
+    // not even be made is no choice of the user's.
+    if (answer != FolderAnswer::accepted)
+        return answer == FolderAnswer::cancelled ? kExitCompleted : kExitFailed;
 
     // Held while this run has files of its own beside the product's: a later
     // run keeps its hands off what this one holds, and finishes what it leaves.
