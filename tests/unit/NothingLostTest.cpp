@@ -9,7 +9,7 @@
 
 #include "base/RunNames.h"
 #include "settings/IniDocument.h"
-#include "settings/LoadIniDocument.h"
+#include "settings/ParseIniDocument.h"
 #include "settings/SaveIniDocument.h"
 #include "settings/SettingsFile.h"
 #include "support/FaultyFileSystem.h"
@@ -46,46 +46,7 @@ void MakeEarlierInstallation(MemoryFileSystem& fs) {
     fs.files[kIcons] = "the earlier icons";
 }
 
-// What one run of the setup came to.
-struct Outcome {
-    bool extracted = false;
-    ExtractFailure failure;
-};
-
-// Files of the run named id.
-bool HoldsFilesOf(const std::map<std::string, std::string>& files, const std::string& id) {
-    for (const auto& [path, data] : files)
-        if (path.find("." + id + ".") != std::string::npos)
-            return true;
-    return false;
-}
-
-// One run of the setup, answering every window.
-Outcome RunSetup(MemoryFileSystem& fs, const std::string& id) {
-    MemoryRegistry registry;
-    NameShellFolders(registry);
-    RecordingShortcutWriter shortcuts;
-    ScriptedSetup setup({registry, fs, shortcuts}, Package().Groups(), kFolder);
-    // Nothing of its own left while the launch-icons dialog waits, maybe for minutes.
-    setup.atLaunchIcons = [&] { EXPECT_FALSE(HoldsFilesOf(fs.files, id)); };
-    const bool extracted = setup.Run(id) == kExitCompleted;
-    return {extracted, setup.failure};
-}
-
 using Files = std::map<std::string, std::string>;
-
-// The user's language and device, as the settings file holds them now.
-bool HoldsUsersValues(const Files& files) {
-    auto it = files.find(kSettings);
-    if (it == files.end())
-        return false;
-    MemoryFileSystem fs;
-    fs.files[kSettings] = it->second;
-    IniDocument read;
-    LoadIniDocument(fs, kSettings, read);
-    return read.Section("App").Value("Language") == "IT-IT" &&
-           read.Section("Communication").Value("Device") == "3";
-}
 
 // Names of the setup's own, left behind.
 std::vector<std::string> Leftovers(const Files& files) {
@@ -94,6 +55,37 @@ std::vector<std::string> Leftovers(const Files& files) {
         if (ParseRunFileName(path.substr(path.rfind('\\') + 1)))
             left.push_back(path);
     return left;
+}
+
+// What one run of the setup came to.
+struct Outcome {
+    bool extracted = false;
+    ExtractFailure failure;
+};
+
+// One run of the setup, answering every window.
+Outcome RunSetup(MemoryFileSystem& fs, const std::string& id) {
+    MemoryRegistry registry;
+    NameShellFolders(registry);
+    RecordingShortcutWriter shortcuts;
+    ScriptedSetup setup({registry, fs, shortcuts}, Package().Groups(), kFolder);
+    // Nothing of its own left while the launch-icons dialog waits, maybe for minutes.
+    setup.atLaunchIcons = [&] {
+        for (const std::string& path : Leftovers(fs.files))
+            EXPECT_EQ(path.find("." + id + "."), std::string::npos) << path;
+    };
+    const bool extracted = setup.Run(id) == kExitCompleted;
+    return {extracted, setup.failure};
+}
+
+// The user's language and device, as the settings file holds them now.
+bool HoldsUsersValues(const Files& files) {
+    auto it = files.find(kSettings);
+    if (it == files.end())
+        return false;
+    IniDocument read = ParseIniDocument(it->second);
+    return read.Section("App").Value("Language") == "IT-IT" &&
+           read.Section("Communication").Value("Device") == "3";
 }
 
 struct Installations {
