@@ -51,9 +51,7 @@ protected:
 
 TEST_F(InstallationListing, ACompleteRunIsFoundThroughItsEntryAndListedWhole) {
     const std::wstring folder = scratch_ + L"\\Plant Logger";
-    SetupAnswers answers;
-    answers.installFolder = TypeInstallFolder(folder);
-    ASSERT_EQ(RunSetup(answers).LastMessage(), kDone);
+    ASSERT_EQ(RunSetupInto(folder).LastMessage(), kDone);
 
     const Installation found = FindInstallation();
     EXPECT_EQ(found.folder, folder);
