@@ -69,11 +69,6 @@ protected:
         RemoveTree(folder_);
         RemoveTree(ProgramFiles64() + L"\\Quillmark");
         RemoveProductRegistrations();
-        for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-            DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, kUninstallKey, view);
-            for (const std::wstring& key : DocumentTypeKeys())
-                DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + key, view);
-        }
     }
 
     void ExpectOneUninstallEntry() {

@@ -11,6 +11,7 @@
 #include "DocumentTypes.h"
 #include "LinkFile.h"
 #include "RegistryValues.h"
+#include "RunLeftovers.h"
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
 #include "support/IniText.h"
@@ -23,11 +24,6 @@ using namespace driver;
 namespace {
 
 using Windows = std::vector<SetupWindow>;
-
-std::wstring ShellFolder(const wchar_t* name) {
-    std::optional<RawValue> v = ReadRawValue(HKEY_CURRENT_USER, kShellFolders, name);
-    return v ? std::wstring(v->text.c_str()) : std::wstring();
-}
 
 std::string Bytes(const std::wstring& path) {
     std::string data;
@@ -54,8 +50,8 @@ ULONGLONG WriteTime(const std::wstring& path) {
 class WholeRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        desktop_ = ShellFolder(L"Desktop");
-        programs_ = ShellFolder(L"Programs");
+        desktop_ = ShellFolderPath(L"Desktop");
+        programs_ = ShellFolderPath(L"Programs");
         ASSERT_FALSE(desktop_.empty());
         ASSERT_FALSE(programs_.empty());
         CreateDirectoryW(desktop_.c_str(), nullptr);
@@ -70,10 +66,8 @@ protected:
 
     // What any run may have left outside the scratch folder.
     void Clean() {
-        RemoveProductRegistrations();
-        RemoveTree(desktop_ + L"\\Quillmark.lnk");
-        for (const wchar_t* f : {L"\\Quillmark", L"\\Quillmark.lnk", L"\\Uninstall.lnk"})
-            RemoveTree(programs_ + f);
+        RemoveRunLeftovers();
+        for (const wchar_t* f : {L"\\Quillmark.lnk", L"\\Uninstall.lnk"}) RemoveTree(programs_ + f);
     }
     // A folder in the Programs folder for this test only.
     void MakeProgramsFolder(const std::wstring& name) {
