@@ -66,24 +66,18 @@ void MakeEarlierInstallation(MemoryFileSystem& fs) {
     EXPECT_TRUE(::MakeEarlierInstallation(fs, kFolder, files));
 }
 
-// One run of the extraction, with its own time for retries.
-bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure, Progress& display,
-             const std::string& id = "0000000A") {
-    MyProgress progress(display);
+// One run of the extraction, with its own time for retries; the failure and
+// what the display was shown, when asked for.
+bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure* failure = nullptr,
+             RecordingProgress* display = nullptr, const std::string& id = "0000000A") {
+    ExtractFailure unasked;
+    RecordingProgress unwatched;
+    MyProgress progress(display ? *display : unwatched);
     progress.SetTotalBytes(TotalCompressedBytes(package.Groups()));
     RetryBudget retries;
     RunJournal journal(fs, RunNames(id), retries);
-    return ExtractPackage(package.Groups(), kFolder, progress, fs, journal, failure);
-}
-
-bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure) {
-    RecordingProgress display;
-    return Extract(package, fs, failure, display);
-}
-
-bool Extract(const TestPackage& package, FileSystem& fs) {
-    ExtractFailure failure;
-    return Extract(package, fs, failure);
+    return ExtractPackage(package.Groups(), kFolder, progress, fs, journal,
+                          failure ? *failure : unasked);
 }
 
 struct Scenario {
@@ -157,7 +151,7 @@ TEST(ExtractRollbackTest, TheFailureCarriesTheSystemsCodeOfTheRefusal) {
             fs.fault = scenario.fault;
             fs.failureCode = code;
             ExtractFailure failure;
-            if (!Extract(package, fs, failure)) {
+            if (!Extract(package, fs, &failure)) {
                 ASSERT_EQ(failure.osError, code)
                     << "step " << n << ": " << static_cast<int>(failure.step);
             }
@@ -218,7 +212,7 @@ TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas)
         fs.failureCode = kSharingViolation;
         ExtractFailure failure;
         RecordingProgress display;
-        EXPECT_FALSE(Extract(package, fs, failure, display));
+        EXPECT_FALSE(Extract(package, fs, &failure, &display));
         EXPECT_EQ(failure.step, obstacle.step);
         EXPECT_EQ(display.positions.empty(), obstacle.step == ExtractStep::replaceEarlier);
         EXPECT_EQ(failure.path, obstacle.failingFile);
@@ -245,7 +239,7 @@ TEST(ExtractRollbackTest, ARollBackRefusedThroughoutWaitsNoLongerThanTheRunMay) 
         fs.locked.insert(last);
         fs.afterMove = [&fs](const std::string& to) { fs.sharedWithoutDelete.insert(to); };
         ExtractFailure failure;
-        EXPECT_FALSE(Extract(package, fs, failure));
+        EXPECT_FALSE(Extract(package, fs, &failure));
         EXPECT_EQ(fs.pausedMs, kRunRetryBudgetMs) << failure.path;
         for (const auto& [key, data] : earlier.entries)  // under its name or kept aside
             EXPECT_TRUE(key.back() == '\\' || fs.files.at(kDrive + key) == data ||
@@ -253,8 +247,7 @@ TEST(ExtractRollbackTest, ARollBackRefusedThroughoutWaitsNoLongerThanTheRunMay) 
         fs.afterMove = nullptr;  // everything let go
         fs.sharedWithoutDelete.clear();
         fs.locked.clear();
-        RecordingProgress display;
-        EXPECT_TRUE(Extract(package, fs, failure, display, "0000000B")) << failure.path;
+        EXPECT_TRUE(Extract(package, fs, &failure, nullptr, "0000000B")) << failure.path;
         EXPECT_EQ(TreeOf(fs), TreeOf(expected));
     }
 }

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "support/SettingsExample.h"
 #include "tools/DefaultSettings.h"
+#include "tools/ReadWhole.h"
 
 namespace fs = std::filesystem;
 
@@ -27,10 +27,8 @@ const std::vector<std::string> kExpected = {
 };
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    std::string data;
+    return ReadWhole(path, data) ? data : std::string();
 }
 
 // The icon library the Windows build makes for its sample product.

@@ -106,7 +106,7 @@ std::vector<std::string> Leftovers(const FileTree& tree) {
 // The settings file holds the user's language and device, whatever else.
 bool HoldsUsersValues(const std::wstring& folder) {
     std::string bytes;
-    if (!ReadBytes(folder + L"\\Quillmark.ini", bytes))
+    if (!ReadBytes(SettingsFile(folder), bytes))
         return false;
     IniDocument read = ParseIniDocument(bytes);
     return read.Section("App").Value("Language") == "IT-IT" &&
@@ -130,9 +130,9 @@ TEST_F(FailedUpdate, ADamagedStreamInTheLastGroupLeavesTheEarlierInstallation) {
 }
 
 // Held by the test itself, another process to the setup.
-class HeldFile {
+class HeldByTest {
 public:
-    HeldFile(const std::wstring& path, DWORD sharing)
+    HeldByTest(const std::wstring& path, DWORD sharing)
         : handle_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr,
                               OPEN_EXISTING, 0, nullptr)) {}
     bool Valid() const { return handle_.Valid(); }
@@ -152,7 +152,7 @@ private:
 
 TEST_F(FailedUpdate, ALaterGroupsFileHeldWithoutSharingLeavesTheEarlierInstallation) {
     {
-        HeldFile held(folder + L"\\" + kProductFiles[kProjectXml], 0);
+        HeldByTest held(folder + L"\\" + kProductFiles[kProjectXml], 0);
         ASSERT_TRUE(held.Valid());
         ExpectFailed(RunInto(SetupExe(), folder));
     }
@@ -165,7 +165,7 @@ TEST_F(FailedUpdate, ALaterGroupsFileHeldWithoutSharingLeavesTheEarlierInstallat
 TEST_F(FailedUpdate, AFileHeldWithReadAndWriteSharingStopsTheUpdateUntouched) {
     const std::wstring path = folder + L"\\" + kProductFiles[kAppIcons];
     {
-        HeldFile held(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        HeldByTest held(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(held.Valid());
         const std::string before = held.Content();
         ExpectFailed(RunInto(SetupExe(), folder));
@@ -232,38 +232,47 @@ TEST_F(FailedUpdate, ARollBackRefusedThroughoutKeepsTheWindowAnsweringAndEnds) {
     EXPECT_TRUE(HoldsUsersValues(folder));
 }
 
-// The small drive that the test command maps as the drive named in
-// QUILLMARK_SMALL_DRIVE when it may mount one (as root); empty without one.
-std::wstring SmallDrive() {
-    wchar_t drive[8] = {};
-    if (!GetEnvironmentVariableW(L"QUILLMARK_SMALL_DRIVE", drive, 8) ||
-        GetDriveTypeW((std::wstring(drive) + L"\\").c_str()) == DRIVE_NO_ROOT_DIR)
-        return {};
-    return drive;
-}
+// An earlier installation on the small drive that the test command maps as
+// the drive named in QUILLMARK_SMALL_DRIVE when it may mount one (as root).
+class FailedUpdateOnASmallDrive : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t drive[8] = {};
+        if (!GetEnvironmentVariableW(L"QUILLMARK_SMALL_DRIVE", drive, 8) ||
+            GetDriveTypeW((std::wstring(drive) + L"\\").c_str()) == DRIVE_NO_ROOT_DIR)
+            GTEST_SKIP() << "no small drive: making one needs root";
+        root = drive;
+        folder = root + L"\\Quillmark";
+        filler = root + L"\\filler";
+        MakeEarlierInstallation(folder);
+    }
+    void TearDown() override {
+        if (root.empty())
+            return;
+        RemoveTree(folder);
+        DeleteFileW(filler.c_str());
+    }
+    // Writes a file that leaves room bytes of the drive free.
+    bool FillAllBut(ULONGLONG room) const {
+        ULARGE_INTEGER free{};
+        return GetDiskFreeSpaceExW((root + L"\\").c_str(), &free, nullptr, nullptr) &&
+               free.QuadPart > room &&
+               WriteBytes(filler, std::string(static_cast<size_t>(free.QuadPart - room), 'f'));
+    }
+    std::wstring root, folder, filler;
+};
 
 // The install folder on a drive that holds the earlier installation but not a
 // second copy.
-TEST(FailedUpdateOnASmallDrive, AFullDiskLeavesTheEarlierInstallation) {
-    const std::wstring root = SmallDrive();
-    if (root.empty())
-        GTEST_SKIP() << "no small drive: making one needs root";
-    const std::wstring folder = root + L"\\Quillmark";
-    MakeEarlierInstallation(folder);
+TEST_F(FailedUpdateOnASmallDrive, AFullDiskLeavesTheEarlierInstallation) {
     // Room for every new file but the last half of the last one.
     ULONGLONG room = ProductBytes(kProductFiles[kLastFile]).size() / 2;
     for (int i = 0; i < kLastFile; ++i) room += ProductBytes(kProductFiles[i]).size();
-    ULARGE_INTEGER free{};
-    ASSERT_TRUE(GetDiskFreeSpaceExW((root + L"\\").c_str(), &free, nullptr, nullptr));
-    ASSERT_GT(free.QuadPart, room) << "the small drive is too small for the test";
-    const std::wstring filler = root + L"\\filler";
-    ASSERT_TRUE(WriteBytes(filler, std::string(static_cast<size_t>(free.QuadPart - room), 'f')));
+    ASSERT_TRUE(FillAllBut(room)) << "the small drive is too small for the test";
     const FileTree before = TreeOf(root);
 
     ExpectFailed(RunInto(SetupExe(), folder));
     EXPECT_EQ(TreeOf(root), before);
-    RemoveTree(folder);
-    DeleteFileW(filler.c_str());
 }
 
 // Windows Installer replaces a read-only file like any other; so does the
@@ -298,7 +307,7 @@ TEST_F(FailedUpdate, AnotherProgramsFilesNamedAsTheSetupsOwnAreLeftAsTheyAre) {
         {"\\Sources\\notes.setup-old", "their sources' notes"}};
     for (const auto& [path, data] : others) ASSERT_TRUE(WriteBytes(folder + Widen(path), data));
     {
-        HeldFile held(folder + L"\\notes.setup-old", 0);
+        HeldByTest held(folder + L"\\notes.setup-old", 0);
         ExpectDone(RunInto(SetupExe(), folder));
     }
     const FileTree now = TreeOf(folder);
@@ -332,26 +341,13 @@ TEST_F(FailedUpdate, EndedAtTheLaunchIconsDialogTheUsersSettingsFileIsUntouched)
 
 // The drive fills up after the extraction, while the launch-icons dialog
 // waits: the merged settings cannot be written, and the user's file stays.
-TEST(FailedUpdateOnASmallDrive, AFullDiskAtTheSettingsWriteLeavesTheUsersFile) {
-    const std::wstring root = SmallDrive();
-    if (root.empty())
-        GTEST_SKIP() << "no small drive: making one needs root";
-    const std::wstring folder = root + L"\\Quillmark";
-    MakeEarlierInstallation(folder);
-    const std::wstring filler = root + L"\\filler";
-    const SetupRun run = RunInto(SetupExe(), folder, [&] {
-        ULARGE_INTEGER free{};
-        GetDiskFreeSpaceExW((root + L"\\").c_str(), &free, nullptr, nullptr);
-        WriteBytes(filler, std::string(static_cast<size_t>(free.QuadPart), 'f'));
-    });
-    ExpectDone(run);  // the settings write reports nothing
+TEST_F(FailedUpdateOnASmallDrive, AFullDiskAtTheSettingsWriteLeavesTheUsersFile) {
+    ExpectDone(RunInto(SetupExe(), folder, [&] { FillAllBut(0); }));  // the write reports nothing
     std::string left;
     ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
     EXPECT_EQ(left, ExampleOldSettingsFile());
     const FileTree now = TreeOf(folder);
     EXPECT_TRUE(Leftovers(now).empty()) << ::testing::PrintToString(now);
-    DeleteFileW(filler.c_str());
-    RemoveTree(folder);
 }
 
 // A setup ended by force at random moments of its extraction: each time the
