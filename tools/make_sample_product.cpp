@@ -18,9 +18,8 @@
 
 #include "base/ProductNames.h"
 #include "tools/Bzip2Level9.h"
+#include "tools/DefaultSettings.h"
 #include "tools/ReadWhole.h"
-
-#include "settings/HexEncode.h"
 
 namespace {
 
@@ -34,7 +33,7 @@ struct SampleFile {
 
 const SampleFile kFiles[] = {
     {"", "Quillmark.exe", 1958400, 990623, SampleFile::Binary},
-    {"", "Quillmark.ini", 527, 345, SampleFile::Text},
+    {"", "Quillmark.ini", kDefaultSettingsBytes, 345, SampleFile::Text},
     {"", "libnodave.dll", 126976, 56608, SampleFile::Binary},
     {"Documentations", "UserManual$en-us.chm", 30501, 23706, SampleFile::Binary},
     {"Documentations", "UserManual$it-it.chm", 332223, 327508, SampleFile::Binary},
@@ -44,54 +43,6 @@ const SampleFile kFiles[] = {
     {"Sources", "Quillmark-V390-source.7z", 294848, 296584, SampleFile::Binary},
     {"Sources", "libnodave-0.8.4.5.zip", 3244728, 3210993, SampleFile::Binary},
 };
-
-// The product's default settings. LastPath and Recents are hex-encoded text
-// (a folder and a list of recent projects), chosen so that the file has the
-// real one's size.
-std::string DefaultSettings() {
-    const char* lines[] = {
-        "[App]",
-        "Language=EN-US",
-        "FirstOpen=false",
-        "UpdateUrl=",
-        nullptr,  // LastPath
-        nullptr,  // Recents
-        "[Communication]",
-        "Device=5",
-        "IpString=192.168.1.98",
-        "SerialCommPort=COM15",
-        "SerialCommSpeed=9600",
-        "Address=2",
-        "Rack=0",
-        "Slot=2",
-        "[Get]",
-        "GetFileName=C:\\Documents and Settings\\Administrator\\test01.qkmem",
-        "Area=3",
-        "Db=2",
-        "Start=0",
-        "Length=92",
-    };
-    std::string out;
-    for (const char* line : lines) {
-        if (line == nullptr)
-            continue;
-        out += line;
-        out += "\r\n";
-    }
-    std::string lastPath = "LastPath=" + HexEncode("C:\\Program Files\\Quillmark") + "\r\n";
-    out.insert(out.find("[Communication]"), lastPath);
-    // What is left of the 527 bytes goes to the list of recent projects.
-    std::string recents =
-        "C:\\Quillmark\\Projects\\Line1.qkprj|C:\\Quillmark\\Projects\\Press.qkprj|"
-        "D:\\Plant\\Mixer.qkprj";
-    std::string recentsLine = "Recents=" + HexEncode(recents) + "\r\n";
-    while (out.size() + recentsLine.size() > 527 && !recents.empty()) {
-        recents.pop_back();
-        recentsLine = "Recents=" + HexEncode(recents) + "\r\n";
-    }
-    out.insert(out.find("[Communication]"), recentsLine);
-    return out;
-}
 
 // Deterministic filler: a share of noise (incompressible) spread evenly among
 // repetitive runs (nearly free), so the whole file compresses at one ratio.
@@ -189,7 +140,8 @@ int main(int argc, char** argv) {
         else if (name == "local.upd")
             prefix = "<?xml version=\"1.0\"?>\r\n<Update v=\"" QUILLMARK_VERSION
                      "\" b=\"21\"/>\r\n<!-- ";
-        std::string data = name == "Quillmark.ini" ? DefaultSettings() : Tune(f, prefix, seed++);
+        std::string data =
+            name == "Quillmark.ini" ? DefaultSettingsFile() : Tune(f, prefix, seed++);
         if (f.kind == SampleFile::Text && name != "Quillmark.ini")
             data.replace(data.size() - 5, 5, " -->\n");
         const std::string folder = outDir + (f.folder[0] ? "/" + std::string(f.folder) : "");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "package/FileGroup.h"
+#include "support/EarlierInstallation.h"
 #include "tools/Bzip2Level9.h"
 
 class TestPackage {
@@ -67,3 +68,13 @@ private:
     std::vector<std::unique_ptr<Tables>> tables_;
     std::vector<PackageGroup> groups_;
 };
+
+// The groups' files as an installation holds them, by their paths below the
+// install folder.
+inline std::vector<ProductFile> FilesOf(const std::vector<TestPackage::Group>& groups) {
+    std::vector<ProductFile> files;
+    for (const TestPackage::Group& group : groups)
+        for (const TestPackage::File& file : group.files)
+            files.push_back({group.tail.substr(1) + file.name, file.content});
+    return files;
+}

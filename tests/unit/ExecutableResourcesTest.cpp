@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 
 #include "app/AppImg.h"
 #include "tools/PeResources.h"
+#include "tools/ReadWhole.h"
 #include "support/VersionBlock.h"
 #include "ui/PixelImage.h"
 
@@ -39,13 +38,10 @@ uint32_t Le(const std::string& d, size_t at, int bytes) {
 class ExecutableResources : public testing::TestWithParam<Build> {
 protected:
     void SetUp() override {
-        std::ifstream in(GetParam().path, std::ios::binary);
-        if (!in)
+        std::string bytes, error;
+        if (!ReadWhole(GetParam().path, bytes))
             GTEST_SKIP() << "no " << GetParam().name << " build at " << GetParam().path;
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        std::string error;
-        ASSERT_TRUE(ReadPeImage(bytes.str(), pe_, error)) << error;
+        ASSERT_TRUE(ReadPeImage(bytes, pe_, error)) << error;
         ASSERT_EQ(pe_.machine, GetParam().machine);
     }
     PeImage pe_;
@@ -334,12 +330,9 @@ TEST(ReadPeImage, RefusesWhatIsNotAWholeExecutable) {
     EXPECT_FALSE(ReadPeImage("", pe, error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(ReadPeImage("MZ" + std::string(100, '\0'), pe, error));
-    std::ifstream in(QUILLMARK_SETUP_EXE_X86_64, std::ios::binary);
-    if (!in)
+    std::string whole;
+    if (!ReadWhole(QUILLMARK_SETUP_EXE_X86_64, whole))
         GTEST_SKIP() << "no x86_64 build";
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    const std::string whole = bytes.str();
     // Cut inside the resources: the directory is there, the manifest is not.
     const size_t manifest = whole.find("<assembly ");
     ASSERT_NE(manifest, std::string::npos);

@@ -3,8 +3,8 @@
 // new one. Nothing of the setup's own is left behind either way.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
-#include <ostream>
 
 #include "base/Retry.h"
 #include "package/Extract.h"
@@ -12,13 +12,15 @@
 #include "package/RunJournal.h"
 #include "package/StagedFiles.h"
 #include "support/FaultyFileSystem.h"
+#include "support/FileTree.h"
 #include "support/RecordingProgress.h"
 #include "support/SampleBytes.h"
 #include "support/TestPackage.h"
 
 namespace {
 
-const std::string kFolder = "C:\\Apps\\Quillmark";
+const std::string kDrive = "C:";
+const std::string kFolder = kDrive + "\\Apps\\Quillmark";
 
 // Win32 codes, as the real file system would answer them.
 constexpr std::uint32_t kDiskFull = 112;         // ERROR_DISK_FULL
@@ -43,55 +45,39 @@ std::vector<TestPackage::Group> PackageFiles() {
     };
 }
 
-// Everything a file system holds, for comparing whole trees.
-struct Tree {
-    std::map<std::string, std::string> files;
-    std::set<std::string> folders;
-    bool operator==(const Tree& other) const {
-        return files == other.files && folders == other.folders;
-    }
-};
-
-Tree TreeOf(const MemoryFileSystem& fs) {
-    return {fs.files, fs.folders};
+// Everything on the drive: the install folder's parent too goes when a first
+// installation fails.
+FileTree TreeOf(FileSystem& fs) {
+    return ReadTree(fs, kDrive);
 }
 
-void PrintTo(const Tree& tree, std::ostream* os) {
-    for (const std::string& folder : tree.folders) *os << "\n  " << folder << "\\";
-    for (const auto& [path, data] : tree.files) *os << "\n  " << path << " (" << data.size() << ")";
-}
-
-// An earlier installation: older content in every file, a settings file with
-// the user's values, a file of the user's own, no Sources folder and no
-// Project.xml yet.
+// An earlier installation that lacks Project.xml and the Sources group, on a
+// file system that, as a disk, holds files only in folders that exist: all
+// that the tree read from its folders sees.
 void MakeEarlierInstallation(MemoryFileSystem& fs) {
-    fs.RealizeDirectory(At("Documentations"));
-    fs.RealizeDirectory(At("Support"));
-    fs.files[At("Quillmark.exe")] = "the earlier program";
-    fs.files[At("Quillmark.ini")] = "[App]\r\nLanguage=IT-IT\r\n";
-    fs.files[At("libnodave.dll")] = "the earlier library";
-    fs.files[At("Support\\AppIcons.icl")] = "the earlier icons";
-    fs.files[At("Support\\notes.txt")] = "the user's own file";
+    fs.strictFolders = true;
+    std::vector<ProductFile> files = FilesOf(PackageFiles());
+    files.erase(std::remove_if(files.begin(), files.end(),
+                               [](const ProductFile& f) {
+                                   return f.tail == "Support\\Project.xml" ||
+                                          f.tail.rfind("Sources\\", 0) == 0;
+                               }),
+                files.end());
+    EXPECT_TRUE(::MakeEarlierInstallation(fs, kFolder, files));
 }
 
-// One run of the extraction, with its own time for retries.
-bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure, Progress& display,
-             const std::string& id = "0000000A") {
-    MyProgress progress(display);
+// One run of the extraction, with its own time for retries; the failure and
+// what the display was shown, when asked for.
+bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure* failure = nullptr,
+             RecordingProgress* display = nullptr, const std::string& id = "0000000A") {
+    ExtractFailure unasked;
+    RecordingProgress unwatched;
+    MyProgress progress(display ? *display : unwatched);
     progress.SetTotalBytes(TotalCompressedBytes(package.Groups()));
     RetryBudget retries;
     RunJournal journal(fs, RunNames(id), retries);
-    return ExtractPackage(package.Groups(), kFolder, progress, fs, journal, failure);
-}
-
-bool Extract(const TestPackage& package, FileSystem& fs, ExtractFailure& failure) {
-    RecordingProgress display;
-    return Extract(package, fs, failure, display);
-}
-
-bool Extract(const TestPackage& package, FileSystem& fs) {
-    ExtractFailure failure;
-    return Extract(package, fs, failure);
+    return ExtractPackage(package.Groups(), kFolder, progress, fs, journal,
+                          failure ? *failure : unasked);
 }
 
 struct Scenario {
@@ -125,9 +111,9 @@ TEST(ExtractRollbackTest, WhicheverStepFailsTheTreeIsTheEarlierOneOrTheCompleteN
     for (const Scenario& scenario : kScenarios) {
         SCOPED_TRACE(scenario.name);
         FaultyFileSystem clean = Prepared(scenario);
-        const Tree earlier = TreeOf(clean);
+        const FileTree earlier = TreeOf(clean);
         ASSERT_TRUE(Extract(package, clean));
-        const Tree complete = TreeOf(clean);
+        const FileTree complete = TreeOf(clean);
         ASSERT_FALSE(complete == earlier);
         int failed = 0;
         for (int n = 1; n <= clean.steps; ++n) {
@@ -165,7 +151,7 @@ TEST(ExtractRollbackTest, TheFailureCarriesTheSystemsCodeOfTheRefusal) {
             fs.fault = scenario.fault;
             fs.failureCode = code;
             ExtractFailure failure;
-            if (!Extract(package, fs, failure)) {
+            if (!Extract(package, fs, &failure)) {
                 ASSERT_EQ(failure.osError, code)
                     << "step " << n << ": " << static_cast<int>(failure.step);
             }
@@ -220,14 +206,13 @@ TEST(ExtractRollbackTest, AnObstacleAnywhereLeavesTheEarlierInstallationAsItWas)
         SCOPED_TRACE(obstacle.name);
         TestPackage package(PackageFiles());
         MemoryFileSystem fs;
-        fs.strictFolders = true;
         MakeEarlierInstallation(fs);
-        const Tree earlier = TreeOf(fs);
+        const FileTree earlier = TreeOf(fs);
         obstacle.place(fs, package);
         fs.failureCode = kSharingViolation;
         ExtractFailure failure;
         RecordingProgress display;
-        EXPECT_FALSE(Extract(package, fs, failure, display));
+        EXPECT_FALSE(Extract(package, fs, &failure, &display));
         EXPECT_EQ(failure.step, obstacle.step);
         EXPECT_EQ(display.positions.empty(), obstacle.step == ExtractStep::replaceEarlier);
         EXPECT_EQ(failure.path, obstacle.failingFile);
@@ -249,21 +234,20 @@ TEST(ExtractRollbackTest, ARollBackRefusedThroughoutWaitsNoLongerThanTheRunMay) 
         fs.hardLinks = expected.hardLinks = hardLinks;
         MakeEarlierInstallation(fs);
         MakeEarlierInstallation(expected);
-        const Tree earlier = TreeOf(fs);
+        const FileTree earlier = TreeOf(fs);
         ASSERT_TRUE(Extract(package, expected));
         fs.locked.insert(last);
         fs.afterMove = [&fs](const std::string& to) { fs.sharedWithoutDelete.insert(to); };
         ExtractFailure failure;
-        EXPECT_FALSE(Extract(package, fs, failure));
+        EXPECT_FALSE(Extract(package, fs, &failure));
         EXPECT_EQ(fs.pausedMs, kRunRetryBudgetMs) << failure.path;
-        for (const auto& [path, data] : earlier.files)  // under its name or kept aside
-            EXPECT_TRUE(fs.files.at(path) == data ||
-                        fs.files.at(RunNames("0000000A").KeptAside(path)) == data);
+        for (const auto& [key, data] : earlier.entries)  // under its name or kept aside
+            EXPECT_TRUE(key.back() == '\\' || fs.files.at(kDrive + key) == data ||
+                        fs.files.at(RunNames("0000000A").KeptAside(kDrive + key)) == data);
         fs.afterMove = nullptr;  // everything let go
         fs.sharedWithoutDelete.clear();
         fs.locked.clear();
-        RecordingProgress display;
-        EXPECT_TRUE(Extract(package, fs, failure, display, "0000000B")) << failure.path;
+        EXPECT_TRUE(Extract(package, fs, &failure, nullptr, "0000000B")) << failure.path;
         EXPECT_EQ(TreeOf(fs), TreeOf(expected));
     }
 }
@@ -287,9 +271,9 @@ TEST(ExtractRollbackTest, AnEarlierVersionsFilesAreFinishedAndAnotherProgramsNam
     const TestPackage package(PackageFiles());
     MemoryFileSystem expected;
     MakeEarlierInstallation(expected);
-    const Tree earlier = TreeOf(expected);
+    const FileTree earlier = TreeOf(expected);
     ASSERT_TRUE(Extract(package, expected));
-    const Tree complete = TreeOf(expected);
+    const FileTree complete = TreeOf(expected);
 
     for (bool fails : {false, true}) {
         SCOPED_TRACE(fails ? "the next run fails" : "the next run succeeds");
@@ -299,16 +283,16 @@ TEST(ExtractRollbackTest, AnEarlierVersionsFilesAreFinishedAndAnotherProgramsNam
         fs.files[At("Quillmark.ini.setup-old")] = "[App]\r\n";
         fs.files[At("Support\\AppIcons.icl.setup-tmp")] = "half a fi";
         // Stopped on FAT between moving the earlier file aside and the new one in.
-        fs.files.erase(At("libnodave.dll"));
-        fs.files[At("libnodave.dll.setup-old")] = "the earlier library";
+        ASSERT_TRUE(fs.RenameFile(At("libnodave.dll"), At("libnodave.dll.setup-old")));
         fs.files.insert(kOthersFiles.begin(), kOthersFiles.end());
         fs.locked.insert(At("notes.setup-old"));
         if (fails)
             fs.locked.insert(At("Support\\AppIcons.icl"));
         EXPECT_EQ(Extract(package, fs), !fails);
         // The one copy of the earlier library is back under its name either way.
-        Tree expected = fails ? earlier : complete;
-        expected.files.insert(kOthersFiles.begin(), kOthersFiles.end());
+        FileTree expected = fails ? earlier : complete;
+        for (const auto& [path, data] : kOthersFiles)
+            expected.entries[path.substr(kDrive.size())] = data;
         EXPECT_EQ(TreeOf(fs), expected);
         EXPECT_TRUE(fails || fs.pausedMs == 0) << fs.pausedMs;
     }

@@ -5,42 +5,38 @@
 #include "base/Retry.h"
 #include "package/MyProgress.h"
 #include "package/RunJournal.h"
-#include "support/SampleBytes.h"
-#include "tools/Bzip2Level9.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RecordingProgress.h"
+#include "support/SampleBytes.h"
+#include "support/TestPackage.h"
 
 namespace {
 
 // A package made on the spot: two groups with files, one without.
 class ExtractTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        contents = {SampleBytes(70000, 1), SampleBytes(900, 2), SampleBytes(5000, 3)};
-        for (const std::string& c : contents) streams.push_back(Bzip2Level9(c));
-        for (const std::string& s : streams) {
-            lengths.push_back(static_cast<int32_t>(s.size()));
-            pointers.push_back(reinterpret_cast<const unsigned char*>(s.data()));
-        }
-        root = {2, lengths.data(), pointers.data(), names};
-        support = {1, lengths.data() + 2, pointers.data() + 2, names + 2};
-        groups = {{&root, "\\"}, {&empty, "\\Documentations\\"}, {&support, "\\Support\\"}};
-        progress.SetTotalBytes(TotalCompressedBytes(groups));
-    }
+    void SetUp() override { progress.SetTotalBytes(TotalCompressedBytes(package.Groups())); }
 
     // One run, its journal let go at its end.
     bool Extract() {
         RetryBudget retries;
         RunJournal journal(fs, RunNames("0000000A"), retries);
-        return ExtractPackage(groups, "C:\\Apps\\Quillmark", progress, fs, journal, failure);
+        return ExtractPackage(package.Groups(), "C:\\Apps\\Quillmark", progress, fs, journal,
+                              failure);
+    }
+    // The bytes of the three streams, as packed.
+    int32_t StreamBytes() const {
+        size_t bytes = 0;
+        for (const std::string& content : contents) bytes += Bzip2Level9(content).size();
+        return static_cast<int32_t>(bytes);
     }
 
+    const std::string contents[3] = {SampleBytes(70000, 1), SampleBytes(900, 2),
+                                     SampleBytes(5000, 3)};
     const char* names[3] = {"Quillmark.exe", "Quillmark.ini", "UserManual$en-us.chm"};
-    std::vector<std::string> contents, streams;
-    std::vector<int32_t> lengths;
-    std::vector<const unsigned char*> pointers;
-    FileGroup root{}, support{}, empty{0, nullptr, nullptr, nullptr};
-    std::vector<PackageGroup> groups;
+    TestPackage package{{{"\\", {{names[0], contents[0]}, {names[1], contents[1]}}},
+                         {"\\Documentations\\", {}},
+                         {"\\Support\\", {{names[2], contents[2]}}}}};
     MemoryFileSystem fs;
     RecordingProgress display;
     MyProgress progress{display};
@@ -83,7 +79,7 @@ TEST_F(ExtractTest, AFileThatCannotBeWrittenStopsEverythingAfterIt) {
 }
 
 TEST_F(ExtractTest, ADamagedStreamWritesNoFileAtAll) {
-    streams[1][streams[1].size() / 2] ^= 0x10;
+    package.Damage(0, 1);
     EXPECT_FALSE(Extract());
     EXPECT_EQ(failure.path, "C:\\Apps\\Quillmark\\Quillmark.ini");
     // Not even the file before it, which was decoded and written whole.
@@ -95,17 +91,17 @@ TEST_F(ExtractTest, TheSetupsDisplayIsTitledAndRunsOverTheWholePackage) {
     RecordingProgress setupDisplay;
     RetryBudget retries;
     RunJournal journal(fs, RunNames("0000000A"), retries);
-    ASSERT_TRUE(ExtractWithProgress(groups, "C:\\Q", setupDisplay, fs, journal, failure));
+    ASSERT_TRUE(ExtractWithProgress(package.Groups(), "C:\\Q", setupDisplay, fs, journal, failure));
     EXPECT_EQ(setupDisplay.title, "Setup progress");
     EXPECT_TRUE(setupDisplay.titledBeforeFirstPosition);
     EXPECT_TRUE(setupDisplay.alignedLeft);
-    const int32_t total = lengths[0] + lengths[1] + lengths[2];
-    EXPECT_EQ(setupDisplay.positions.front(), std::make_pair(0, total));
-    EXPECT_EQ(setupDisplay.positions.back(), std::make_pair(total, total));
+    EXPECT_EQ(setupDisplay.positions.front(), std::make_pair(0, StreamBytes()));
+    EXPECT_EQ(setupDisplay.positions.back(), std::make_pair(StreamBytes(), StreamBytes()));
 }
 
 TEST_F(ExtractTest, TheTotalIsTheSumOfAllStreams) {
-    EXPECT_EQ(progress.TotalBytes(), lengths[0] + lengths[1] + lengths[2]);
+    EXPECT_EQ(progress.TotalBytes(), StreamBytes());
+    const FileGroup empty{0, nullptr, nullptr, nullptr};
     EXPECT_EQ(TotalCompressedBytes({{&empty, "\\"}}), 0);
 }
 

@@ -10,6 +10,7 @@
 #include "settings/ParseIniDocument.h"
 #include "support/IniText.h"
 #include "support/MemoryFileSystem.h"
+#include "tools/DefaultSettings.h"
 
 namespace {
 
@@ -29,9 +30,10 @@ TEST(UpdateSiteTest, IsAnHttpUrlEndingInTheMakersFolder) {
     EXPECT_EQ(url.substr(path), "/zelk/");
 }
 
+// The language merged into the product's default file, which names EN-US.
 std::string MergedLanguage(const std::string& oldFile) {
     IniDocument oldSettings = ParseIniDocument(oldFile);
-    IniDocument defaults = ParseIniDocument("[App]\r\nLanguage=EN-US\r\n");
+    IniDocument defaults = ParseIniDocument(DefaultSettingsFile());
     MergeSettings(oldSettings, defaults, "C:\\Q");
     return std::string(defaults.Section("App").Value("Language"));
 }

@@ -4,9 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "support/SettingsExample.h"
+#include "tools/DefaultSettings.h"
+#include "tools/ReadWhole.h"
 
 namespace fs = std::filesystem;
 
@@ -25,14 +26,9 @@ const std::vector<std::string> kExpected = {
     "Sources/libnodave-0.8.4.5.zip",
 };
 
-const char kSettings[] =
-    "[App]\r\nLanguage=EN-US\r\n[Communication]\r\nDevice=5\r\n[Get]\r\nArea=3\r\n";
-
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    std::string data;
+    return ReadWhole(path, data) ? data : std::string();
 }
 
 // The icon library the Windows build makes for its sample product.
@@ -59,7 +55,7 @@ protected:
              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root_);
         for (const std::string& f : kExpected)
-            Write(root_ / f, f == "Quillmark.ini"          ? std::string(kSettings)
+            Write(root_ / f, f == "Quillmark.ini"          ? DefaultSettingsFile()
                              : f == "Support/AppIcons.icl" ? icons_
                                                            : "data of " + f);
     }
@@ -119,12 +115,13 @@ TEST(ProductCheck, AMissingFolderIsNamed) {
 }
 
 TEST(ProductCheck, DefaultSettingsNeedTheMergedSectionsAndNoLink) {
-    EXPECT_EQ(CheckDefaultSettings(kSettings), "");
+    EXPECT_EQ(DefaultSettingsFile().size(), kDefaultSettingsBytes);  // the real one's
+    EXPECT_EQ(CheckDefaultSettings(DefaultSettingsFile()), "");
     EXPECT_EQ(CheckDefaultSettings(ExampleOldSettingsFile()), "");
     EXPECT_NE(CheckDefaultSettings("[App]\r\n[Get]\r\n").find("no [Communication] section"),
               std::string::npos);
     EXPECT_NE(
-        CheckDefaultSettings(std::string(kSettings) + "LINK=C:\\other.ini\r\n").find("LINK line"),
+        CheckDefaultSettings(DefaultSettingsFile() + "LINK=C:\\other.ini\r\n").find("LINK line"),
         std::string::npos);
     EXPECT_NE(CheckDefaultSettings("").find("no [App] section"), std::string::npos);
 }

@@ -20,7 +20,11 @@ std::vector<std::wstring> DocumentTypeKeys() {
 
 void RemoveProductRegistrations() {
     for (const std::wstring& key : DocumentTypeKeys()) DeleteKeyTree(HKEY_CLASSES_ROOT, key);
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, driver::kUninstallKey);
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, driver::kUninstallKey, view);
+        for (const std::wstring& key : DocumentTypeKeys())
+            DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + key, view);
+    }
 }
 
 void ExpectDocumentTypesFor(const std::wstring& installFolder) {

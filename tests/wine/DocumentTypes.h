@@ -9,8 +9,9 @@
 // The keys right under HKEY_CLASSES_ROOT: each type's extension and class.
 std::vector<std::wstring> DocumentTypeKeys();
 
-// What a completed run registers, gone: the document types and the uninstall
-// entry, as before a first installation.
+// What a completed run of either build registers, gone: the document types
+// and the uninstall entry, in both views of the machine's keys, as before a
+// first installation.
 void RemoveProductRegistrations();
 
 // The three types registered for the product installed in installFolder:

@@ -54,7 +54,6 @@ protected:
     void Run(int dpi, std::vector<int> changeTo = {}) {
         const ScreenDensity density(static_cast<DWORD>(dpi));
         SetupAnswers answers;
-        answers.installFolder = TypeInstallFolder(folder_ + L"\\Product");
         answers.seen = [&](SetupWindow kind, HWND window) {
             if (kind != SetupWindow::InstallFolder && kind != SetupWindow::LaunchIcons)
                 return;
@@ -64,7 +63,7 @@ protected:
                 changed_[{to, kind}] = Take(kind, window);
             }
         };
-        EXPECT_EQ(RunSetup(answers).LastMessage(), kDone) << dpi;
+        EXPECT_EQ(RunSetupInto(folder_ + L"\\Product", answers).LastMessage(), kDone) << dpi;
     }
 
     std::wstring folder_;

@@ -17,26 +17,17 @@ std::string InstalledBytes(int i) {
     return data;
 }
 
-// Runs a setup to its end, accepting every proposal, and gives its last
-// message, that message's title and the exit code.
-struct Outcome {
-    std::wstring message;
-    std::wstring title;
-    DWORD exitCode = STILL_ACTIVE;
-};
-
-Outcome RunToTheEnd(Process& setup) {
-    Outcome outcome;
+// Runs a setup to its end, accepting every proposal; title, when asked for,
+// is its last message's title.
+SetupRun RunToTheEnd(Process& setup, std::wstring* title = nullptr) {
     SetupAnswers answers;
-    answers.seen = [&outcome](SetupWindow kind, HWND window) {
-        if (kind == SetupWindow::Message)
-            outcome.title = WindowText(window);
+    answers.seen = [title](SetupWindow kind, HWND window) {
+        if (kind == SetupWindow::Message && title)
+            *title = WindowText(window);
     };
     const SetupRun run = RunSetup(setup, answers);
     EXPECT_TRUE(run.Showed(SetupWindow::InstallFolder));
-    outcome.message = run.LastMessage();
-    outcome.exitCode = run.exitCode;
-    return outcome;
+    return run;
 }
 
 class InstallRun : public ::testing::Test {
@@ -58,18 +49,10 @@ TEST_F(InstallRun, InstallsEveryProductFileExactlyAndEndsWithDone) {
 
     Process setup = Process::Start(SetupExe());
     ASSERT_TRUE(setup.Started());
-    Outcome outcome = RunToTheEnd(setup);
-    EXPECT_EQ(outcome.message, kDone);
-    EXPECT_EQ(outcome.title, L"QuillmarkSetup");  // the program's file name
-    EXPECT_EQ(outcome.exitCode, 0u);
-
-    for (int i = 0; i < static_cast<int>(std::size(kProductFiles)); ++i) {
-        // The settings file is merged with the user's settings at the end.
-        if (i != kSettingsFile) {
-            EXPECT_TRUE(InstalledBytes(i) == ProductBytes(kProductFiles[i]))
-                << Narrow(kProductFiles[i]);
-        }
-    }
+    std::wstring title;
+    ExpectDone(RunToTheEnd(setup, &title));
+    EXPECT_EQ(title, L"QuillmarkSetup");  // the program's file name
+    ExpectProductFiles(DefaultInstallFolder());
     for (const wchar_t* folder : {L"\\Documentations", L"\\Support", L"\\Sources"})
         EXPECT_TRUE(IsFolder(DefaultInstallFolder() + folder));
     ExpectNoTemporaryFiles();
@@ -77,9 +60,7 @@ TEST_F(InstallRun, InstallsEveryProductFileExactlyAndEndsWithDone) {
 
 TEST_F(InstallRun, ArgumentsChangeNothing) {
     Process setup = Process::Start(SetupExe(), L"/uninstall /S extra");
-    Outcome outcome = RunToTheEnd(setup);
-    EXPECT_EQ(outcome.message, kDone);
-    EXPECT_EQ(outcome.exitCode, 0u);
+    ExpectDone(RunToTheEnd(setup));
     EXPECT_TRUE(InstalledBytes(0) == ProductBytes(kProductFiles[0]));
 }
 
@@ -92,9 +73,7 @@ TEST_F(InstallRun, ALockedProgramStopsTheInstallationAndKeepsItsContent) {
         KernelHandle lock = HoldWithoutSharing(program);
         ASSERT_TRUE(lock.Valid());
         Process setup = Process::Start(SetupExe());
-        Outcome outcome = RunToTheEnd(setup);
-        EXPECT_EQ(outcome.message, kFailed);
-        EXPECT_EQ(outcome.exitCode, 1u);
+        ExpectFailed(RunToTheEnd(setup));
     }
     std::string kept;
     ASSERT_TRUE(ReadBytes(program, kept));
@@ -111,9 +90,7 @@ TEST_F(InstallRun, ADamagedStreamIsReportedAndNoFileIsWritten) {
         WriteBytes(DefaultInstallFolder() + L"\\Support\\Project.xml", "the user's project"));
 
     Process setup = Process::Start(setupCopy);
-    Outcome outcome = RunToTheEnd(setup);
-    EXPECT_EQ(outcome.message, kFailed);
-    EXPECT_EQ(outcome.exitCode, 1u);
+    ExpectFailed(RunToTheEnd(setup));
 
     // Not even the files before the damaged one, which were whole.
     EXPECT_EQ(ListFolder(DefaultInstallFolder()), std::vector<std::wstring>{L"Support"});
@@ -132,11 +109,7 @@ TEST(InstallRunUnicode, AFolderNameWithAnUmlautIsUsedExactly) {
     const std::wstring parent = L"C:\\Programme";
     const std::wstring folder = parent + L"\\M\u00fcller Tools \u0141\u00f3d\u017a";
     RemoveTree(parent);
-    SetupAnswers answers;
-    answers.installFolder = TypeInstallFolder(folder);
-    const SetupRun run = RunSetup(answers);
-    EXPECT_EQ(run.LastMessage(), kDone);
-    EXPECT_EQ(run.exitCode, 0u);
+    ExpectDone(RunSetupInto(folder));
 
     EXPECT_EQ(ListFolder(parent),
               std::vector<std::wstring>{L"M\u00fcller Tools \u0141\u00f3d\u017a"});
@@ -171,19 +144,13 @@ TEST(InstallRunLongPath, AnInstallFolderPastMaxPathGetsEveryProductFile) {
     };
     const SetupRun run = RunSetup(answers);
     EXPECT_EQ(accepted, folder + L"\\");  // the path field takes it whole
-    EXPECT_EQ(run.LastMessage(), kDone);
-    EXPECT_EQ(run.exitCode, 0u);
+    ExpectDone(run);
 
-    for (int i = 0; i < static_cast<int>(std::size(kProductFiles)); ++i) {
-        std::string installed;
-        EXPECT_TRUE(ReadBytes(unparsed + L"\\" + kProductFiles[i], installed))
-            << Narrow(kProductFiles[i]);
-        // The settings file is the package's merged with the user's settings.
-        if (i == kSettingsFile)
-            EXPECT_NE(installed.find("[App]\r\n"), std::string::npos);
-        else
-            EXPECT_TRUE(installed == ProductBytes(kProductFiles[i])) << Narrow(kProductFiles[i]);
-    }
+    ExpectProductFiles(unparsed);
+    // The settings file is the package's merged with the user's settings.
+    std::string settings;
+    EXPECT_TRUE(ReadBytes(unparsed + L"\\" + kProductFiles[kSettingsFile], settings));
+    EXPECT_NE(settings.find("[App]\r\n"), std::string::npos);
     for (const wchar_t* folderName : {L"", L"\\Documentations", L"\\Support", L"\\Sources"})
         for (const std::wstring& name : ListFolder(unparsed + folderName))
             EXPECT_EQ(name.find(L".setup-"), std::wstring::npos) << Narrow(name);

@@ -20,16 +20,11 @@ class InstallationListing : public ::testing::Test {
 protected:
     void SetUp() override {
         scratch_ = TempFolder(L"listing");
-        Clean();
+        RemoveProductRegistrations();
     }
     void TearDown() override {
-        Clean();
-        RemoveTree(scratch_);
-    }
-    void Clean() {
         RemoveProductRegistrations();
-        for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY})
-            DeleteKeyTreeInView(HKEY_LOCAL_MACHINE, kUninstallKey, view);
+        RemoveTree(scratch_);
     }
     // An uninstall entry written by hand into one view, as another tool may have.
     void WriteEntry(REGSAM view, const std::wstring& command) {
@@ -51,9 +46,7 @@ protected:
 
 TEST_F(InstallationListing, ACompleteRunIsFoundThroughItsEntryAndListedWhole) {
     const std::wstring folder = scratch_ + L"\\Plant Logger";
-    SetupAnswers answers;
-    answers.installFolder = TypeInstallFolder(folder);
-    ASSERT_EQ(RunSetup(answers).LastMessage(), kDone);
+    ASSERT_EQ(RunSetupInto(folder).LastMessage(), kDone);
 
     const Installation found = FindInstallation();
     EXPECT_EQ(found.folder, folder);

@@ -53,12 +53,11 @@ TEST(OneSetupAtATime, ASecondSetupEndsAtOnceAndTheFirstGoesOn) {
 TEST(OneSetupAtATime, ASecondStartBringsTheDonePromptToTheFront) {
     const std::wstring folder = TempFolder(L"one-setup");
     SetupAnswers answers;
-    answers.installFolder = TypeInstallFolder(folder + L"\\Quillmark");
     answers.message = [](HWND box) {
         ExpectASecondStartShows(box);
         PressButton(box, IDOK);
     };
-    EXPECT_EQ(RunSetup(answers).LastMessage(), kDone);
+    EXPECT_EQ(RunSetupInto(folder + L"\\Quillmark", answers).LastMessage(), kDone);
     RemoveTree(folder);
 }
 

@@ -52,8 +52,7 @@ TEST(DllPlanting, DllsBesideTheSetupAreNotLoaded) {
     ASSERT_TRUE(setup.Started());
     const SetupRun run = RunSetup(setup);
     EXPECT_TRUE(run.Showed(SetupWindow::LaunchIcons));
-    EXPECT_EQ(run.LastMessage(), L"Done.");
-    EXPECT_EQ(run.exitCode, 0u);
+    ExpectDone(run);
 
     for (const std::wstring& name : ListFolder(folder))
         EXPECT_EQ(name.find(L".loaded"), std::wstring::npos) << Narrow(name) << " was loaded";

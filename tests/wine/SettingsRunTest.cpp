@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "driver/Driver.h"
-#include "support/IniText.h"
 #include "support/SettingsExample.h"
 #include "win32/Utf.h"
 
@@ -39,15 +38,7 @@ TEST_F(SettingsRun, AnUpdateKeepsTheUsersValuesAndForcesTheRest) {
 
     EXPECT_EQ(InstallWithProposals(), L"Done.");
 
-    std::string written;
-    ASSERT_TRUE(ReadBytes(SettingsFile(), written));
-    const std::vector<std::string> lines = CrLfLines(written);
-    const std::vector<std::string> merged = ExampleMergedLines(Narrow(DefaultInstallFolder()));
-    ASSERT_GE(lines.size(), merged.size()) << written;
-    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + merged.size()), merged);
-    // Followed by the program group the launch-icons step records.
-    EXPECT_EQ(std::vector<std::string>(lines.begin() + merged.size(), lines.end()),
-              (std::vector<std::string>{"[InstallUninstall]", "StartFolderPath=Quillmark"}));
+    ExpectUsersSettingsMerged(DefaultInstallFolder(), "Quillmark");
 
     EXPECT_FALSE(Exists(configFile));
     EXPECT_FALSE(Exists(SettingsFile() + L".bak"));

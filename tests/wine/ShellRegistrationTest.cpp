@@ -38,8 +38,7 @@ protected:
                                           L"ProgramFilesDir", parent);
         const SetupRun run = RunSetup();
         EXPECT_TRUE(run.Showed(SetupWindow::InstallFolder));
-        EXPECT_EQ(run.LastMessage(), L"Done.");
-        EXPECT_EQ(run.exitCode, 0u);
+        ExpectDone(run);
     }
 
     void ExpectRegisteredFor(const std::wstring& installFolder) {

@@ -11,8 +11,10 @@
 #include "DocumentTypes.h"
 #include "LinkFile.h"
 #include "RegistryValues.h"
+#include "RunLeftovers.h"
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
+#include "support/IniText.h"
 #include "support/SettingsExample.h"
 #include "win32/Handles.h"
 #include "win32/Utf.h"
@@ -23,39 +25,10 @@ namespace {
 
 using Windows = std::vector<SetupWindow>;
 
-std::wstring ShellFolder(const wchar_t* name) {
-    std::optional<RawValue> v = ReadRawValue(HKEY_CURRENT_USER, kShellFolders, name);
-    return v ? std::wstring(v->text.c_str()) : std::wstring();
-}
-
-// The product's files as packed, relative to its folder, folders first.
-std::vector<std::wstring> ProductFiles(const std::wstring& sub = L"") {
-    const std::wstring folder = sub.empty() ? ProductFolder() : ProductFolder() + L"\\" + sub;
-    std::vector<std::wstring> files;
-    for (const std::wstring& name : ListFolder(folder)) {
-        const std::wstring relative = sub.empty() ? name : sub + L"\\" + name;
-        if (IsFolder(folder + L"\\" + name)) {
-            for (const std::wstring& f : ProductFiles(relative)) files.push_back(f);
-        } else {
-            files.push_back(relative);
-        }
-    }
-    return files;
-}
-
 std::string Bytes(const std::wstring& path) {
     std::string data;
     ReadBytes(path, data);
     return data;
-}
-
-std::vector<std::string> LinesOf(const std::wstring& path) {
-    std::vector<std::string> lines;
-    const std::string text = Bytes(path);
-    size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
 }
 
 // A path with every run of backslashes after the drive made one, as the shell
@@ -77,8 +50,8 @@ ULONGLONG WriteTime(const std::wstring& path) {
 class WholeRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        desktop_ = ShellFolder(L"Desktop");
-        programs_ = ShellFolder(L"Programs");
+        desktop_ = ShellFolderPath(L"Desktop");
+        programs_ = ShellFolderPath(L"Programs");
         ASSERT_FALSE(desktop_.empty());
         ASSERT_FALSE(programs_.empty());
         CreateDirectoryW(desktop_.c_str(), nullptr);
@@ -93,10 +66,8 @@ protected:
 
     // What any run may have left outside the scratch folder.
     void Clean() {
-        RemoveProductRegistrations();
-        RemoveTree(desktop_ + L"\\Quillmark.lnk");
-        for (const wchar_t* f : {L"\\Quillmark", L"\\Quillmark.lnk", L"\\Uninstall.lnk"})
-            RemoveTree(programs_ + f);
+        RemoveRunLeftovers();
+        for (const wchar_t* f : {L"\\Quillmark.lnk", L"\\Uninstall.lnk"}) RemoveTree(programs_ + f);
     }
     // A folder in the Programs folder for this test only.
     void MakeProgramsFolder(const std::wstring& name) {
@@ -113,12 +84,8 @@ protected:
     // Every file of the product, installed in folder; the settings file merged
     // and ending with the recorded group; the configuration file gone.
     void ExpectFiles(const std::wstring& folder, const std::wstring& group) {
-        for (const std::wstring& file : ProductFiles()) {
-            if (file == L"Quillmark.ini")
-                continue;
-            EXPECT_TRUE(Bytes(folder + L"\\" + file) == ProductBytes(file)) << Narrow(file);
-        }
-        const std::vector<std::string> lines = LinesOf(folder + L"\\Quillmark.ini");
+        ExpectProductFiles(folder);
+        const std::vector<std::string> lines = CrLfLines(Bytes(folder + L"\\Quillmark.ini"));
         ASSERT_GE(lines.size(), 2u);
         EXPECT_EQ(lines[lines.size() - 2], "[InstallUninstall]");
         EXPECT_EQ(lines.back(), "StartFolderPath=" + Narrow(group));
@@ -236,7 +203,6 @@ TEST_F(WholeRun, AnUpdateIntoATwoLevelGroupPickedFromTheListWithoutADesktopShort
     MakeProgramsFolder(L"Games");
 
     SetupAnswers answers;
-    answers.installFolder = TypeInstallFolder(folder);
     answers.launchIcons = [](HWND dialog) {
         HWND field = LaunchIconsGroupField(dialog);
         HWND list = LaunchIconsList(dialog);
@@ -260,16 +226,10 @@ TEST_F(WholeRun, AnUpdateIntoATwoLevelGroupPickedFromTheListWithoutADesktopShort
         SendMessageW(LaunchIconsOption(dialog), BM_SETCHECK, BST_UNCHECKED, 0);
         PressKey(field, VK_RETURN);  // Enter presses "&Next >"
     };
-    const SetupRun run = RunSetup(answers);
-    EXPECT_EQ(run.LastMessage(), kDone);
-    EXPECT_EQ(run.exitCode, 0u);
+    ExpectDone(RunSetupInto(folder, answers));
 
     ExpectFiles(folder, L"Accessories\\Quillmark");
-    const std::vector<std::string> merged = ExampleMergedLines(Narrow(folder));
-    std::vector<std::string> lines = LinesOf(folder + L"\\Quillmark.ini");
-    ASSERT_EQ(lines.size(), merged.size() + 2);
-    lines.resize(merged.size());
-    EXPECT_EQ(lines, merged);
+    ExpectUsersSettingsMerged(folder, "Accessories\\Quillmark");
     ExpectRegistry(folder);
     ExpectShortcuts(folder, L"Accessories\\Quillmark", false);
     EXPECT_EQ(Bytes(desktop_ + L"\\Quillmark.lnk"), "an earlier desktop shortcut");
@@ -282,14 +242,12 @@ TEST_F(WholeRun, AnEmptyGroupPutsBothShortcutsStraightIntoProgramsAlsoWhenClosed
     made_.push_back(programs_ + L"\\Quillmark.lnk");
     made_.push_back(programs_ + L"\\Uninstall.lnk");
     SetupAnswers answers;
-    answers.installFolder = TypeInstallFolder(folder);
     // The close box ends the dialog as "&Next >" does: the desktop shortcut too.
     answers.launchIcons = [](HWND dialog) {
         SetText(LaunchIconsGroupField(dialog), L"");
         PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     };
-    const SetupRun run = RunSetup(answers);
-    EXPECT_EQ(run.LastMessage(), kDone);
+    ExpectDone(RunSetupInto(folder, answers));
     ExpectFiles(folder, L"");
     ExpectShortcuts(folder, L"", true);
 }
@@ -298,11 +256,7 @@ TEST_F(WholeRun, InstallFoldersWithSpacesAndWithATrailingBackslash) {
     for (const std::wstring& folder :
          {scratch_ + L"\\Plant Logger Tools\\Quillmark", scratch_ + L"\\Trailing\\"}) {
         SCOPED_TRACE(Narrow(folder));
-        SetupAnswers answers;
-        answers.installFolder = TypeInstallFolder(folder);
-        const SetupRun run = RunSetup(answers);
-        EXPECT_EQ(run.LastMessage(), kDone);
-        EXPECT_EQ(run.exitCode, 0u);
+        ExpectDone(RunSetupInto(folder));
         ExpectFiles(folder, L"Quillmark");
         ExpectRegistry(folder);
         ExpectShortcuts(folder, L"Quillmark", true);
@@ -337,9 +291,7 @@ TEST_F(WholeRun, AFailedExtractionShowsNoSecondDialogAndMakesNoShortcut) {
     ASSERT_TRUE(WriteBytes(program, "the running product"));
     KernelHandle lock = HoldWithoutSharing(program);
     ASSERT_TRUE(lock.Valid());
-    SetupAnswers answers;
-    answers.installFolder = TypeInstallFolder(folder);
-    const SetupRun run = RunSetup(answers);
+    const SetupRun run = RunSetupInto(folder);
     EXPECT_EQ(run.windows, (Windows{SetupWindow::InstallFolder, SetupWindow::Message}));
     EXPECT_EQ(run.messages, std::vector<std::wstring>{kFailed});
     EXPECT_EQ(run.exitCode, 1u);
@@ -353,12 +305,11 @@ TEST_F(WholeRun, ACompletedRunChangesThingsInItsOrder) {
     ASSERT_TRUE(WriteBytes(folder + L"\\Quillmark.cfg", "earlier configuration"));
     const std::wstring settings = folder + L"\\Quillmark.ini";
     SetupAnswers answers;
-    answers.installFolder = TypeInstallFolder(folder);
     answers.seen = [&](SetupWindow kind, HWND) {
         if (kind == SetupWindow::LaunchIcons) {
             // Product files, the configuration file's deletion and the
             // uninstall entry come before the dialog...
-            for (const std::wstring& file : ProductFiles())
+            for (const wchar_t* file : kProductFiles)
                 EXPECT_TRUE(Exists(folder + L"\\" + file)) << Narrow(file);
             EXPECT_FALSE(Exists(folder + L"\\Quillmark.cfg"));
             EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
@@ -374,7 +325,7 @@ TEST_F(WholeRun, ACompletedRunChangesThingsInItsOrder) {
             EXPECT_LE(WriteTime(programs_ + L"\\Quillmark\\Uninstall.lnk"), WriteTime(settings));
         }
     };
-    const SetupRun run = RunSetup(answers);
+    const SetupRun run = RunSetupInto(folder, answers);
     EXPECT_EQ(run.windows, (Windows{SetupWindow::InstallFolder, SetupWindow::LaunchIcons,
                                     SetupWindow::Message}));
     EXPECT_EQ(run.LastMessage(), kDone);
@@ -400,7 +351,6 @@ TEST_F(WholeRun, ScreenshotsOfEveryWindowAtThreeDensities) {
             }
             int n = 0;
             SetupAnswers answers;
-            answers.installFolder = TypeInstallFolder(folder);
             answers.seen = [&](SetupWindow kind, HWND window) {
                 Sleep(300);  // drawn
                 const wchar_t* names[] = {L"install-folder", L"launch-icons", L"message",
@@ -420,8 +370,7 @@ TEST_F(WholeRun, ScreenshotsOfEveryWindowAtThreeDensities) {
                     EXPECT_EQ(ListRowHeight(LaunchIconsList(window)), MulDiv(18, dpi, 96));
                 }
             };
-            const SetupRun run = RunSetup(answers);
-            EXPECT_EQ(run.LastMessage(), fail ? kFailed : kDone);
+            EXPECT_EQ(RunSetupInto(folder, answers).LastMessage(), fail ? kFailed : kDone);
             Clean();
         }
     }

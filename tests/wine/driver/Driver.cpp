@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include "driver/ProductNames.h"
+#include "support/IniText.h"
+#include "support/SettingsExample.h"
 #include "win32/ComInit.h"
 #include "win32/ComPtr.h"
 #include "win32/Handles.h"
@@ -613,6 +616,40 @@ SetupRun RunSetup(const SetupAnswers& answers, DWORD timeoutMs) {
     if (!setup.Started())
         return {};
     return RunSetup(setup, answers, timeoutMs);
+}
+
+SetupRun RunSetupInto(const std::wstring& folder, SetupAnswers answers, DWORD timeoutMs) {
+    answers.installFolder = TypeInstallFolder(folder);
+    return RunSetup(answers, timeoutMs);
+}
+
+void ExpectDone(const SetupRun& run) {
+    EXPECT_EQ(run.LastMessage(), kDone);
+    EXPECT_EQ(run.exitCode, 0u);
+}
+
+void ExpectFailed(const SetupRun& run) {
+    EXPECT_EQ(run.LastMessage(), kFailed);
+    EXPECT_EQ(run.exitCode, 1u);
+}
+
+void ExpectProductFiles(const std::wstring& folder) {
+    for (int i = 0; i < static_cast<int>(std::size(kProductFiles)); ++i) {
+        if (i == kSettingsFile)
+            continue;  // merged with the user's settings at the end
+        std::string installed;
+        EXPECT_TRUE(ReadBytes(folder + L"\\" + kProductFiles[i], installed) &&
+                    installed == ProductBytes(kProductFiles[i]))
+            << Narrow(kProductFiles[i]);
+    }
+}
+
+void ExpectUsersSettingsMerged(const std::wstring& folder, const std::string& group) {
+    std::string written;
+    ASSERT_TRUE(ReadBytes(folder + L"\\Quillmark.ini", written));
+    std::vector<std::string> expected = ExampleMergedLines(Narrow(folder));
+    expected.insert(expected.end(), {"[InstallUninstall]", "StartFolderPath=" + group});
+    EXPECT_EQ(CrLfLines(written), expected) << written;
 }
 
 std::function<void(HWND)> TypeInstallFolder(const std::wstring& folder) {

@@ -188,6 +188,17 @@ struct SetupRun {
 SetupRun RunSetup(Process& setup, const SetupAnswers& answers = {}, DWORD timeoutMs = 120000);
 // Starts the setup under test and runs it so.
 SetupRun RunSetup(const SetupAnswers& answers = {}, DWORD timeoutMs = 120000);
+// Starts it with folder typed into its first dialog and accepted.
+SetupRun RunSetupInto(const std::wstring& folder, SetupAnswers answers = {},
+                      DWORD timeoutMs = 120000);
+// How a run ended: "Done." and 0, or the failure's message and 1.
+void ExpectDone(const SetupRun& run);
+void ExpectFailed(const SetupRun& run);
+// What a completed run leaves in folder: every product file but the settings
+// file byte for byte as packed; and the settings file of an update over
+// ExampleOldSettingsFile(), the user's values merged, then the program group.
+void ExpectProductFiles(const std::wstring& folder);
+void ExpectUsersSettingsMerged(const std::wstring& folder, const std::string& group);
 
 // Answers for the install-folder dialog: a folder typed, then OK; or Cancel.
 std::function<void(HWND)> TypeInstallFolder(const std::wstring& folder);
