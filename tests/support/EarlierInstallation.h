@@ -12,6 +12,7 @@
 #include "base/FileSystem.h"
 #include "base/Path.h"
 #include "base/ProductNames.h"
+#include "settings/SettingsFile.h"
 #include "support/SettingsExample.h"
 
 // One file of a product: where it goes below the install folder
@@ -27,14 +28,6 @@ inline std::string EarlierVersion(std::string content) {
     return content.replace(0, std::min(mark.size(), content.size()), mark, 0, content.size());
 }
 
-// The files that every earlier installation holds besides the product's: the
-// configuration file, which only a completed update deletes, and a file of the
-// user's own, which every update leaves.
-inline const ProductFile kEarlierExtras[] = {
-    {kConfigFileName, "the earlier configuration"},
-    {"Documentations\\my notes.txt", "the user's own"},
-};
-
 inline bool WriteEarlierFile(FileSystem& fs, const std::string& path, const std::string& data) {
     if (fs.RealizeDirectory(FolderPart(path)) && fs.WriteFlushedFile(path, data))
         return true;
@@ -43,9 +36,9 @@ inline bool WriteEarlierFile(FileSystem& fs, const std::string& path, const std:
 }
 
 // Writes into folder each of product's files in its earlier version, the
-// user's settings (ExampleOldSettingsFile) in place of the product's, and the
-// extras above. On a memory file system the product reaches the
-// configuration file under another spelling of its path, and leaves it.
+// user's settings (ExampleOldSettingsFile) in place of the product's, the
+// configuration file, which only a completed update deletes, under the path
+// the product gives it, and a file of the user's own, which every update leaves.
 inline bool MakeEarlierInstallation(FileSystem& fs, const std::string& folder,
                                     const std::vector<ProductFile>& product) {
     const std::string settings = folder + kSettingsFileTail;
@@ -55,7 +48,7 @@ inline bool MakeEarlierInstallation(FileSystem& fs, const std::string& folder,
         if (path != settings)
             written = WriteEarlierFile(fs, path, EarlierVersion(file.content)) && written;
     }
-    for (const ProductFile& extra : kEarlierExtras)
-        written = WriteEarlierFile(fs, folder + "\\" + extra.tail, extra.content) && written;
-    return written;
+    written = WriteEarlierFile(fs, ConfigFilePath(folder), "the earlier configuration") && written;
+    return WriteEarlierFile(fs, folder + "\\Documentations\\my notes.txt", "the user's own") &&
+           written;
 }

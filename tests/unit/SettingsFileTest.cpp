@@ -9,38 +9,9 @@
 #include "support/SettingsExample.h"
 #include "support/ShellFixture.h"
 #include "support/TestPackage.h"
+#include "tools/DefaultSettings.h"
 
 namespace {
-
-std::string Crlf(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
-
-// The settings file the package carries.
-const std::vector<std::string> kDefaultFile = {
-    "[App]",
-    "Language=EN-US",
-    "FirstOpen=false",
-    "UpdateUrl=",
-    "LastPath=" + HexEncode("C:\\Program Files\\Quillmark"),
-    "Recents=" + HexEncode("C:\\Projects\\a.qkprj|C:\\Projects\\b.qkprj"),
-    "[Communication]",
-    "Device=5",
-    "IpString=192.168.1.98",
-    "SerialCommPort=COM15",
-    "SerialCommSpeed=9600",
-    "Address=2",
-    "Rack=0",
-    "Slot=2",
-    "[Get]",
-    "GetFileName=C:\\Documents and Settings\\Administrator\\test01.qkmem",
-    "Area=3",
-    "Db=2",
-    "Start=0",
-    "Length=92",
-};
 
 using Lines = std::vector<std::string>;
 
@@ -56,7 +27,8 @@ Lines Concat(Lines head, const Lines& tail) {
 // settings file, whose program group is "Zelk\Quillmark".
 class SettingsFileTest : public ShellTest {
 protected:
-    void InstallOver(const std::string& folder, const std::string& defaults = Crlf(kDefaultFile)) {
+    void InstallOver(const std::string& folder,
+                     const std::string& defaults = DefaultSettingsFile()) {
         const TestPackage package({{"\\", {{"Quillmark.ini", defaults}}}});
         ScriptedSetup setup(platform, package.Groups(), folder);
         EXPECT_EQ(setup.Run(), kExitCompleted);
