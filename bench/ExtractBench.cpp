@@ -221,9 +221,11 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("size of the setup:\n");
     std::printf("  setup executable            %zu bytes\n", exeSize);
     std::printf("  bzip2 streams               %zu bytes\n", streams);
-    std::printf("  program and resources       %zu bytes = %.1f KiB   (goal: at most 200 KiB)\n",
+    // The 32-bit build's code is the smaller, and it is the one that ships.
+    const int goalKiB = sizeof(void*) == 8 ? 200 : 180;
+    std::printf("  program and resources       %zu bytes = %.1f KiB   (goal: at most %d KiB)\n",
                 exeSize - std::min(exeSize, streams),
-                (exeSize - std::min(exeSize, streams)) / 1024.0);
+                (exeSize - std::min(exeSize, streams)) / 1024.0, goalKiB);
     driver::RemoveTree(driver::TempFolder(L"bench"));
     return 0;
 }

@@ -168,7 +168,14 @@ int RichTextView::PixelHeight(int dots) const {
 
 const RichTextView::Font& RichTextView::FontOf(const QtfFormat& f) {
     const FontKey key{static_cast<int>(f.face), f.bold, f.italic, f.underline, f.height};
-    Font& font = fonts_[key];
+    auto known = std::find_if(fonts_.begin(), fonts_.end(),
+                              [&key](const KeyedFont& k) { return k.key == key; });
+    if (known == fonts_.end()) {
+        fonts_.emplace_front();
+        known = fonts_.begin();
+        known->key = key;
+    }
+    Font& font = known->font;
     if (font.handle.Valid())
         return font;
     const int pixels = PixelHeight(f.height);

@@ -5,7 +5,7 @@
 // pixels (1:1 until set).
 #pragma once
 
-#include <map>
+#include <forward_list>
 #include <string>
 #include <tuple>
 
@@ -76,5 +76,11 @@ private:
     int zoomD_ = 1;
     int scroll_ = 0;
     bool scrollBarShown_ = false;
-    std::map<FontKey, Font> fonts_;
+    // The few formats of a text, each font made once: found by a look along
+    // the list, which keeps every font where it was made.
+    struct KeyedFont {
+        FontKey key;
+        Font font;
+    };
+    std::forward_list<KeyedFont> fonts_;
 };

@@ -8,7 +8,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 third="$here/third_party"
 
 packages=(
-  cmake make g++ googletest libgtest-dev libbz2-dev bzip2
+  cmake make g++ googletest libgtest-dev libbz2-dev bzip2 zlib1g-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick

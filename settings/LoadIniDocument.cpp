@@ -1,7 +1,8 @@
 #include "settings/LoadIniDocument.h"
 
-#include <set>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "settings/IniDocument.h"
 #include "settings/ParseIniDocument.h"
@@ -21,8 +22,9 @@ public:
         FileIdentity identity;
         if (OsResult read = fs_.ReadIdentifiedFile(path, left_, bytes, identity); !read)
             return read;
-        if (!read_.insert(identity).second)
+        if (std::find(read_.begin(), read_.end(), identity) != read_.end())
             return OsResult::Failed();  // come back round to a file already read
+        read_.push_back(identity);
         left_ -= bytes.size();
         return OsResult::Done();
     }
@@ -36,7 +38,9 @@ public:
 
 private:
     FileSystem& fs_;
-    std::set<FileIdentity> read_;
+    // At most kMaxIniLinks + 1 of them: a look along a list finds one about
+    // as soon as a tree would, without linking a tree into the setup.
+    std::vector<FileIdentity> read_;
     std::size_t left_;
     int links_ = 0;
 };

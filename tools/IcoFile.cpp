@@ -1,7 +1,10 @@
 #include "tools/IcoFile.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 
 #include "tools/Palette.h"
 
@@ -14,6 +17,9 @@ void Put16(std::string& out, uint16_t v) {
 void Put32(std::string& out, uint32_t v) {
     Put16(out, uint16_t(v & 0xffff));
     Put16(out, uint16_t(v >> 16));
+}
+void PutBig32(std::string& out, uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out += char(v >> shift & 0xff);
 }
 
 int RowStride(int width, int bits) {
@@ -33,11 +39,8 @@ Rgba Vivid(Rgba p) {
 std::vector<Rgba> PaletteFor(const Canvas& c, int bits) {
     if (bits == 4)
         return StandardPalette16();
-    if (bits == 8) {
-        std::vector<Rgba> palette = ImagePalette256(c);
-        palette.resize(256, Rgba{0, 0, 0, 255});
-        return palette;
-    }
+    if (bits == 8)
+        return ImagePalette256(c);  // only the colours used, as the header counts them
     return {};
 }
 
@@ -111,6 +114,41 @@ std::string IconImage(const Canvas& c, int bits) {
     return out + colour + mask;
 }
 
+void PutPngChunk(std::string& out, const char* type, const std::string& data) {
+    PutBig32(out, uint32_t(data.size()));
+    const std::string typed = type + data;
+    out += typed;
+    PutBig32(out, uint32_t(crc32(0, reinterpret_cast<const Bytef*>(typed.data()), typed.size())));
+}
+
+// An 8-bit RGBA PNG, rows unfiltered (filtering gains a few bytes at these
+// sizes), compressed at zlib's level 9: the same bytes on every build.
+std::string PngImage(const Canvas& c) {
+    std::string rows;
+    for (int y = 0; y < c.Height(); ++y) {
+        rows += '\0';
+        for (int x = 0; x < c.Width(); ++x) {
+            const Rgba& p = c.At(x, y);
+            rows += {char(p.r), char(p.g), char(p.b), char(p.a)};
+        }
+    }
+    uLongf packed = compressBound(rows.size());
+    std::string idat(packed, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(idat.data()), &packed,
+                  reinterpret_cast<const Bytef*>(rows.data()), rows.size(), 9) != Z_OK)
+        throw std::runtime_error("zlib could not compress an icon image");
+    idat.resize(packed);
+    std::string header;
+    PutBig32(header, uint32_t(c.Width()));
+    PutBig32(header, uint32_t(c.Height()));
+    header += {8, 6, 0, 0, 0};  // 8 bits a channel, RGBA, deflate, no filter, not interlaced
+    std::string out = "\x89PNG\r\n\x1a\n";
+    PutPngChunk(out, "IHDR", header);
+    PutPngChunk(out, "IDAT", idat);
+    PutPngChunk(out, "IEND", "");
+    return out;
+}
+
 }  // namespace
 
 std::string IcoFile(const std::vector<IcoImage>& images) {
@@ -121,7 +159,7 @@ std::string IcoFile(const std::vector<IcoImage>& images) {
     uint32_t offset = uint32_t(6 + 16 * images.size());
     for (const IcoImage& i : images) {
         const Canvas& c = i.picture;
-        const std::string image = IconImage(c, i.bitsPerPixel);
+        const std::string image = i.png ? PngImage(c) : IconImage(c, i.bitsPerPixel);
         header += char(c.Width() >= 256 ? 0 : c.Width());
         header += char(c.Height() >= 256 ? 0 : c.Height());
         header += char(i.bitsPerPixel == 4 ? 16 : 0);  // colours, when fewer than 256

@@ -1,6 +1,7 @@
 // Draws the setup program's pictures into OUT_DIR: the six AppImg images
 // (NAME.qpix.bz2: the premultiplied 32-bit picture as one bzip2 stream) and the executable's icon
-// (SetupIcon.ico: 48, 32 and 16 pixels, each at 32, 8 and 4 bits).
+// (SetupIcon.ico: 48, 32 and 16 pixels, each at 32, 8 and 4 bits; the 32-bit
+// ones as PNG, since the program beside its package is kept small).
 //
 //   make_setup_images OUT_DIR
 
@@ -74,6 +75,6 @@ int main(int argc, char** argv) {
     std::vector<IcoImage> icon;
     for (int bits : {32, 8, 4})
         for (int size : {48, 32, 16})
-            icon.push_back(IcoImage{DrawSetupPicture(size, kBlueScreen), bits});
+            icon.push_back(IcoImage{DrawSetupPicture(size, kBlueScreen), bits, bits == 32});
     return Write(dir + "/SetupIcon.ico", IcoFile(icon)) ? 0 : 1;
 }

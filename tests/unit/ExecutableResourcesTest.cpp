@@ -9,6 +9,7 @@
 
 #include "app/AppImg.h"
 #include "tools/PeResources.h"
+#include "support/PngImage.h"
 #include "tools/ReadWhole.h"
 #include "support/VersionBlock.h"
 #include "ui/PixelImage.h"
@@ -72,15 +73,31 @@ TEST_P(ExecutableResources, IconGroupHasNineImagesOfThreeSizesAndDepths) {
         EXPECT_EQ(Le(g, e + 4, 2), 1u);                    // planes
         seen.insert({width, bits});
 
-        // The image itself: a DIB of that size and depth, as long as the group says.
+        // The image itself, as long as the group says: at 32 bits a PNG of
+        // that size, else a DIB of that size and depth.
         const PeResource* image = pe_.Find(kIcon, Le(g, e + 12, 2));
         ASSERT_NE(image, nullptr);
         EXPECT_EQ(image->data.size(), Le(g, e + 8, 4));
+        if (bits == 32) {
+            PngRgba png;
+            std::string error;
+            ASSERT_TRUE(ReadPng(image->data, png, error)) << error;
+            EXPECT_EQ(png.width, width);
+            EXPECT_EQ(png.height, height);
+            continue;
+        }
         ASSERT_GE(image->data.size(), 40u);
         EXPECT_EQ(int(Le(image->data, 4, 4)), width);
         EXPECT_EQ(int(Le(image->data, 8, 4)), 2 * height);
         EXPECT_EQ(int(Le(image->data, 14, 2)), bits);
-        const size_t palette = bits == 32 ? 0 : (size_t(1) << bits) * 4;
+        // As many colours as the header counts: all sixteen at 4 bits, up to
+        // 256 at 8.
+        const size_t colours = Le(image->data, 32, 4);
+        if (bits == 4)
+            EXPECT_EQ(colours, 16u);
+        else
+            EXPECT_TRUE(colours >= 2 && colours <= 256) << colours;
+        const size_t palette = colours * 4;
         const size_t colour = size_t((width * bits + 31) / 32 * 4) * height;
         const size_t mask = size_t((width + 31) / 32 * 4) * height;
         EXPECT_EQ(image->data.size(), 40 + palette + colour + mask);
@@ -111,7 +128,12 @@ TEST_P(ExecutableResources, IconShowsABlueScreenWhereTheImageListHasARedOne) {
         if (uint8_t(group->data[e]) == 48 && Le(group->data, e + 6, 2) == 32)
             icon48 = pe_.Find(kIcon, Le(group->data, e + 12, 2));
     ASSERT_NE(icon48, nullptr);
-    const auto icon = count(icon48->data.substr(40, 48 * 48 * 4), 0, 4);
+    PngRgba png;
+    std::string error;
+    ASSERT_TRUE(ReadPng(icon48->data, png, error)) << error;
+    ASSERT_EQ(png.rgba.size(), 48u * 48 * 4);
+    for (size_t i = 0; i < png.rgba.size(); i += 4) std::swap(png.rgba[i], png.rgba[i + 2]);
+    const auto icon = count(png.rgba, 0, 4);
     EXPECT_EQ(icon.second, 0);
 
     const PeResource* setup48 = pe_.Find(kRcData, AppImgInfo(AppImgId::setup48).resource);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/PngImage.h"
 #include "tools/Palette.h"
 #include "tools/SetupPictures.h"
 
@@ -35,7 +36,11 @@ TEST(IcoFile, WritesEachDepthWithItsPaletteAndMask) {
         ASSERT_EQ(offset + size <= ico.size(), true);
         const std::string dib = ico.substr(offset, size);
         EXPECT_EQ(Le(dib, 14, 2), uint32_t(bits));
-        const size_t palette = bits == 32 ? 0 : (size_t(1) << bits) * 4;
+        // The palette: as many colours as the header counts, all sixteen at
+        // 4 bits, the two used (black and blue) at 8.
+        const size_t colours = Le(dib, 32, 4);
+        EXPECT_EQ(colours, bits == 32 ? 0u : bits == 4 ? 16u : 2u);
+        const size_t palette = colours * 4;
         const size_t stride = size_t((16 * bits + 31) / 32 * 4);
         ASSERT_EQ(size, 40 + palette + stride * 16 + 4 * 16);
         // The mask is set over the clear half only, in every row.
@@ -55,6 +60,32 @@ TEST(IcoFile, WritesEachDepthWithItsPaletteAndMask) {
         EXPECT_EQ(Le(dib, 40 + 4 * size_t(clear), 3), 0u);
         EXPECT_EQ(Le(dib, 40 + 4 * size_t(blue), 3), 0x0000ffu);  // B, G, R: blue only
     }
+}
+
+TEST(IcoFile, StoresA32BitImageAsAPngOfItsPixelsWhenAsked) {
+    const std::string ico =
+        IcoFile({IcoImage{HalfBlue(), 32, true}, IcoImage{HalfBlue(), 4, false}});
+    ASSERT_EQ(Le(ico, 4, 2), 2u);
+    EXPECT_EQ(Le(ico, 6 + 6, 2), 32u);
+    EXPECT_EQ(uint8_t(ico[6 + 2]), 0);
+    const size_t size = Le(ico, 6 + 8, 4), offset = Le(ico, 6 + 12, 4);
+    ASSERT_EQ(offset, 6u + 2 * 16);
+    ASSERT_LE(offset + size, ico.size());
+    PngRgba png;
+    std::string error;
+    ASSERT_TRUE(ReadPng(ico.substr(offset, size), png, error)) << error;
+    ASSERT_EQ(png.width, 16);
+    ASSERT_EQ(png.height, 16);
+    for (int y : {0, 15})
+        for (int x : {0, 7, 8, 15}) {
+            SCOPED_TRACE(std::to_string(x) + ", " + std::to_string(y));
+            const std::string p = png.rgba.substr(size_t(y * 16 + x) * 4, 4);
+            EXPECT_EQ(p, x < 8 ? std::string(4, '\0') : std::string("\0\0\xff\xff", 4));
+        }
+    // The next image follows the PNG, a DIB as before.
+    ASSERT_EQ(Le(ico, 6 + 16 + 12, 4), offset + size);
+    EXPECT_EQ(Le(ico, offset + size, 4), 40u);
+    EXPECT_EQ(Le(ico, offset + size + 14, 2), 4u);
 }
 
 TEST(Palette, KeepsTheColoursOfAPictureWithFew) {

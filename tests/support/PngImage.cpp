@@ -1,0 +1,98 @@
+#include "support/PngImage.h"
+
+#include <zlib.h>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+const char kSignature[] = "\x89PNG\r\n\x1a\n";
+
+uint32_t Big32(const std::string& d, size_t at) {
+    return uint32_t(uint8_t(d[at])) << 24 | uint32_t(uint8_t(d[at + 1])) << 16 |
+           uint32_t(uint8_t(d[at + 2])) << 8 | uint8_t(d[at + 3]);
+}
+
+int Paeth(int a, int b, int c) {
+    const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+}
+
+// Undoes the row filters of ROWS (each row a filter byte and STRIDE bytes) into OUT.
+bool Unfilter(const std::string& rows, size_t stride, int height, std::string& out,
+              std::string& error) {
+    out.assign(stride * size_t(height), '\0');
+    for (size_t y = 0; y < size_t(height); ++y) {
+        const int filter = uint8_t(rows[y * (stride + 1)]);
+        if (filter > 4) {
+            error = "unknown PNG row filter " + std::to_string(filter);
+            return false;
+        }
+        for (size_t x = 0; x < stride; ++x) {
+            const int raw = uint8_t(rows[y * (stride + 1) + 1 + x]);
+            const int a = x >= 4 ? uint8_t(out[y * stride + x - 4]) : 0;
+            const int b = y > 0 ? uint8_t(out[(y - 1) * stride + x]) : 0;
+            const int c = x >= 4 && y > 0 ? uint8_t(out[(y - 1) * stride + x - 4]) : 0;
+            const int predictions[] = {0, a, b, (a + b) / 2, Paeth(a, b, c)};
+            out[y * stride + x] = char((raw + predictions[filter]) & 0xff);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IsPng(const std::string& data) {
+    return data.compare(0, 8, kSignature, 8) == 0;
+}
+
+bool ReadPng(const std::string& data, PngRgba& image, std::string& error) {
+    if (!IsPng(data)) {
+        error = "no PNG signature";
+        return false;
+    }
+    std::string header, idat;
+    bool ended = false;
+    for (size_t at = 8; !ended;) {
+        if (at + 12 > data.size() || Big32(data, at) > data.size() - at - 12) {
+            error = "PNG chunk cut short";
+            return false;
+        }
+        const size_t length = Big32(data, at);
+        const std::string typed = data.substr(at + 4, 4 + length);
+        const uint32_t crc =
+            uint32_t(crc32(0, reinterpret_cast<const Bytef*>(typed.data()), uInt(typed.size())));
+        if (crc != Big32(data, at + 8 + length)) {
+            error = "PNG chunk " + typed.substr(0, 4) + " with a wrong CRC";
+            return false;
+        }
+        const std::string type = typed.substr(0, 4);
+        if (type == "IHDR")
+            header = typed.substr(4);
+        else if (type == "IDAT")
+            idat += typed.substr(4);
+        ended = type == "IEND";
+        at += 12 + length;
+    }
+    if (header.size() != 13 || header.substr(8) != std::string("\x08\x06\0\0\0", 5)) {
+        error = "not an 8-bit RGBA PNG without interlacing";
+        return false;
+    }
+    image.width = int(Big32(header, 0));
+    image.height = int(Big32(header, 4));
+    if (image.width <= 0 || image.height <= 0 || image.width > 256 || image.height > 256) {
+        error = "PNG of no icon size";
+        return false;
+    }
+    const size_t stride = size_t(image.width) * 4;
+    std::string rows((stride + 1) * size_t(image.height), '\0');
+    uLongf unpacked = rows.size();
+    if (uncompress(reinterpret_cast<Bytef*>(rows.data()), &unpacked,
+                   reinterpret_cast<const Bytef*>(idat.data()), uLong(idat.size())) != Z_OK ||
+        unpacked != rows.size()) {
+        error = "PNG pixels that do not inflate to the image's size";
+        return false;
+    }
+    return Unfilter(rows, stride, image.height, image.rgba, error);
+}

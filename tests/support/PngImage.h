@@ -1,0 +1,13 @@
+// Reads the PNG images that icons may hold: 8-bit RGBA, not interlaced, with
+// any of PNG's row filters, every chunk's CRC checked.
+#pragma once
+
+#include <string>
+
+struct PngRgba {
+    int width = 0, height = 0;
+    std::string rgba;  // top row first, four bytes a pixel
+};
+
+bool IsPng(const std::string& data);
+bool ReadPng(const std::string& data, PngRgba& image, std::string& error);
