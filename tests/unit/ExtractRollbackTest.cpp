@@ -159,15 +159,25 @@ TEST(ExtractRollbackTest, TheFailureCarriesTheSystemsCodeOfTheRefusal) {
     }
 }
 
+// A file that cannot be written, or a stream that cannot be decoded: not even
+// the files before it, decoded and written whole, stay.
 TEST(ExtractRollbackTest, AFirstInstallationThatFailsLeavesNotEvenItsFolder) {
-    const TestPackage package(PackageFiles());
-    MemoryFileSystem fs;
-    fs.strictFolders = true;
-    fs.folders.insert("C:\\Apps");  // there before: stays
-    fs.locked.insert(RunNames("0000000A").Staged(At("Sources\\Quillmark-V390-source.7z")));
-    EXPECT_FALSE(Extract(package, fs));
-    EXPECT_TRUE(fs.files.empty());
-    EXPECT_EQ(fs.folders, std::set<std::string>{"C:\\Apps"});
+    for (bool damaged : {false, true}) {
+        TestPackage package(PackageFiles());
+        MemoryFileSystem fs;
+        fs.strictFolders = true;
+        fs.folders.insert("C:\\Apps");  // there before: stays
+        const std::string last = At("Sources\\Quillmark-V390-source.7z");
+        if (damaged)
+            package.Damage(3, 0);
+        else
+            fs.locked.insert(RunNames("0000000A").Staged(last));
+        ExtractFailure failure;
+        EXPECT_FALSE(Extract(package, fs, &failure));
+        EXPECT_EQ(failure.path, last);
+        EXPECT_TRUE(fs.files.empty());
+        EXPECT_EQ(fs.folders, std::set<std::string>{"C:\\Apps"});
+    }
 }
 
 // Things outside the setup that stop an update, each over the same earlier

@@ -68,25 +68,6 @@ TEST_F(ExtractTest, TheBarOnlyMovesForwardAndEndsAtTheTotal) {
     EXPECT_EQ(progress.DoneBytes(), total);
 }
 
-TEST_F(ExtractTest, AFileThatCannotBeWrittenStopsEverythingAfterIt) {
-    fs.files["C:\\Apps\\Quillmark\\Quillmark.ini"] = "user settings";
-    fs.locked.insert("C:\\Apps\\Quillmark\\Quillmark.ini");
-    EXPECT_FALSE(Extract());
-    EXPECT_EQ(failure.path, "C:\\Apps\\Quillmark\\Quillmark.ini");
-    EXPECT_EQ(fs.files.at("C:\\Apps\\Quillmark\\Quillmark.ini"), "user settings");
-    EXPECT_FALSE(fs.files.count("C:\\Apps\\Quillmark\\Support\\UserManual$en-us.chm"));
-    EXPECT_FALSE(fs.folders.count("C:\\Apps\\Quillmark\\Support"));
-}
-
-TEST_F(ExtractTest, ADamagedStreamWritesNoFileAtAll) {
-    package.Damage(0, 1);
-    EXPECT_FALSE(Extract());
-    EXPECT_EQ(failure.path, "C:\\Apps\\Quillmark\\Quillmark.ini");
-    // Not even the file before it, which was decoded and written whole.
-    EXPECT_TRUE(fs.files.empty());
-    EXPECT_TRUE(fs.folders.empty());
-}
-
 TEST_F(ExtractTest, TheSetupsDisplayIsTitledAndRunsOverTheWholePackage) {
     RecordingProgress setupDisplay;
     RetryBudget retries;
