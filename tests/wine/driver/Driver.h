@@ -232,6 +232,6 @@ std::vector<std::wstring> ListFolder(const std::wstring& folder);  // names, wit
 // Every path below folder, relative to it ("Support\\AppIcons.icl"), each
 // folder before what it holds.
 std::vector<std::wstring> ListTree(const std::wstring& folder);
-std::wstring TempFolder(const std::wstring& name);                 // made empty
+std::wstring TempFolder(const std::wstring& name);  // made empty
 
 }  // namespace driver
