@@ -158,9 +158,7 @@ SIZE_T PeakOf(const std::wstring& exe, bool cancel = false) {
 }
 
 size_t FileSize(const std::wstring& path) {
-    std::string data;
-    driver::ReadBytes(path, data);
-    return data.size();
+    return driver::FileBytes(path).value_or("").size();
 }
 
 }  // namespace

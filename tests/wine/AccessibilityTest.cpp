@@ -115,7 +115,7 @@ TEST_F(Accessibility, EveryWindowAnswersItsNameRoleAndValue) {
                 EXPECT_NE(row.state & STATE_SYSTEM_SELECTABLE, 0);
             }
         }
-        if (kind == SetupWindow::Other && WindowText(window) == L"Setup progress") {
+        if (kind == SetupWindow::Other && WindowText(window) == kProgressTitle) {
             // The file being unpacked, and how far the whole is, as shown.
             const AccessibleAnswer progress = AskScreenReader(window);
             EXPECT_EQ(progress.role, ROLE_SYSTEM_PROGRESSBAR);

@@ -72,14 +72,11 @@ protected:
     }
 
     void ExpectOneUninstallEntry() {
-        const std::wstring exe = folder_ + L"\\Quillmark.exe";
         EXPECT_TRUE(KeyExistsInView(HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_32KEY));
         EXPECT_FALSE(KeyExistsInView(HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_64KEY))
             << "a second entry among the 64-bit programs";
-        std::optional<RawValue> command =
-            ReadRawValue(HKEY_LOCAL_MACHINE, kUninstallKey, L"UninstallString");
-        ASSERT_TRUE(command);
-        EXPECT_EQ(std::wstring(command->text.c_str()), L"\"" + exe + L"\" /uninstall");
+        EXPECT_EQ(StoredString(HKEY_LOCAL_MACHINE, kUninstallKey, L"UninstallString"),
+                  L"\"" + folder_ + L"\\Quillmark.exe\" /uninstall");
     }
 
     void ExpectOneSetOfDocumentTypes() {

@@ -3,6 +3,7 @@
 // the same place, the list's rows as high; and back at 96 DPI as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "RunLeftovers.h"
@@ -18,12 +19,9 @@ struct Snapshot {
 };
 
 bool operator==(const Snapshot& a, const Snapshot& b) {
-    if (a.places.size() != b.places.size() || a.rowHeight != b.rowHeight)
-        return false;
-    for (size_t i = 0; i < a.places.size(); ++i)
-        if (!EqualRect(&a.places[i], &b.places[i]))
-            return false;
-    return true;
+    return a.rowHeight == b.rowHeight &&
+           std::equal(a.places.begin(), a.places.end(), b.places.begin(), b.places.end(),
+                      [](const RECT& x, const RECT& y) { return EqualRect(&x, &y); });
 }
 
 std::ostream& operator<<(std::ostream& out, const Snapshot& s) {

@@ -77,8 +77,7 @@ SetupRun RunInto(const std::wstring& exe, const std::wstring& folder,
     answers.seen = [&](SetupWindow kind, HWND window) {
         if (kind == SetupWindow::LaunchIcons && atLaunchIcons)
             atLaunchIcons();
-        if (kind == SetupWindow::Other && !progressSeen &&
-            WindowText(window) == L"Setup progress") {
+        if (kind == SetupWindow::Other && !progressSeen && WindowText(window) == kProgressTitle) {
             progressSeen = true;
             start = Clock::now();
         } else if (progressSeen && !unpacked &&
@@ -103,12 +102,17 @@ std::vector<std::string> Leftovers(const FileTree& tree) {
     return left;
 }
 
+void ExpectNoLeftovers(const std::wstring& folder) {
+    const FileTree now = TreeOf(folder);
+    EXPECT_TRUE(Leftovers(now).empty()) << ::testing::PrintToString(now);
+}
+
 // The settings file holds the user's language and device, whatever else.
 bool HoldsUsersValues(const std::wstring& folder) {
-    std::string bytes;
-    if (!ReadBytes(SettingsFile(folder), bytes))
+    const std::optional<std::string> bytes = FileBytes(SettingsFile(folder));
+    if (!bytes)
         return false;
-    IniDocument read = ParseIniDocument(bytes);
+    IniDocument read = ParseIniDocument(*bytes);
     return read.Section("App").Value("Language") == "IT-IT" &&
            read.Section("Communication").Value("Device") == "3";
 }
@@ -129,30 +133,19 @@ TEST_F(FailedUpdate, ADamagedStreamInTheLastGroupLeavesTheEarlierInstallation) {
     EXPECT_EQ(TreeOf(folder), earlier);
 }
 
-// Held by the test itself, another process to the setup.
-class HeldByTest {
-public:
-    HeldByTest(const std::wstring& path, DWORD sharing)
-        : handle_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr,
-                              OPEN_EXISTING, 0, nullptr)) {}
-    bool Valid() const { return handle_.Valid(); }
-    // What its holder reads now, from the start.
-    std::string Content() {
-        SetFilePointer(handle_.Get(), 0, nullptr, FILE_BEGIN);
-        std::string data(1 << 20, '\0');
-        DWORD got = 0;
-        ReadFile(handle_.Get(), &data[0], static_cast<DWORD>(data.size()), &got, nullptr);
-        data.resize(got);
-        return data;
-    }
-
-private:
-    KernelHandle handle_;
-};
+// What the holder of an open file reads now, from the start.
+std::string ContentThrough(const KernelHandle& file) {
+    SetFilePointer(file.Get(), 0, nullptr, FILE_BEGIN);
+    std::string data(1 << 20, '\0');
+    DWORD got = 0;
+    ReadFile(file.Get(), &data[0], static_cast<DWORD>(data.size()), &got, nullptr);
+    data.resize(got);
+    return data;
+}
 
 TEST_F(FailedUpdate, ALaterGroupsFileHeldWithoutSharingLeavesTheEarlierInstallation) {
     {
-        HeldByTest held(folder + L"\\" + kProductFiles[kProjectXml], 0);
+        const KernelHandle held = HoldWithoutSharing(folder + L"\\" + kProductFiles[kProjectXml]);
         ASSERT_TRUE(held.Valid());
         ExpectFailed(RunInto(SetupExe(), folder));
     }
@@ -165,11 +158,14 @@ TEST_F(FailedUpdate, ALaterGroupsFileHeldWithoutSharingLeavesTheEarlierInstallat
 TEST_F(FailedUpdate, AFileHeldWithReadAndWriteSharingStopsTheUpdateUntouched) {
     const std::wstring path = folder + L"\\" + kProductFiles[kAppIcons];
     {
-        HeldByTest held(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        // Held by the test itself, another process to the setup.
+        const KernelHandle held(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(held.Valid());
-        const std::string before = held.Content();
+        const std::string before = ContentThrough(held);
         ExpectFailed(RunInto(SetupExe(), folder));
-        EXPECT_TRUE(held.Content() == before);
+        EXPECT_TRUE(ContentThrough(held) == before);
     }
     EXPECT_EQ(TreeOf(folder), earlier);
 }
@@ -177,11 +173,10 @@ TEST_F(FailedUpdate, AFileHeldWithReadAndWriteSharingStopsTheUpdateUntouched) {
 // Whether the commit waits on file alone: its staged copy is the last one left.
 bool CommitWaitsOnlyFor(const std::wstring& folder, const std::wstring& file) {
     std::vector<std::wstring> staged;
-    for (const wchar_t* sub : {L"", L"\\Documentations", L"\\Support", L"\\Sources"})
-        for (const std::wstring& name : ListFolder(folder + sub))
-            if (name.find(L".setup-tmp") != std::wstring::npos)
-                staged.push_back(sub + (L"\\" + name));
-    return staged.size() == 1 && staged[0].rfind(L"\\" + file + L".", 0) == 0;
+    for (const std::wstring& path : ListTree(folder))
+        if (path.find(L".setup-tmp") != std::wstring::npos)
+            staged.push_back(path);
+    return staged.size() == 1 && staged[0].rfind(file + L".", 0) == 0;
 }
 
 // A rollback refused at every file, as when the drive goes away after the
@@ -199,7 +194,7 @@ TEST_F(FailedUpdate, ARollBackRefusedThroughoutKeepsTheWindowAnsweringAndEnds) {
     SetupAnswers answers;
     answers.installFolder = TypeInstallFolder(folder);
     answers.seen = [&](SetupWindow kind, HWND window) {
-        if (kind != SetupWindow::Other || WindowText(window) != L"Setup progress")
+        if (kind != SetupWindow::Other || WindowText(window) != kProgressTitle)
             return;
         // Until the setup shows its message, or ends without one.
         auto waiting = [&] {
@@ -228,7 +223,7 @@ TEST_F(FailedUpdate, ARollBackRefusedThroughoutKeepsTheWindowAnsweringAndEnds) {
     RemoveTree(last);
 
     ExpectDone(RunInto(SetupExe(), folder));
-    EXPECT_TRUE(Leftovers(TreeOf(folder)).empty());
+    ExpectNoLeftovers(folder);
     EXPECT_TRUE(HoldsUsersValues(folder));
 }
 
@@ -286,12 +281,10 @@ TEST_F(FailedUpdate, ReadOnlyEarlierFilesAreReplacedAndTheNextUpdateSucceeds) {
         for (int run = 1; run <= 2; ++run) {
             SCOPED_TRACE("update " + std::to_string(run));
             ExpectDone(RunInto(SetupExe(), folder));
-            const FileTree now = TreeOf(folder);
-            EXPECT_TRUE(Leftovers(now).empty()) << ::testing::PrintToString(now);
+            ExpectNoLeftovers(folder);
             EXPECT_TRUE(HoldsUsersValues(folder));
-            std::string program;
-            EXPECT_TRUE(ReadBytes(folder + L"\\" + kProductFiles[0], program) &&
-                        program == ProductBytes(kProductFiles[0]));
+            EXPECT_TRUE(FileBytes(folder + L"\\" + kProductFiles[0]) ==
+                        ProductBytes(kProductFiles[0]));
         }
     }
 }
@@ -307,7 +300,7 @@ TEST_F(FailedUpdate, AnotherProgramsFilesNamedAsTheSetupsOwnAreLeftAsTheyAre) {
         {"\\Sources\\notes.setup-old", "their sources' notes"}};
     for (const auto& [path, data] : others) ASSERT_TRUE(WriteBytes(folder + Widen(path), data));
     {
-        HeldByTest held(folder + L"\\notes.setup-old", 0);
+        const KernelHandle held = HoldWithoutSharing(folder + L"\\notes.setup-old");
         ExpectDone(RunInto(SetupExe(), folder));
     }
     const FileTree now = TreeOf(folder);
@@ -324,30 +317,23 @@ TEST_F(FailedUpdate, AnotherProgramsFilesNamedAsTheSetupsOwnAreLeftAsTheyAre) {
 TEST_F(FailedUpdate, EndedAtTheLaunchIconsDialogTheUsersSettingsFileIsUntouched) {
     {
         Process setup = StartInto(SetupExe(), folder);
-        ASSERT_NE(WaitForWindow(setup, L"", L"Zelk - Launch icons", 120000), nullptr);
+        ASSERT_NE(WaitForWindow(setup, L"", kLaunchIconsTitle, 120000), nullptr);
         setup.WaitForExit(1);  // ends it
     }
     // Every file was in place: not even the run's journal is left.
-    const FileTree ended = TreeOf(folder);
-    EXPECT_TRUE(Leftovers(ended).empty()) << ::testing::PrintToString(ended);
-    std::string left;
-    ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
-    EXPECT_EQ(left, ExampleOldSettingsFile());
+    ExpectNoLeftovers(folder);
+    EXPECT_EQ(FileBytes(SettingsFile(folder)), ExampleOldSettingsFile());
     ExpectDone(RunInto(SetupExe(), folder));
     EXPECT_TRUE(HoldsUsersValues(folder));
-    const FileTree now = TreeOf(folder);
-    EXPECT_TRUE(Leftovers(now).empty()) << ::testing::PrintToString(now);
+    ExpectNoLeftovers(folder);
 }
 
 // The drive fills up after the extraction, while the launch-icons dialog
 // waits: the merged settings cannot be written, and the user's file stays.
 TEST_F(FailedUpdateOnASmallDrive, AFullDiskAtTheSettingsWriteLeavesTheUsersFile) {
     ExpectDone(RunInto(SetupExe(), folder, [&] { FillAllBut(0); }));  // the write reports nothing
-    std::string left;
-    ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
-    EXPECT_EQ(left, ExampleOldSettingsFile());
-    const FileTree now = TreeOf(folder);
-    EXPECT_TRUE(Leftovers(now).empty()) << ::testing::PrintToString(now);
+    EXPECT_EQ(FileBytes(SettingsFile(folder)), ExampleOldSettingsFile());
+    ExpectNoLeftovers(folder);
 }
 
 // A setup ended by force at random moments of its extraction: each time the
@@ -387,15 +373,15 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
                      std::to_string(i + 1));
         {
             Process setup = StartInto(SetupExe(), folder);
-            WaitForWindow(setup, L"", L"Setup progress", 20000);
+            WaitForWindow(setup, L"", kProgressTitle, 20000);
             setup.WaitForExit(delayMs);  // ends it when still running then
         }
-        std::string left;
-        ASSERT_TRUE(ReadBytes(SettingsFile(folder), left));
+        const std::optional<std::string> read = FileBytes(SettingsFile(folder));
+        ASSERT_TRUE(read);
+        const std::string& left = *read;
         // Never the package's defaults in place of the user's values.
         EXPECT_TRUE(left == users || isMergedFrom(left, users)) << left;
-        const FileTree stopped = TreeOf(folder);
-        if (!Leftovers(stopped).empty())
+        if (!Leftovers(TreeOf(folder)).empty())
             ++whileStaging;
         else if (left == users)
             ++usersFile;
@@ -407,12 +393,12 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
         ASSERT_EQ(rerun.LastMessage(), kDone);
         EXPECT_EQ(rerun.exitCode, 0u);
         unpackSeconds = std::max(0.2, took);
-        std::string settings;
-        ASSERT_TRUE(ReadBytes(SettingsFile(folder), settings));
-        EXPECT_TRUE(isMergedFrom(settings, left)) << settings;
+        const std::optional<std::string> settings = FileBytes(SettingsFile(folder));
+        ASSERT_TRUE(settings);
+        EXPECT_TRUE(isMergedFrom(*settings, left)) << *settings;
         EXPECT_TRUE(HoldsUsersValues(folder));
         ExpectProductFiles(folder);
-        EXPECT_EQ(Leftovers(TreeOf(folder)), std::vector<std::string>{});
+        ExpectNoLeftovers(folder);
         if (HasFailure())
             return;
     }

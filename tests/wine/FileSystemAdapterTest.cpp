@@ -99,9 +99,7 @@ TEST_F(FileSystemAdapter, EveryOperationTakesPathsPastMaxPath) {
     for (const FolderEntry& entry : fs_.ListFolder(folder)) names.push_back(entry.name);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"Quillmark.exe", "renamed"}));
-    std::string there;
-    EXPECT_TRUE(ReadBytes(exact + L"\\Quillmark.exe", there));
-    EXPECT_EQ(there, "new");
+    EXPECT_EQ(FileBytes(exact + L"\\Quillmark.exe"), "new");
 
     EXPECT_TRUE(fs_.RemoveFile(file));
     EXPECT_TRUE(fs_.RemoveFile(folder + "\\renamed"));

@@ -11,10 +11,16 @@ namespace {
 
 constexpr int kProjectXml = 6;  // index of a file in a later group
 
-std::string InstalledBytes(int i) {
-    std::string data;
-    ReadBytes(DefaultInstallFolder() + L"\\" + kProductFiles[i], data);
-    return data;
+std::optional<std::string> InstalledBytes(int i) {
+    return FileBytes(DefaultInstallFolder() + L"\\" + kProductFiles[i]);
+}
+
+// No file staged or set aside by the setup is left among the product's.
+void ExpectNoFilesOfTheSetupsOwn(const std::wstring& folder) {
+    for (const std::wstring& path : ListTree(folder))
+        EXPECT_TRUE(path.find(L"tmp") == std::wstring::npos &&
+                    path.find(L".setup-") == std::wstring::npos)
+            << Narrow(path);
 }
 
 // Runs a setup to its end, accepting every proposal; title, when asked for,
@@ -34,12 +40,6 @@ class InstallRun : public ::testing::Test {
 protected:
     void SetUp() override { RemoveTree(DefaultInstallFolder()); }
     void TearDown() override { RemoveTree(DefaultInstallFolder()); }
-
-    void ExpectNoTemporaryFiles() {
-        for (const wchar_t* folder : {L"", L"\\Documentations", L"\\Support", L"\\Sources"})
-            for (const std::wstring& name : ListFolder(DefaultInstallFolder() + folder))
-                EXPECT_EQ(name.find(L"tmp"), std::wstring::npos) << Narrow(name);
-    }
 };
 
 TEST_F(InstallRun, InstallsEveryProductFileExactlyAndEndsWithDone) {
@@ -55,7 +55,7 @@ TEST_F(InstallRun, InstallsEveryProductFileExactlyAndEndsWithDone) {
     ExpectProductFiles(DefaultInstallFolder());
     for (const wchar_t* folder : {L"\\Documentations", L"\\Support", L"\\Sources"})
         EXPECT_TRUE(IsFolder(DefaultInstallFolder() + folder));
-    ExpectNoTemporaryFiles();
+    ExpectNoFilesOfTheSetupsOwn(DefaultInstallFolder());
 }
 
 TEST_F(InstallRun, ArgumentsChangeNothing) {
@@ -75,9 +75,7 @@ TEST_F(InstallRun, ALockedProgramStopsTheInstallationAndKeepsItsContent) {
         Process setup = Process::Start(SetupExe());
         ExpectFailed(RunToTheEnd(setup));
     }
-    std::string kept;
-    ASSERT_TRUE(ReadBytes(program, kept));
-    EXPECT_EQ(kept, "the running product");
+    EXPECT_EQ(FileBytes(program), "the running product");
     // Nothing after the locked file was written.
     EXPECT_EQ(ListFolder(DefaultInstallFolder()), std::vector<std::wstring>{L"Quillmark.exe"});
 }
@@ -93,15 +91,10 @@ TEST_F(InstallRun, ADamagedStreamIsReportedAndNoFileIsWritten) {
     ExpectFailed(RunToTheEnd(setup));
 
     // Not even the files before the damaged one, which were whole.
-    EXPECT_EQ(ListFolder(DefaultInstallFolder()), std::vector<std::wstring>{L"Support"});
-    EXPECT_EQ(ListFolder(DefaultInstallFolder() + L"\\Support"),
-              std::vector<std::wstring>{L"Project.xml"});
+    EXPECT_EQ(ListTree(DefaultInstallFolder()),
+              (std::vector<std::wstring>{L"Support", L"Support\\Project.xml"}));
     EXPECT_EQ(InstalledBytes(kProjectXml), "the user's project");
 }
-
-}  // namespace
-
-namespace {
 
 // Text is UTF-8 inside the setup and wide at every system call: a folder name
 // outside the ANSI code page must arrive exactly, not as its UTF-8 bytes.
@@ -113,15 +106,10 @@ TEST(InstallRunUnicode, AFolderNameWithAnUmlautIsUsedExactly) {
 
     EXPECT_EQ(ListFolder(parent),
               std::vector<std::wstring>{L"M\u00fcller Tools \u0141\u00f3d\u017a"});
-    std::string installed;
-    EXPECT_TRUE(ReadBytes(folder + L"\\Sources\\libnodave-0.8.4.5.zip", installed));
-    EXPECT_TRUE(installed == ProductBytes(L"Sources\\libnodave-0.8.4.5.zip"));
+    EXPECT_TRUE(FileBytes(folder + L"\\Sources\\libnodave-0.8.4.5.zip") ==
+                ProductBytes(L"Sources\\libnodave-0.8.4.5.zip"));
     RemoveTree(parent);
 }
-
-}  // namespace
-
-namespace {
 
 // An install folder as long as a user may make it: every product path passes
 // MAX_PATH, and the names staged beside the files are longer still. It is
@@ -148,12 +136,10 @@ TEST(InstallRunLongPath, AnInstallFolderPastMaxPathGetsEveryProductFile) {
 
     ExpectProductFiles(unparsed);
     // The settings file is the package's merged with the user's settings.
-    std::string settings;
-    EXPECT_TRUE(ReadBytes(unparsed + L"\\" + kProductFiles[kSettingsFile], settings));
-    EXPECT_NE(settings.find("[App]\r\n"), std::string::npos);
-    for (const wchar_t* folderName : {L"", L"\\Documentations", L"\\Support", L"\\Sources"})
-        for (const std::wstring& name : ListFolder(unparsed + folderName))
-            EXPECT_EQ(name.find(L".setup-"), std::wstring::npos) << Narrow(name);
+    const std::optional<std::string> settings =
+        FileBytes(unparsed + L"\\" + kProductFiles[kSettingsFile]);
+    EXPECT_TRUE(settings && settings->find("[App]\r\n") != std::string::npos);
+    ExpectNoFilesOfTheSetupsOwn(unparsed);
     RemoveTree(L"\\\\?\\" + parent);
 }
 

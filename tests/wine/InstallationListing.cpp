@@ -5,9 +5,11 @@
 
 #include "LinkFile.h"
 #include "RegistryValues.h"
+#include "RunLeftovers.h"
 #include "app/ProgramFilesFolder.h"
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
+#include "support/ExpectedFileTypes.h"
 #include "win32/RegistryView.h"
 #include "win32/Utf.h"
 #include "win32/Win32Registry.h"
@@ -16,36 +18,10 @@ using namespace driver;
 
 namespace {
 
-// The registry keys the setup writes, with the values it writes there.
-struct RegistryKey {
-    HKEY root;
-    const wchar_t* rootName;
-    const wchar_t* key;
-    const wchar_t* values[2];  // "" is the key's default value
-};
-const RegistryKey kKeys[] = {
-    {HKEY_LOCAL_MACHINE, L"HKLM", kUninstallKey, {L"DisplayName", L"UninstallString"}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L".qkmem", {L""}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L".qkprj", {L""}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L".qkint", {L""}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L"Quillmark.qkmem.File", {L""}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L"Quillmark.qkmem.File\\DefaultIcon", {L""}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L"Quillmark.qkmem.File\\Shell\\Open\\Command", {L""}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L"Quillmark.qkprj.File", {L""}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L"Quillmark.qkprj.File\\DefaultIcon", {L""}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L"Quillmark.qkprj.File\\Shell\\Open\\Command", {L""}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L"Quillmark.qkint.File", {L""}},
-    {HKEY_CLASSES_ROOT, L"HKCR", L"Quillmark.qkint.File\\DefaultIcon", {L""}},
-};
-
 // A registry text without the terminator it is stored with; empty when missing.
 std::wstring Text(HKEY root, const std::wstring& key, const std::wstring& name, REGSAM view) {
     std::optional<RawValue> v = ReadRawValueInView(root, key, name, view);
     return v ? std::wstring(v->text.c_str()) : std::wstring();
-}
-
-std::wstring ShellFolder(const wchar_t* name) {
-    return Text(HKEY_CURRENT_USER, kShellFolders, name, 0);
 }
 
 class Listing {
@@ -57,35 +33,37 @@ public:
         return *this;
     }
 
-    void Files(const std::wstring& folder, const std::wstring& relative = L"") {
-        for (const std::wstring& name : ListFolder(folder + relative)) {
-            const std::wstring path = relative + L"\\" + name;
-            if (IsFolder(folder + path)) {
-                Files(folder, path);
+    void Files(const std::wstring& folder) {
+        for (const std::wstring& path : ListTree(folder)) {
+            if (IsFolder(folder + L"\\" + path))
                 continue;
-            }
-            std::string data;
-            ReadBytes(folder + path, data);
             char size[24];
-            std::snprintf(size, sizeof size, "  %10zu  ", data.size());
+            std::snprintf(size, sizeof size, "  %10zu  ",
+                          FileBytes(folder + L"\\" + path).value_or("").size());
             out_ += size;
-            *this << path.substr(1) + L"\n";
+            *this << path + L"\n";
         }
     }
 
+    // The keys the setup writes, with the values it writes there: the
+    // uninstall entry's, and the default value of each document type's key.
     void Registry(REGSAM machineView) {
-        for (const RegistryKey& k : kKeys) {
-            const REGSAM view = k.root == HKEY_LOCAL_MACHINE ? machineView : 0;
-            const std::wstring where = std::wstring(L"  ") + k.rootName + L"\\" + k.key;
-            if (!KeyExistsInView(k.root, k.key, view)) {
-                *this << where + L": missing\n";
-                continue;
-            }
-            for (const wchar_t* name : k.values)
-                if (name)
-                    *this << where + L"  " + (*name ? name : L"(default)") + L" = " +
-                                 Text(k.root, k.key, name, view) + L"\n";
+        Key(L"HKLM", HKEY_LOCAL_MACHINE, kUninstallKey, {L"DisplayName", L"UninstallString"},
+            machineView);
+        for (const auto& [key, text] : ExpectedFileTypeValues(""))
+            Key(L"HKCR", HKEY_CLASSES_ROOT, Widen(key), {L""}, 0);
+    }
+
+    void Key(const wchar_t* rootName, HKEY root, const std::wstring& key,
+             std::initializer_list<const wchar_t*> names, REGSAM view) {
+        const std::wstring where = std::wstring(L"  ") + rootName + L"\\" + key;
+        if (!KeyExistsInView(root, key, view)) {
+            *this << where + L": missing\n";
+            return;
         }
+        for (const wchar_t* name : names)
+            *this << where + L"  " + (*name ? name : L"(default)") + L" = " +
+                         Text(root, key, name, view) + L"\n";
     }
 
     void Shortcut(const std::wstring& path) {
@@ -164,18 +142,17 @@ bool ListInstallation(const Installation& installation, std::string& listing) {
     out << L"\nRegistry:\n";
     out.Registry(installation.view);
 
-    std::string settings;
-    const bool hasSettings = ReadBytes(folder + L"\\Quillmark.ini", settings);
-    const std::wstring group = RecordedGroup(settings);
-    const std::wstring programs = ShellFolder(L"Programs");
+    const std::optional<std::string> settings = FileBytes(folder + L"\\Quillmark.ini");
+    const std::wstring group = RecordedGroup(settings.value_or(""));
+    const std::wstring programs = ShellFolderPath(L"Programs");
     const std::wstring groupFolder = group.empty() ? programs : programs + L"\\" + group;
     out << L"\nShortcuts:\n";
-    out.Shortcut(ShellFolder(L"Desktop") + L"\\Quillmark.lnk");
+    out.Shortcut(ShellFolderPath(L"Desktop") + L"\\Quillmark.lnk");
     for (const std::wstring& name : ListFolder(groupFolder))
         if (name.size() > 4 && name.substr(name.size() - 4) == L".lnk")
             out.Shortcut(groupFolder + L"\\" + name);
 
     out << L"\nSettings file " + folder + L"\\Quillmark.ini:\n";
-    listing += hasSettings ? settings : "  (none)\n";
+    listing += settings.value_or("  (none)\n");
     return true;
 }

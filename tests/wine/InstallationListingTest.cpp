@@ -9,7 +9,6 @@
 #include "RegistryValues.h"
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
-#include "win32/Handles.h"
 #include "win32/Utf.h"
 
 using namespace driver;
@@ -28,17 +27,9 @@ protected:
     }
     // An uninstall entry written by hand into one view, as another tool may have.
     void WriteEntry(REGSAM view, const std::wstring& command) {
-        RegKey key;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, nullptr, 0,
-                                  KEY_ALL_ACCESS | view, nullptr, key.Receive(), nullptr),
-                  ERROR_SUCCESS);
-        for (const auto& [name, text] :
-             {std::pair<const wchar_t*, std::wstring>{L"DisplayName", L"Quillmark"},
-              {L"UninstallString", command}})
-            ASSERT_EQ(RegSetValueExW(key.Get(), name, 0, REG_SZ,
-                                     reinterpret_cast<const BYTE*>(text.c_str()),
-                                     DWORD((text.size() + 1) * sizeof(wchar_t))),
-                      ERROR_SUCCESS);
+        const HKEY machine = HKEY_LOCAL_MACHINE;
+        ASSERT_TRUE(WriteStringInView(machine, kUninstallKey, L"DisplayName", L"Quillmark", view));
+        ASSERT_TRUE(WriteStringInView(machine, kUninstallKey, L"UninstallString", command, view));
     }
 
     std::wstring scratch_;

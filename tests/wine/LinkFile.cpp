@@ -6,6 +6,18 @@
 #include "win32/ComInit.h"
 #include "win32/ComPtr.h"
 #include "win32/Handles.h"
+#include "win32/Utf.h"
+
+bool operator==(const LinkFields& a, const LinkFields& b) {
+    return a.target == b.target && a.arguments == b.arguments && a.description == b.description &&
+           a.iconPath == b.iconPath && a.iconIndex == b.iconIndex;
+}
+
+std::ostream& operator<<(std::ostream& out, const LinkFields& link) {
+    return out << "{" << Narrow(link.target) << " " << Narrow(link.arguments) << ", \""
+               << Narrow(link.description) << "\", icon " << Narrow(link.iconPath) << ","
+               << link.iconIndex << "}";
+}
 
 std::optional<LinkFields> LoadLink(const std::wstring& path) {
     ComInit com;

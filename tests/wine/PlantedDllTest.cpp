@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cwctype>
+#include <sstream>
 
 #include "driver/Driver.h"
 #include "win32/Utf.h"
@@ -57,16 +58,14 @@ TEST(DllPlanting, DllsBesideTheSetupAreNotLoaded) {
     for (const std::wstring& name : ListFolder(folder))
         EXPECT_EQ(name.find(L".loaded"), std::wstring::npos) << Narrow(name) << " was loaded";
 
-    std::string log;
-    ASSERT_TRUE(ReadBytes(FromUnixPath(trace), log));
-    EXPECT_NE(log.find("loaddll"), std::string::npos) << "no loader trace was written";
+    const std::optional<std::string> log = FileBytes(FromUnixPath(trace));
+    ASSERT_TRUE(log);
+    EXPECT_NE(log->find("loaddll"), std::string::npos) << "no loader trace was written";
     // Loads from the setup's own folder show its path in the trace.
-    size_t start = 0;
     int fromSystem = 0;
-    while (start < log.size()) {
-        size_t end = log.find('\n', start);
-        std::wstring line = Lower(Widen(log.substr(start, end - start)));
-        start = end == std::string::npos ? log.size() : end + 1;
+    std::istringstream lines(*log);
+    for (std::string text; std::getline(lines, text);) {
+        const std::wstring line = Lower(Widen(text));
         if (line.find(L"loaded") == std::wstring::npos)
             continue;
         if (line.find(L"system32") != std::wstring::npos)

@@ -25,17 +25,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     SetupAnswers answers;
     answers.seen = [](SetupWindow kind, HWND window) {
-        if (kind == SetupWindow::Message) {
+        if (kind == SetupWindow::Message)
             std::printf("The setup says: %s\n", Narrow(MessageBoxText(window)).c_str());
-            std::fflush(stdout);
-        } else if (kind == SetupWindow::Other) {
-            std::printf("Showing \"%s\"\n", Narrow(WindowText(window)).c_str());
-            std::fflush(stdout);
-        } else {
-            std::printf("Accepting \"%s\"\n", Narrow(WindowText(window)).c_str());
-            std::fflush(stdout);
+        else
+            std::printf(kind == SetupWindow::Other ? "Showing \"%s\"\n" : "Accepting \"%s\"\n",
+                        Narrow(WindowText(window)).c_str());
+        std::fflush(stdout);
+        if (kind == SetupWindow::InstallFolder || kind == SetupWindow::LaunchIcons)
             Sleep(500);  // let a user see it
-        }
     };
     const SetupRun run = RunSetup(setup, answers);
     if (run.exitCode == STILL_ACTIVE) {

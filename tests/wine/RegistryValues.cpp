@@ -60,15 +60,29 @@ void DeleteKeyTreeInView(HKEY root, const std::wstring& key, REGSAM view) {
     RegDeleteKeyExW(root, key.c_str(), view, 0);
 }
 
+namespace {
+
+// data: the bytes stored, as wide characters.
+bool SetValue(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type,
+              const std::wstring& data, REGSAM view) {
+    RegKey k;
+    return RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr,
+                           k.Receive(), nullptr) == ERROR_SUCCESS &&
+           RegSetValueExW(k.Get(), name.c_str(), 0, type,
+                          reinterpret_cast<const BYTE*>(data.data()),
+                          static_cast<DWORD>(data.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
 bool WriteRawString(HKEY root, const std::wstring& key, const std::wstring& name,
                     const std::wstring& text, bool withTerminator, DWORD type) {
-    RegKey k;
-    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | ViewOf(root), nullptr,
-                        k.Receive(), nullptr) != ERROR_SUCCESS)
-        return false;
-    DWORD bytes = static_cast<DWORD>((text.size() + (withTerminator ? 1 : 0)) * sizeof(wchar_t));
-    return RegSetValueExW(k.Get(), name.c_str(), 0, type,
-                          reinterpret_cast<const BYTE*>(text.c_str()), bytes) == ERROR_SUCCESS;
+    return SetValue(root, key, name, type, withTerminator ? text + L'\0' : text, ViewOf(root));
+}
+
+bool WriteStringInView(HKEY root, const std::wstring& key, const std::wstring& name,
+                       const std::wstring& text, REGSAM view) {
+    return SetValue(root, key, name, REG_SZ, text + L'\0', view);
 }
 
 ScopedRegistryString::ScopedRegistryString(HKEY root, std::wstring key, std::wstring name,
@@ -82,12 +96,7 @@ ScopedRegistryString::ScopedRegistryString(HKEY root, std::wstring key, std::wst
 
 ScopedRegistryString::~ScopedRegistryString() {
     if (earlier_) {
-        RegKey k;
-        if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE | ViewOf(root_), k.Receive()) ==
-            ERROR_SUCCESS)
-            RegSetValueExW(k.Get(), name_.c_str(), 0, earlier_->type,
-                           reinterpret_cast<const BYTE*>(earlier_->text.data()),
-                           static_cast<DWORD>(earlier_->text.size() * sizeof(wchar_t)));
+        SetValue(root_, key_, name_, earlier_->type, earlier_->text, ViewOf(root_));
         return;
     }
     RegKey k;

@@ -26,6 +26,9 @@ bool KeyExistsInView(HKEY root, const std::wstring& key, REGSAM view);
 void DeleteKeyTreeInView(HKEY root, const std::wstring& key, REGSAM view);
 bool WriteRawString(HKEY root, const std::wstring& key, const std::wstring& name,
                     const std::wstring& text, bool withTerminator = true, DWORD type = REG_SZ);
+// A REG_SZ stored with its terminator, as the setup stores them, in a view.
+bool WriteStringInView(HKEY root, const std::wstring& key, const std::wstring& name,
+                       const std::wstring& text, REGSAM view);
 
 // Sets a string value for one scope; the earlier value, or its absence, comes back.
 class ScopedRegistryString {

@@ -5,7 +5,6 @@
 
 #include "RegistryValues.h"
 #include "driver/Driver.h"
-#include "win32/Handles.h"
 #include "win32/Utf.h"
 #include "win32/Win32Registry.h"
 
@@ -61,14 +60,7 @@ TEST_F(RegistryView, TheClassesAndTheUsersKeysAreSharedByBothViews) {
 TEST_F(RegistryView, AValueOnlyThe64BitViewHasIsReadBy64BitProgramsAlone) {
     // What a 64-bit system that runs no 32-bit programs offers: the native
     // view alone. A 32-bit program never sees it; the 64-bit build falls back to it.
-    RegKey key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0,
-                              KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, key.Receive(), nullptr),
-              ERROR_SUCCESS);
-    const wchar_t native[] = L"native";
-    ASSERT_EQ(RegSetValueExW(key.Get(), L"Value", 0, REG_SZ, reinterpret_cast<const BYTE*>(native),
-                             sizeof(native)),
-              ERROR_SUCCESS);
+    ASSERT_TRUE(WriteStringInView(HKEY_LOCAL_MACHINE, kKey, L"Value", L"native", KEY_WOW64_64KEY));
     EXPECT_EQ(registry_.GetString(RegRoot::LocalMachine, kKeyU8, "Value"),
               sizeof(void*) == 8 ? "native" : "");
 

@@ -185,6 +185,7 @@ TEST(AppImg, AModuleWithoutThePicturesGivesNothing) {
 // process takes the density when it starts, so the test runs its other part
 // again at each one, where a window of the setup is made and asked.
 const wchar_t kIconDensity[] = L"QUILLMARK_ICON_DENSITY";
+class WindowIconsAtOneDensity : public SetupModule {};
 
 TEST(WindowIcons, AreDrawnAtTheSizesWindowsAsksForAtThreeDensities) {
     if (!driver::Environment(kIconDensity).empty())
@@ -200,7 +201,7 @@ TEST(WindowIcons, AreDrawnAtTheSizesWindowsAsksForAtThreeDensities) {
     }
 }
 
-TEST(WindowIconsAtOneDensity, AreTheSmallAndBigIconSizes) {
+TEST_F(WindowIconsAtOneDensity, AreTheSmallAndBigIconSizes) {
     const std::wstring density = driver::Environment(kIconDensity);
     if (density.empty())
         GTEST_SKIP() << "run by WindowIcons at each density";
@@ -208,11 +209,8 @@ TEST(WindowIconsAtOneDensity, AreTheSmallAndBigIconSizes) {
     const int dpi = std::stoi(density);
     Gui gui(GetModuleHandleW(nullptr));
     ASSERT_EQ(gui.Dpi(), dpi);
-    const HMODULE setup = LoadLibraryExW(driver::SetupExe().c_str(), nullptr,
-                                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(setup, nullptr);
     ProgressWindow window(gui);
-    window.SetIcons(SetupWindowIcon(setup));
+    window.SetIcons(SetupWindowIcon(module_));
     // SM_CXSMICON and SM_CXICON: 16 and 32 pixels at 96 DPI, growing with it.
     const struct {
         WPARAM which;
@@ -231,7 +229,6 @@ TEST(WindowIconsAtOneDensity, AreTheSmallAndBigIconSizes) {
         EXPECT_EQ(bitmap.bmWidth, MulDiv(icon.at96, dpi, 96));
         EXPECT_EQ(bitmap.bmHeight, MulDiv(icon.at96, dpi, 96));
     }
-    FreeLibrary(setup);
 }
 
 }  // namespace

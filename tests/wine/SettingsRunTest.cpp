@@ -60,9 +60,7 @@ TEST_F(SettingsRun, AFailedUpdatePutsTheEarlierSettingsFileBack) {
     }
     // Nothing of the package stays, the settings file's default least of all.
     EXPECT_FALSE(Exists(DefaultInstallFolder() + L"\\libnodave.dll"));
-    std::string kept;
-    ASSERT_TRUE(ReadBytes(SettingsFile(), kept));
-    EXPECT_EQ(kept, earlier);
+    EXPECT_EQ(FileBytes(SettingsFile()), earlier);
     EXPECT_FALSE(Exists(SettingsFile() + L".bak"));
 }
 

@@ -36,11 +36,8 @@ protected:
           desktop_(HKEY_CURRENT_USER, kShellFolders, L"Desktop", Desktop()),
           programs_(HKEY_CURRENT_USER, kShellFolders, L"Programs", Programs()) {
         RemoveTree(profile_);
-        CreateDirectoryW(profile_.c_str(), nullptr);
-        CreateDirectoryW(Desktop().c_str(), nullptr);
-        for (const wchar_t* level : {L"\\AppData", L"\\AppData\\Start Menu"})
-            CreateDirectoryW((profile_ + level).c_str(), nullptr);
-        CreateDirectoryW(Programs().c_str(), nullptr);
+        for (const std::wstring& folder : {Desktop(), Programs()})
+            SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
     }
     ~ShellLinkTest() override {
         RemoveTree(profile_);
@@ -67,13 +64,8 @@ TEST_F(ShellLinkTest, ShellFoldersAreReadAsUnicode) {
 
 TEST_F(ShellLinkTest, DesktopShortcutReadsBackAsRequested) {
     ASSERT_TRUE(CreateDesktopShortcut(platform_, ProductU8(), "Quillmark.lnk", "Quillmark 3.90"));
-    std::optional<LinkFields> link = LoadLink(Desktop() + L"\\Quillmark.lnk");
-    ASSERT_TRUE(link);
-    EXPECT_EQ(link->target, Product());
-    EXPECT_EQ(link->arguments, L"");
-    EXPECT_EQ(link->description, L"Quillmark 3.90");
-    EXPECT_EQ(link->iconPath, Product());
-    EXPECT_EQ(link->iconIndex, 0);
+    EXPECT_EQ(LoadLink(Desktop() + L"\\Quillmark.lnk"),
+              (LinkFields{Product(), L"", L"Quillmark 3.90", Product(), 0}));
 }
 
 TEST_F(ShellLinkTest, ProgramGroupOfTwoLevelsIsMadeAndHoldsBothShortcuts) {
@@ -86,13 +78,8 @@ TEST_F(ShellLinkTest, ProgramGroupOfTwoLevelsIsMadeAndHoldsBothShortcuts) {
 
     const std::wstring folder = Programs() + L"\\Accessories\\Quillmark";
     EXPECT_EQ(ListFolder(folder), (std::vector<std::wstring>{L"Quillmark.lnk", L"Uninstall.lnk"}));
-    std::optional<LinkFields> uninstall = LoadLink(folder + L"\\Uninstall.lnk");
-    ASSERT_TRUE(uninstall);
-    EXPECT_EQ(uninstall->target, Product());
-    EXPECT_EQ(uninstall->arguments, L"/uninstall");
-    EXPECT_EQ(uninstall->description, L"Uninstall");
-    EXPECT_EQ(uninstall->iconPath, library);
-    EXPECT_EQ(uninstall->iconIndex, 3);
+    EXPECT_EQ(LoadLink(folder + L"\\Uninstall.lnk"),
+              (LinkFields{Product(), L"/uninstall", L"Uninstall", library, 3}));
 }
 
 TEST_F(ShellLinkTest, EmptyGroupWritesStraightIntoPrograms) {

@@ -11,6 +11,7 @@
 
 #include "RunLeftovers.h"
 #include "driver/Driver.h"
+#include "driver/ProductNames.h"
 #include "win32/Utf.h"
 
 using namespace driver;
@@ -29,10 +30,10 @@ struct TaskbarCall {
 // they inherit, which the test's command sends to a file.
 std::string Trace() {
     const char* trace = getenv("QUILLMARK_SETUP_TRACE");
-    std::string log;
-    if (!trace || !ReadBytes(FromUnixPath(trace), log))
+    const std::optional<std::string> log = trace ? FileBytes(FromUnixPath(trace)) : std::nullopt;
+    if (!log)
         ADD_FAILURE() << "run through ctest, which names the trace file";
-    return log;
+    return log.value_or("");
 }
 
 std::vector<TaskbarCall> TaskbarCalls(const std::string& trace) {
@@ -67,7 +68,7 @@ TracedRun RunTraced(SetupAnswers answers) {
     Process setup = Process::Start(SetupExe(), L"", {{L"WINEDEBUG", L"-all,fixme+explorerframe"}});
     EXPECT_TRUE(setup.Started());
     answers.seen = [&traced](SetupWindow kind, HWND window) {
-        if (kind == SetupWindow::Other && WindowText(window) == L"Setup progress")
+        if (kind == SetupWindow::Other && WindowText(window) == kProgressTitle)
             traced.progress = window;
     };
     traced.run = RunSetup(setup, answers);
@@ -89,7 +90,7 @@ TEST_F(TaskbarProgress, ShowsTheBarWhileUnpackingAndNothingOnceDone) {
     SetupAnswers answers;
     answers.installFolder = TypeInstallFolder(folder_ + L"\\Product");
     const TracedRun traced = RunTraced(answers);
-    EXPECT_EQ(traced.run.LastMessage(), L"Done.");
+    EXPECT_EQ(traced.run.LastMessage(), kDone);
     ASSERT_NE(traced.progress, nullptr);
     bool value = false, cleared = false;
     for (const TaskbarCall& call : traced.calls) {
@@ -127,7 +128,7 @@ TEST_F(TaskbarProgress, TurnsToTheErrorStateBeforeTheErrorIsShown) {
         PressButton(box, IDOK);
     };
     const TracedRun traced = RunTraced(answers);
-    EXPECT_EQ(traced.run.LastMessage(), L"Error. Installation package demaged !");
+    EXPECT_EQ(traced.run.LastMessage(), kFailed);
     ASSERT_TRUE(errorCallsWhenShown.has_value());
     EXPECT_EQ(*errorCallsWhenShown, 1u);
     ASSERT_NE(traced.progress, nullptr);

@@ -34,9 +34,6 @@ std::wstring SetupExe() {
 std::wstring ProductFolder() {
     return FromUnixPath(QUILLMARK_PRODUCT_FOLDER);
 }
-std::wstring StreamFolder() {
-    return FromUnixPath(QUILLMARK_STREAM_FOLDER);
-}
 std::wstring ScreenshotFolder() {
     const std::wstring folder = FromUnixPath(QUILLMARK_SCREENSHOT_FOLDER);
     CreateDirectoryW(folder.c_str(), nullptr);
@@ -72,6 +69,13 @@ std::wstring DefaultInstallFolder() {
 
 namespace {
 
+const wchar_t kFolderPickerTitle[] = L"Select directory";
+const wchar_t kOk[] = L"O&k";
+const wchar_t kNext[] = L"&Next >";
+constexpr int kPickerNameField = 1152;  // the file dialog's name field (edt1)
+constexpr int kMessageText = 0xFFFF;    // a message box's text (a static without an id)
+const wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+
 std::wstring EnvironmentBlock(const std::map<std::wstring, std::wstring>& extra) {
     std::map<std::wstring, std::wstring> vars;
     wchar_t* block = GetEnvironmentStringsW();
@@ -88,46 +92,119 @@ std::wstring EnvironmentBlock(const std::map<std::wstring, std::wstring>& extra)
     return out + L'\0';
 }
 
-bool IsVisibleWindowOf(HWND hwnd, DWORD pid) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    return owner == pid && IsWindowVisible(hwnd);
+BOOL CALLBACK Collect(HWND hwnd, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(hwnd);
+    return TRUE;
 }
 
-struct Search {
-    DWORD pid;
-    const std::wstring* windowClass;
-    const std::wstring* title;
-    bool needsMessage;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK Match(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<Search*>(lp);
-    if (!IsVisibleWindowOf(hwnd, s->pid))
-        return TRUE;
-    wchar_t cls[256] = {};
-    GetClassNameW(hwnd, cls, 256);
-    if (!s->windowClass->empty() && *s->windowClass != cls)
-        return TRUE;
-    if (!s->title->empty() && *s->title != WindowText(hwnd))
-        return TRUE;
-    if (s->needsMessage && !GetDlgItem(hwnd, 0xFFFF))
-        return TRUE;
-    s->found = hwnd;
-    return FALSE;
+// The visible top-level windows of a process, in z-order.
+std::vector<HWND> VisibleWindowsOf(DWORD pid) {
+    std::vector<HWND> all, visible;
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+    for (HWND hwnd : all) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == pid && IsWindowVisible(hwnd))
+            visible.push_back(hwnd);
+    }
+    return visible;
 }
 
-HWND Poll(Search search, DWORD timeoutMs) {
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[256] = {};
+    GetClassNameW(hwnd, name, 256);
+    return name;
+}
+
+// The first visible window of the process that matches, polled for until timeoutMs have passed.
+HWND Poll(const Process& p, const std::function<bool(HWND)>& matches, DWORD timeoutMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     do {
-        search.found = nullptr;
-        EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
+        for (HWND hwnd : VisibleWindowsOf(p.Id()))
+            if (matches(hwnd))
+                return hwnd;
         Sleep(50);
     } while (GetTickCount64() < end);
     return nullptr;
+}
+
+// Memory in another process for the messages whose data is a pointer.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, size_t size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        process_.Reset(
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+        if (process_.Valid())
+            at_ = static_cast<char*>(
+                VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    }
+    ~RemoteBuffer() {
+        if (at_)
+            VirtualFreeEx(process_.Get(), at_, 0, MEM_RELEASE);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    char* At() const { return at_; }
+    bool Write(size_t offset, const void* data, size_t size) {
+        return WriteProcessMemory(process_.Get(), at_ + offset, data, size, nullptr);
+    }
+    bool Read(size_t offset, void* data, size_t size) {
+        return ReadProcessMemory(process_.Get(), at_ + offset, data, size, nullptr);
+    }
+
+private:
+    KernelHandle process_;
+    char* at_ = nullptr;
+};
+
+// Defined here: the toolchain's copy answered E_NOINTERFACE under Wine.
+const IID kIidAccessible = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+std::wstring TakeText(BSTR text) {
+    std::wstring taken = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+    SysFreeString(text);
+    return taken;
+}
+
+// Waits, handing on what comes for this thread meanwhile: the events of a
+// WinEventRecorder arrive as messages, and Wine drops those not taken.
+void WaitPumping(DWORD ms) {
+    const ULONGLONG end = GetTickCount64() + ms;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+}
+
+SetupWindow KindOf(HWND window) {
+    if (GetDlgItem(window, kMessageText))
+        return SetupWindow::Message;
+    const std::wstring title = WindowText(window);
+    if (title == kInstallFolderTitle)
+        return SetupWindow::InstallFolder;
+    if (title == kLaunchIconsTitle)
+        return SetupWindow::LaunchIcons;
+    return SetupWindow::Other;
+}
+
+// The test's answer to a window of that kind, or else its proposal accepted.
+void Answer(const SetupAnswers& answers, SetupWindow kind, HWND window) {
+    if (kind == SetupWindow::Other)
+        return;  // no step of the run
+    // In SetupWindow's order.
+    const std::function<void(HWND)>* given[] = {&answers.installFolder, &answers.launchIcons,
+                                                &answers.message};
+    if (*given[static_cast<int>(kind)])
+        (*given[static_cast<int>(kind)])(window);
+    else if (kind == SetupWindow::Message)
+        PressButton(window, IDOK);
+    else
+        Click(FindControl(window, L"Button", kind == SetupWindow::InstallFolder ? kOk : kNext));
 }
 
 }  // namespace
@@ -166,12 +243,19 @@ DWORD Process::WaitForExit(DWORD timeoutMs) {
 
 HWND WaitForWindow(const Process& p, const std::wstring& windowClass, const std::wstring& title,
                    DWORD timeoutMs) {
-    return Poll({p.Id(), &windowClass, &title, false}, timeoutMs);
+    return Poll(
+        p,
+        [&](HWND hwnd) {
+            return (windowClass.empty() || ClassOf(hwnd) == windowClass) &&
+                   (title.empty() || WindowText(hwnd) == title);
+        },
+        timeoutMs);
 }
 
 HWND WaitForMessageBox(const Process& p, DWORD timeoutMs) {
-    static const std::wstring kDialogClass = L"#32770", kAny;
-    return Poll({p.Id(), &kDialogClass, &kAny, true}, timeoutMs);
+    return Poll(
+        p, [](HWND hwnd) { return ClassOf(hwnd) == L"#32770" && GetDlgItem(hwnd, kMessageText); },
+        timeoutMs);
 }
 
 std::wstring WindowText(HWND hwnd) {
@@ -183,106 +267,28 @@ std::wstring WindowText(HWND hwnd) {
 }
 
 std::wstring MessageBoxText(HWND box) {
-    return WindowText(GetDlgItem(box, 0xFFFF));
+    return WindowText(GetDlgItem(box, kMessageText));
 }
 
 void PressButton(HWND dialog, int id) {
-    // Posted, not sent: a click that opens a modal window would block a send.
-    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    Click(GetDlgItem(dialog, id));
 }
-
-namespace {
-
-struct ControlSearch {
-    const std::wstring* windowClass;
-    const std::wstring* text;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchControl(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<ControlSearch*>(lp);
-    wchar_t cls[256] = {};
-    GetClassNameW(hwnd, cls, 256);
-    if (*s->windowClass == cls && (s->text->empty() || *s->text == WindowText(hwnd))) {
-        s->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Memory in another process for the messages whose data is a pointer.
-class RemoteBuffer {
-public:
-    RemoteBuffer(HWND window, size_t size) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        process_.Reset(
-            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
-        if (process_.Valid())
-            at_ = static_cast<char*>(
-                VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE));
-    }
-    ~RemoteBuffer() {
-        if (at_)
-            VirtualFreeEx(process_.Get(), at_, 0, MEM_RELEASE);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    char* At() const { return at_; }
-    bool Write(size_t offset, const void* data, size_t size) {
-        return WriteProcessMemory(process_.Get(), at_ + offset, data, size, nullptr);
-    }
-    bool Read(size_t offset, void* data, size_t size) {
-        return ReadProcessMemory(process_.Get(), at_ + offset, data, size, nullptr);
-    }
-
-private:
-    KernelHandle process_;
-    char* at_ = nullptr;
-};
-
-const wchar_t kInstallFolderTitle[] = L"Quillmark setup program";
-const wchar_t kLaunchIconsTitle[] = L"Zelk - Launch icons";
-const wchar_t kProgressTitle[] = L"Setup progress";
-const wchar_t kFolderPickerTitle[] = L"Select directory";
-constexpr int kPickerNameField = 1152;  // the file dialog's name field (edt1)
-
-}  // namespace
 
 HWND FindControl(HWND parent, const std::wstring& windowClass, const std::wstring& text) {
-    ControlSearch search{&windowClass, &text};
-    EnumChildWindows(parent, MatchControl, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND control : FindControls(parent, windowClass))
+        if (text.empty() || WindowText(control) == text)
+            return control;
+    return nullptr;
 }
 
-namespace {
-
-struct ControlsSearch {
-    const std::wstring* windowClass;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK AddControl(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<ControlsSearch*>(lp);
-    wchar_t cls[256] = {};
-    GetClassNameW(hwnd, cls, 256);
-    if (*s->windowClass == cls)
-        s->found.push_back(hwnd);
-    return TRUE;
+std::vector<HWND> FindControls(HWND parent, const std::wstring& windowClass) {
+    std::vector<HWND> all, found;
+    EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&all));
+    for (HWND control : all)
+        if (ClassOf(control) == windowClass)
+            found.push_back(control);
+    return found;
 }
-
-// Defined here: the toolchain's copy answered E_NOINTERFACE under Wine.
-const IID kIidAccessible = {
-    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-
-std::wstring TakeText(BSTR text) {
-    std::wstring taken = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
-    SysFreeString(text);
-    return taken;
-}
-
-}  // namespace
 
 WinEventRecorder* WinEventRecorder::recording_ = nullptr;
 
@@ -306,12 +312,6 @@ void CALLBACK WinEventRecorder::Heard(HWINEVENTHOOK, DWORD, HWND window, LONG ob
 
 int WinEventRecorder::CountFor(HWND window) const {
     return static_cast<int>(std::count(windows_.begin(), windows_.end(), window));
-}
-
-std::vector<HWND> FindControls(HWND parent, const std::wstring& windowClass) {
-    ControlsSearch search{&windowClass, {}};
-    EnumChildWindows(parent, AddControl, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 AccessibleAnswer AskScreenReader(HWND window, long child) {
@@ -347,6 +347,7 @@ AccessibleAnswer AskScreenReader(HWND window, long child) {
 }
 
 void Click(HWND button) {
+    // Posted, not sent: a click that opens a modal window would block a send.
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
@@ -402,12 +403,6 @@ void SelectListRow(HWND list, int row) {
         SendMessageTimeoutW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                             reinterpret_cast<LPARAM>(remote.At()), SMTO_ABORTIFHUNG, 5000, nullptr);
 }
-
-namespace {
-
-const wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
-
-}  // namespace
 
 ScreenDensity::ScreenDensity(DWORD dpi) {
     DWORD size = sizeof(earlier_);
@@ -480,83 +475,6 @@ bool SetupRun::Showed(SetupWindow kind) const {
     return std::find(windows.begin(), windows.end(), kind) != windows.end();
 }
 
-namespace {
-
-SetupWindow KindOf(HWND window) {
-    if (GetDlgItem(window, 0xFFFF))
-        return SetupWindow::Message;
-    const std::wstring title = WindowText(window);
-    if (title == kInstallFolderTitle)
-        return SetupWindow::InstallFolder;
-    if (title == kLaunchIconsTitle)
-        return SetupWindow::LaunchIcons;
-    return SetupWindow::Other;
-}
-
-struct Unanswered {
-    DWORD pid;
-    const std::vector<HWND>* answered;
-    HWND found = nullptr;
-};
-
-// A visible window of the process, not the progress window, not answered yet.
-BOOL CALLBACK MatchUnanswered(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<Unanswered*>(lp);
-    if (!IsVisibleWindowOf(hwnd, s->pid))
-        return TRUE;
-    if (std::find(s->answered->begin(), s->answered->end(), hwnd) != s->answered->end())
-        return TRUE;
-    s->found = hwnd;
-    return FALSE;
-}
-
-void PressDefault(SetupWindow kind, HWND window) {
-    switch (kind) {
-        case SetupWindow::InstallFolder:
-            Click(FindControl(window, L"Button", L"O&k"));
-            break;
-        case SetupWindow::LaunchIcons:
-            Click(FindControl(window, L"Button", L"&Next >"));
-            break;
-        case SetupWindow::Message:
-            PressButton(window, IDOK);
-            break;
-        case SetupWindow::Other:
-            break;
-    }
-}
-
-const std::function<void(HWND)>& AnswerFor(const SetupAnswers& answers, SetupWindow kind) {
-    switch (kind) {
-        case SetupWindow::InstallFolder:
-            return answers.installFolder;
-        case SetupWindow::LaunchIcons:
-            return answers.launchIcons;
-        case SetupWindow::Message:
-            return answers.message;
-        case SetupWindow::Other:
-            break;
-    }
-    return answers.other;
-}
-
-}  // namespace
-
-namespace {
-
-// Waits, handing on what comes for this thread meanwhile: the events of a
-// WinEventRecorder arrive as messages, and Wine drops those not taken.
-void WaitPumping(DWORD ms) {
-    const ULONGLONG end = GetTickCount64() + ms;
-    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    }
-}
-
-}  // namespace
-
 bool WaitForForeground(HWND window, DWORD timeoutMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     while (GetForegroundWindow() != window && GetTickCount64() < end) WaitPumping(50);
@@ -576,13 +494,15 @@ SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) 
         answered.erase(
             std::remove_if(answered.begin(), answered.end(), [](HWND h) { return !IsWindow(h); }),
             answered.end());
-        Unanswered search{setup.Id(), &answered};
-        EnumWindows(MatchUnanswered, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) {
+        const std::vector<HWND> shown = VisibleWindowsOf(setup.Id());
+        const auto unanswered = std::find_if(shown.begin(), shown.end(), [&](HWND h) {
+            return std::find(answered.begin(), answered.end(), h) == answered.end();
+        });
+        if (unanswered == shown.end()) {
             WaitPumping(50);
             continue;
         }
-        HWND window = search.found;
+        HWND window = *unanswered;
         answered.push_back(window);
         if (WindowText(window) == kProgressTitle) {
             // Shown while the files are unpacked; it asks nothing.
@@ -591,20 +511,14 @@ SetupRun RunSetup(Process& setup, const SetupAnswers& answers, DWORD timeoutMs) 
             continue;
         }
         const SetupWindow kind = KindOf(window);
-        if (kind == SetupWindow::Message) {
-            // Its text, before the box can go.
-            const std::wstring text = MessageBoxText(window);
-            run.messages.push_back(text);
-        }
+        if (kind == SetupWindow::Message)
+            run.messages.push_back(MessageBoxText(window));  // before the box can go
         if (answers.seen)
             answers.seen(kind, window);
         // A window caught before its title was set is no step of the run.
         if (kind != SetupWindow::Other)
             run.windows.push_back(kind);
-        if (const std::function<void(HWND)>& answer = AnswerFor(answers, kind))
-            answer(window);
-        else
-            PressDefault(kind, window);
+        Answer(answers, kind, window);
     }
     const ULONGLONG now = GetTickCount64();
     run.exitCode = setup.WaitForExit(static_cast<DWORD>(now < end ? end - now : 0) + 1000);
@@ -637,25 +551,23 @@ void ExpectProductFiles(const std::wstring& folder) {
     for (int i = 0; i < static_cast<int>(std::size(kProductFiles)); ++i) {
         if (i == kSettingsFile)
             continue;  // merged with the user's settings at the end
-        std::string installed;
-        EXPECT_TRUE(ReadBytes(folder + L"\\" + kProductFiles[i], installed) &&
-                    installed == ProductBytes(kProductFiles[i]))
+        EXPECT_TRUE(FileBytes(folder + L"\\" + kProductFiles[i]) == ProductBytes(kProductFiles[i]))
             << Narrow(kProductFiles[i]);
     }
 }
 
 void ExpectUsersSettingsMerged(const std::wstring& folder, const std::string& group) {
-    std::string written;
-    ASSERT_TRUE(ReadBytes(folder + L"\\Quillmark.ini", written));
+    const std::optional<std::string> written = FileBytes(folder + L"\\Quillmark.ini");
+    ASSERT_TRUE(written);
     std::vector<std::string> expected = ExampleMergedLines(Narrow(folder));
     expected.insert(expected.end(), {"[InstallUninstall]", "StartFolderPath=" + group});
-    EXPECT_EQ(CrLfLines(written), expected) << written;
+    EXPECT_EQ(CrLfLines(*written), expected) << *written;
 }
 
 std::function<void(HWND)> TypeInstallFolder(const std::wstring& folder) {
     return [folder](HWND dialog) {
         SetText(InstallFolderField(dialog), folder);
-        Click(FindControl(dialog, L"Button", L"O&k"));
+        Click(FindControl(dialog, L"Button", kOk));
     };
 }
 
@@ -713,18 +625,19 @@ bool SaveScreenshot(HWND window, const std::wstring& path) {
     return WriteBytes(path, bytes + pixels);
 }
 
-bool ReadBytes(const std::wstring& path, std::string& data) {
+std::optional<std::string> FileBytes(const std::wstring& path) {
     KernelHandle f(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!f.Valid())
-        return false;
-    LARGE_INTEGER size;
-    GetFileSizeEx(f.Get(), &size);
-    data.assign(static_cast<size_t>(size.QuadPart), '\0');
+    LARGE_INTEGER size{};
+    if (!f.Valid() || !GetFileSizeEx(f.Get(), &size))
+        return std::nullopt;
+    std::string data(static_cast<size_t>(size.QuadPart), '\0');
     DWORD got = 0;
-    return data.empty() ||
-           (::ReadFile(f.Get(), &data[0], static_cast<DWORD>(data.size()), &got, nullptr) &&
-            got == data.size());
+    if (!data.empty() &&
+        (!::ReadFile(f.Get(), &data[0], static_cast<DWORD>(data.size()), &got, nullptr) ||
+         got != data.size()))
+        return std::nullopt;
+    return data;
 }
 
 bool WriteBytes(const std::wstring& path, const std::string& data) {
@@ -736,18 +649,19 @@ bool WriteBytes(const std::wstring& path, const std::string& data) {
 }
 
 std::string ProductBytes(const std::wstring& relative) {
-    std::string data;
-    if (!ReadBytes(ProductFolder() + L"\\" + relative, data))
+    const std::optional<std::string> data = FileBytes(ProductFolder() + L"\\" + relative);
+    if (!data)
         ADD_FAILURE() << "cannot read the product's " << Narrow(relative);
-    return data;
+    return data.value_or("");
 }
 
 std::wstring DamagedSetupCopy(const std::wstring& folder, int file) {
-    std::string exe, stream;
-    EXPECT_TRUE(ReadBytes(SetupExe(), exe));
-    EXPECT_TRUE(ReadBytes(StreamFolder() + L"\\stream" + std::to_wstring(file) + L".bz2", stream));
-    const size_t at = exe.find(stream);
-    EXPECT_NE(at, std::string::npos);
+    std::string exe = FileBytes(SetupExe()).value_or("");
+    const std::string stream = FileBytes(FromUnixPath(QUILLMARK_STREAM_FOLDER) + L"\\stream" +
+                                         std::to_wstring(file) + L".bz2")
+                                   .value_or("");
+    const size_t at = stream.empty() ? std::string::npos : exe.find(stream);
+    EXPECT_NE(at, std::string::npos) << "the stream of file " << file << " in the setup";
     if (at != std::string::npos)
         exe[at + stream.size() / 2] = static_cast<char>(exe[at + stream.size() / 2] ^ 0x08);
     const std::wstring copy = folder + L"\\QuillmarkSetup.exe";
@@ -791,6 +705,16 @@ std::vector<std::wstring> ListFolder(const std::wstring& folder) {
             names.push_back(name);
     } while (FindNextFileW(search.Get(), &fd));
     return names;
+}
+
+std::vector<std::wstring> ListTree(const std::wstring& folder) {
+    std::vector<std::wstring> paths;
+    for (const std::wstring& name : ListFolder(folder)) {
+        paths.push_back(name);
+        for (const std::wstring& below : ListTree(folder + L"\\" + name))
+            paths.push_back(name + L"\\" + below);
+    }
+    return paths;
 }
 
 std::wstring TempFolder(const std::wstring& name) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,6 @@ namespace driver {
 std::wstring FromUnixPath(const std::string& unixPath);
 std::wstring SetupExe();          // the setup under test
 std::wstring ProductFolder();     // the product files it carries
-std::wstring StreamFolder();      // their bzip2 streams, as packed
 std::wstring ScreenshotFolder();  // where tests keep pictures of the windows they saw
 
 // The system the tests run on, as every process of it is told.
@@ -165,8 +165,6 @@ struct SetupAnswers {
     std::function<void(HWND)> installFolder;
     std::function<void(HWND)> launchIcons;
     std::function<void(HWND)> message;
-    // Any other window of the setup; unanswered when not given.
-    std::function<void(HWND)> other;
     // Sees every window just before it is answered (checks, screenshots),
     // and the progress window once when it shows, as SetupWindow::Other.
     std::function<void(SetupWindow, HWND)> seen;
@@ -215,7 +213,7 @@ HWND LaunchIconsOption(HWND dialog);
 bool SaveScreenshot(HWND window, const std::wstring& path);
 
 // Files as the tests check them.
-bool ReadBytes(const std::wstring& path, std::string& data);
+std::optional<std::string> FileBytes(const std::wstring& path);  // nullopt: unreadable
 bool WriteBytes(const std::wstring& path, const std::string& data);
 // A product file's bytes as packed, by its path in ProductFolder()
 // ("Support\\AppIcons.icl"); a file that cannot be read fails the test.
@@ -231,6 +229,9 @@ bool Exists(const std::wstring& path);
 bool IsFolder(const std::wstring& path);
 void RemoveTree(const std::wstring& path);
 std::vector<std::wstring> ListFolder(const std::wstring& folder);  // names, without . and ..
-std::wstring TempFolder(const std::wstring& name);                 // made empty
+// Every path below folder, relative to it ("Support\\AppIcons.icl"), each
+// folder before what it holds.
+std::vector<std::wstring> ListTree(const std::wstring& folder);
+std::wstring TempFolder(const std::wstring& name);  // made empty
 
 }  // namespace driver

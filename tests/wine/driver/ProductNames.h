@@ -25,6 +25,11 @@ inline const wchar_t kUninstallKey[] =
 // The product program's switch that the entry's UninstallString gives it.
 inline const wchar_t kUninstallSwitch[] = L"/uninstall";
 
+// The titles of the setup's windows.
+inline const wchar_t kInstallFolderTitle[] = L"Quillmark setup program";
+inline const wchar_t kLaunchIconsTitle[] = L"Zelk - Launch icons";
+inline const wchar_t kProgressTitle[] = L"Setup progress";
+
 // The setup's two messages.
 inline const wchar_t kDone[] = L"Done.";
 inline const wchar_t kFailed[] = L"Error. Installation package demaged !";
