@@ -1,5 +1,5 @@
-// Reads the PNG images that icons may hold: 8-bit RGBA, not interlaced, with
-// any of PNG's row filters, every chunk's CRC checked.
+// Reads the PNG images that the setup's icon holds: 8-bit RGBA, not
+// interlaced, rows unfiltered, every chunk's CRC checked.
 #pragma once
 
 #include <string>

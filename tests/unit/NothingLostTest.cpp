@@ -199,9 +199,9 @@ struct Hold {
     const char* name;
     std::function<void(MemoryFileSystem&)> place;
     bool hardLinks;
-    bool extracted;          // the run still installs the product
-    bool settingsRewritten;  // the merged settings replace the user's file
-    bool leavesForNextRun;   // what it could not finish, the next run does
+    bool extracted;                 // the run still installs the product
+    bool settingsRewritten;         // the merged settings replace the user's file
+    bool leavesForNextRun = false;  // what it could not finish, the next run does
 };
 
 void HoldFor(MemoryFileSystem& fs, std::set<std::string>& how, const std::string& path,
@@ -269,8 +269,9 @@ TEST(NothingLostTest, FilesHeldByOtherProgramsNeverCostTheUserAnything) {
         const Outcome outcome = RunSetup(fs, "0000000B");
         EXPECT_EQ(outcome.extracted, hold.extracted);
         ExpectNothingLost(fs.files, expected);
-        if (!outcome.extracted)
+        if (!outcome.extracted) {
             EXPECT_EQ(outcome.failure.osError, kSharingViolation);
+        }
         if (hold.settingsRewritten)
             EXPECT_EQ(fs.files.at(kSettings), expected.complete.at(kSettings));
         else
