@@ -34,22 +34,27 @@ inline std::string ExampleOldSettingsFile() {
 
 // The lines written over the package's default file, up to the program group
 // that the launch-icons step adds behind them: the user's values where they
-// are kept, the forced ones, and the cleared last transfer.
-inline std::vector<std::string> ExampleMergedLines(const std::string& installFolder) {
+// are kept (empty, and the default language, on a first installation, which
+// has none), the forced ones, and the cleared last transfer.
+inline std::vector<std::string> ExampleMergedLines(const std::string& installFolder,
+                                                   bool update = true) {
+    const auto kept = [update](const std::string& key, const char* users) {
+        return key + "=" + (update ? users : "");
+    };
     return {
         "[App]",
-        "Language=IT-IT",
+        update ? "Language=IT-IT" : "Language=EN-US",
         "FirstOpen=true",
         "UpdateUrl=" + HexEncode(kUpdateSiteUrl),
         "LastPath=" + HexEncode(installFolder),
-        "Recents=R any text = here",
+        kept("Recents", "R any text = here"),
         "[Communication]",
-        "Device=3",
-        "IpString=10.0.0.7",
-        "SerialCommPort=COM1",
-        "SerialCommSpeed=19200",
-        "Address=2",
-        "Rack=1",
+        kept("Device", "3"),
+        kept("IpString", "10.0.0.7"),
+        kept("SerialCommPort", "COM1"),
+        kept("SerialCommSpeed", "19200"),
+        kept("Address", "2"),
+        kept("Rack", "1"),
         "Slot=",
         "[Get]",
         "GetFileName=",

@@ -14,6 +14,7 @@
 #include "settings/SettingsFile.h"
 #include "support/EarlierInstallation.h"
 #include "support/FaultyFileSystem.h"
+#include "support/FileTree.h"
 #include "support/SampleBytes.h"
 #include "support/ScriptedSetup.h"
 #include "support/SettingsExample.h"
@@ -101,21 +102,6 @@ Installations Expected(bool hardLinks) {
     return expected;
 }
 
-// The paths where two sets of files differ, for a message that can be read.
-std::string Differences(const Files& actual, const Files& expected) {
-    std::string differ;
-    for (const auto& [path, data] : actual) {
-        auto it = expected.find(path);
-        if (it == expected.end() || it->second != data)
-            differ +=
-                "\n  " + path + (it == expected.end() ? " (not expected)" : " (other content)");
-    }
-    for (const auto& [path, data] : expected)
-        if (!actual.count(path))
-            differ += "\n  " + path + " (missing)";
-    return differ;
-}
-
 // Where the earlier content of path is kept: under its name or, on a volume
 // without second names, under the name a run kept it aside by.
 const std::string* EarlierOrNew(const Files& files, const std::string& path) {
@@ -168,7 +154,7 @@ TEST(NothingLostTest, StoppedAtAnyStepTheNextRunFinishesTheUpdateWithTheUsersVal
             fs.folders = stopped.folders;
             const Outcome next = RunSetup(fs, "0000000C");
             EXPECT_TRUE(next.extracted) << next.failure.path;
-            EXPECT_EQ(Differences(fs.files, expected.complete), "");
+            EXPECT_EQ(FileTree{fs.files}, FileTree{expected.complete});
             if (::testing::Test::HasFailure())
                 return;
         }
@@ -279,7 +265,7 @@ TEST(NothingLostTest, FilesHeldByOtherProgramsNeverCostTheUserAnything) {
         if (hold.extracted || hold.leavesForNextRun)
             continue;
         // Refused, and rolled back whole: the earlier installation as it was.
-        EXPECT_EQ(Differences(fs.files, expected.earlier), "");
+        EXPECT_EQ(FileTree{fs.files}, FileTree{expected.earlier});
     }
 }
 
@@ -299,7 +285,7 @@ TEST(NothingLostTest, WhatARollBackCouldNotPutBackTheNextRunDoes) {
     fs.sharedWithoutDelete.clear();
     fs.locked.clear();
     ASSERT_TRUE(RunSetup(fs, "0000000C").extracted);
-    EXPECT_EQ(Differences(fs.files, expected.complete), "");
+    EXPECT_EQ(FileTree{fs.files}, FileTree{expected.complete});
 }
 
 // A second run over the folder while the first is stopped at any step of its
@@ -333,7 +319,7 @@ TEST(NothingLostTest, ASecondRunNeverTouchesWhatARunningOneHolds) {
 
         fs.LetEverythingGo();  // the first run ends, stopped
         EXPECT_TRUE(RunSetup(fs, "0000000C").extracted);
-        EXPECT_EQ(Differences(fs.files, expected.complete), "");
+        EXPECT_EQ(FileTree{fs.files}, FileTree{expected.complete});
         if (::testing::Test::HasFailure())
             return;
     }

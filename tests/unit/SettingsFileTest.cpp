@@ -50,32 +50,10 @@ TEST_F(SettingsFileTest, AnUpdateKeepsTheUsersValues) {
 }
 
 TEST_F(SettingsFileTest, AFirstInstallationGetsTheForcedValuesAndEmptyOnes) {
-    InstallOver("C:\\Program Files\\Quillmark");
-    EXPECT_EQ(CrLfLines(fs.files.at("C:\\Program Files\\Quillmark\\Quillmark.ini")),
-              Concat(
-                  {
-                      "[App]",
-                      "Language=EN-US",
-                      "FirstOpen=true",
-                      "UpdateUrl=" + HexEncode(kUpdateSiteUrl),
-                      "LastPath=" + HexEncode("C:\\Program Files\\Quillmark"),
-                      "Recents=",
-                      "[Communication]",
-                      "Device=",
-                      "IpString=",
-                      "SerialCommPort=",
-                      "SerialCommSpeed=",
-                      "Address=",
-                      "Rack=",
-                      "Slot=",
-                      "[Get]",
-                      "GetFileName=",
-                      "Area=",
-                      "Db=",
-                      "Start=",
-                      "Length=",
-                  },
-                  kProgramGroup));
+    const std::string folder = "C:\\Program Files\\Quillmark";
+    InstallOver(folder);
+    EXPECT_EQ(CrLfLines(fs.files.at(folder + "\\Quillmark.ini")),
+              Concat(ExampleMergedLines(folder, false), kProgramGroup));
 }
 
 TEST_F(SettingsFileTest, CommentsAndBlankLinesOfTheDefaultFileStayInPlace) {
