@@ -32,12 +32,12 @@ inline std::string ExampleOldSettingsFile() {
            "StartFolderPath=Old group\r\n";
 }
 
-// The lines written over the package's default file, up to the program group
-// that the launch-icons step adds behind them: the user's values where they
-// are kept (empty, and the default language, on a first installation, which
-// has none), the forced ones, and the cleared last transfer.
+// The lines written over the package's default file: the user's values where
+// they are kept (empty, and the default language, on a first installation,
+// which has none), the forced ones, the cleared last transfer, and the program
+// group that the launch-icons step records.
 inline std::vector<std::string> ExampleMergedLines(const std::string& installFolder,
-                                                   bool update = true) {
+                                                   const std::string& group, bool update = true) {
     const auto kept = [update](const std::string& key, const char* users) {
         return key + "=" + (update ? users : "");
     };
@@ -62,5 +62,7 @@ inline std::vector<std::string> ExampleMergedLines(const std::string& installFol
         "Db=",
         "Start=",
         "Length=",
+        "[InstallUninstall]",
+        "StartFolderPath=" + group,
     };
 }

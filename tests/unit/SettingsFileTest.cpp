@@ -15,14 +15,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// What the launch-icons step adds at the end of every written file.
-const Lines kProgramGroup = {"[InstallUninstall]", "StartFolderPath=Zelk\\Quillmark"};
-
-Lines Concat(Lines head, const Lines& tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
-
 // The setup run over the file system with a package that holds only a
 // settings file, whose program group is "Zelk\Quillmark".
 class SettingsFileTest : public ShellTest {
@@ -42,7 +34,7 @@ TEST_F(SettingsFileTest, AnUpdateKeepsTheUsersValues) {
     InstallOver(folder);
 
     const Lines lines = CrLfLines(fs.files.at("D:\\Plant\\Logger\\Quillmark.ini"));
-    EXPECT_EQ(lines, Concat(ExampleMergedLines(folder), kProgramGroup));
+    EXPECT_EQ(lines, ExampleMergedLines(folder, "Zelk\\Quillmark"));
     ASSERT_GE(lines.size(), 5u);
     EXPECT_EQ(lines[4], "LastPath=443A5C506C616E745C4C6F67676572");
     EXPECT_FALSE(fs.files.count("D:\\Plant\\Logger\\\\Quillmark.cfg"));
@@ -53,7 +45,7 @@ TEST_F(SettingsFileTest, AFirstInstallationGetsTheForcedValuesAndEmptyOnes) {
     const std::string folder = "C:\\Program Files\\Quillmark";
     InstallOver(folder);
     EXPECT_EQ(CrLfLines(fs.files.at(folder + "\\Quillmark.ini")),
-              Concat(ExampleMergedLines(folder, false), kProgramGroup));
+              ExampleMergedLines(folder, "Zelk\\Quillmark", false));
 }
 
 TEST_F(SettingsFileTest, CommentsAndBlankLinesOfTheDefaultFileStayInPlace) {
