@@ -197,6 +197,17 @@ void HoldFor(MemoryFileSystem& fs, std::set<std::string>& how, const std::string
         fs.releasedAfterPauses[path] = pauses;
 }
 
+// The icons held for good, and the new program by a scanner for that many
+// pauses (0: for good), once it is in place.
+void HeldOnceInPlace(MemoryFileSystem& fs, int pauses) {
+    fs.afterMove = [&fs, pauses](const std::string& to) {
+        if (to != kProgram)
+            return;
+        HoldFor(fs, fs.locked, kIcons, 0);
+        HoldFor(fs, fs.sharedWithoutDelete, kProgram, pauses);
+    };
+}
+
 // Named flags for the table below.
 constexpr bool kNtfs = true, kFat = false;
 constexpr bool kInstalls = true, kRefused = false;
@@ -222,25 +233,10 @@ const Hold kHolds[] = {
     // Held from the moment the new program is in place: before, every earlier
     // file could be replaced, and the commit began.
     {"on FAT, a later file held for good and the new program held by a scanner for a while",
-     [](MemoryFileSystem& fs) {
-         fs.afterMove = [&fs](const std::string& to) {
-             if (to != kProgram)
-                 return;
-             HoldFor(fs, fs.locked, kIcons, 0);
-             HoldFor(fs, fs.sharedWithoutDelete, kProgram, 9);  // past the commit's retries
-         };
-     },
+     [](MemoryFileSystem& fs) { HeldOnceInPlace(fs, 9); },  // past the commit's retries
      kFat, kRefused, kUsersFileKept},
     {"on FAT, a later file held for good and the new program held by a scanner for good",
-     [](MemoryFileSystem& fs) {
-         fs.afterMove = [&fs](const std::string& to) {
-             if (to != kProgram)
-                 return;
-             HoldFor(fs, fs.locked, kIcons, 0);
-             fs.sharedWithoutDelete.insert(kProgram);
-         };
-     },
-     kFat, kRefused, kUsersFileKept, true},
+     [](MemoryFileSystem& fs) { HeldOnceInPlace(fs, 0); }, kFat, kRefused, kUsersFileKept, true},
 };
 
 TEST(NothingLostTest, FilesHeldByOtherProgramsNeverCostTheUserAnything) {
