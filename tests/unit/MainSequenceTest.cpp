@@ -67,11 +67,8 @@ TEST_F(MainSequenceTest, ACompletedRunChangesThingsInItsOrderAndEndsWithDone) {
     EXPECT_EQ(setup.Run(), kExitCompleted);
 
     EXPECT_EQ(setup.proposedFolder, "C:\\Program Files");
-    EXPECT_EQ(setup.progress.title, "Setup progress");
     EXPECT_EQ(writer.written.size(), 3u);  // desktop, program and uninstall shortcuts
-    const std::vector<std::string> lines = CrLfLines(fs.files.at(kSettings));
-    EXPECT_EQ(lines[1], "Language=IT-IT");
-    EXPECT_EQ(lines.back(), "StartFolderPath=Zelk\\Quillmark");
+    EXPECT_EQ(CrLfLines(fs.files.at(kSettings)).back(), "StartFolderPath=Zelk\\Quillmark");
     for (const auto& [key, text] : ExpectedFileTypeValues(kFolder))
         EXPECT_EQ(reg.GetString(RegRoot::ClassesRoot, key, ""), text) << key;
     EXPECT_TRUE(setup.fileTypesChanged);
@@ -85,7 +82,6 @@ TEST_F(MainSequenceTest, AFirstInstallationHasThePackagesSettingsUntilTheMergedO
         EXPECT_EQ(fs.files.at(kSettings), "[App]\r\nLanguage=EN-US\r\n");
     };
     EXPECT_EQ(setup.Run(), kExitCompleted);
-    EXPECT_EQ(CrLfLines(fs.files.at(kSettings))[1], "Language=EN-US");
 }
 
 TEST_F(MainSequenceTest, ACancelledOrMissingFirstDialogChangesNothingAndSaysNothing) {

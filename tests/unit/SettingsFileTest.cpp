@@ -13,8 +13,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
 // The setup run over the file system with a package that holds only a
 // settings file, whose program group is "Zelk\Quillmark".
 class SettingsFileTest : public ShellTest {
@@ -33,7 +31,8 @@ TEST_F(SettingsFileTest, AnUpdateKeepsTheUsersValues) {
     fs.files["D:\\Plant\\Logger\\\\Quillmark.cfg"] = "configuration";
     InstallOver(folder);
 
-    const Lines lines = CrLfLines(fs.files.at("D:\\Plant\\Logger\\Quillmark.ini"));
+    const std::vector<std::string> lines =
+        CrLfLines(fs.files.at("D:\\Plant\\Logger\\Quillmark.ini"));
     EXPECT_EQ(lines, ExampleMergedLines(folder, "Zelk\\Quillmark"));
     ASSERT_GE(lines.size(), 5u);
     EXPECT_EQ(lines[4], "LastPath=443A5C506C616E745C4C6F67676572");
