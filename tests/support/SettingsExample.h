@@ -8,6 +8,7 @@
 
 #include "settings/HexEncode.h"
 #include "settings/MergeSettings.h"
+#include "settings/ParseIniDocument.h"
 
 inline std::string ExampleOldSettingsFile() {
     return "[App]\r\n"
@@ -30,6 +31,14 @@ inline std::string ExampleOldSettingsFile() {
            "Area=4\r\nDb=4\r\nStart=4\r\nLength=4\r\n"
            "[InstallUninstall]\r\n"
            "StartFolderPath=Old group\r\n";
+}
+
+// Whether a settings file holds the user's language and device of the file
+// above, whatever else it holds: the user's file or one merged from it.
+inline bool HoldsExampleUsersValues(const std::string& file) {
+    const IniDocument read = ParseIniDocument(file);
+    return read.Section("App").Value("Language") == "IT-IT" &&
+           read.Section("Communication").Value("Device") == "3";
 }
 
 // The lines written over the package's default file: the user's values where

@@ -8,8 +8,6 @@
 #include <functional>
 
 #include "base/RunNames.h"
-#include "settings/IniDocument.h"
-#include "settings/ParseIniDocument.h"
 #include "settings/SaveIniDocument.h"
 #include "settings/SettingsFile.h"
 #include "support/EarlierInstallation.h"
@@ -81,11 +79,7 @@ Outcome RunSetup(MemoryFileSystem& fs, const std::string& id) {
 // The user's language and device, as the settings file holds them now.
 bool HoldsUsersValues(const Files& files) {
     auto it = files.find(kSettings);
-    if (it == files.end())
-        return false;
-    IniDocument read = ParseIniDocument(it->second);
-    return read.Section("App").Value("Language") == "IT-IT" &&
-           read.Section("Communication").Value("Device") == "3";
+    return it != files.end() && HoldsExampleUsersValues(it->second);
 }
 
 struct Installations {

@@ -13,9 +13,6 @@
 
 #include "driver/Driver.h"
 #include "driver/ProductNames.h"
-#include "settings/MergeSettings.h"
-#include "settings/SaveIniDocument.h"
-#include "settings/ParseIniDocument.h"
 #include "support/EarlierInstallation.h"
 #include "support/FileTree.h"
 #include "support/IniText.h"
@@ -110,11 +107,7 @@ void ExpectNoLeftovers(const std::wstring& folder) {
 // The settings file holds the user's language and device, whatever else.
 bool HoldsUsersValues(const std::wstring& folder) {
     const std::optional<std::string> bytes = FileBytes(SettingsFile(folder));
-    if (!bytes)
-        return false;
-    IniDocument read = ParseIniDocument(*bytes);
-    return read.Section("App").Value("Language") == "IT-IT" &&
-           read.Section("Communication").Value("Device") == "3";
+    return bytes && HoldsExampleUsersValues(*bytes);
 }
 
 class FailedUpdate : public ::testing::Test {
@@ -340,19 +333,10 @@ TEST_F(FailedUpdateOnASmallDrive, AFullDiskAtTheSettingsWriteLeavesTheUsersFile)
 // settings file is whole, the user's or a new one, and a rerun completes.
 TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunCompletes) {
     const std::string users = ExampleOldSettingsFile();
-    const std::string packaged = ProductBytes(kProductFiles[kSettingsFile]);
-    // Whether bytes are the whole file a completed run writes over the settings
-    // file old: only the program group of the launch-icons step may follow.
-    auto isMergedFrom = [&](const std::string& bytes, const std::string& old) {
-        IniDocument oldSettings = ParseIniDocument(old),
-                    defaultSettings = ParseIniDocument(packaged);
-        MergeSettings(oldSettings, defaultSettings, Narrow(folder));
-        const std::vector<std::string> merged = CrLfLines(FormatIniDocument(defaultSettings));
-        const std::vector<std::string> lines = CrLfLines(bytes);
-        return bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0 &&
-               lines.size() >= merged.size() && lines.size() <= merged.size() + 2 &&
-               std::equal(merged.begin(), merged.end(), lines.begin());
-    };
+    // The whole file a completed run writes over the user's, its program
+    // group the one proposed.
+    const std::vector<std::string> merged = ExampleMergedLines(Narrow(folder), "Quillmark");
+    auto isMerged = [&](const std::string& bytes) { return CrLfLines(bytes) == merged; };
 
     const unsigned seed = static_cast<unsigned>(GetTickCount());
     std::printf("random moments from seed %u\n", seed);
@@ -380,7 +364,7 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
         ASSERT_TRUE(read);
         const std::string& left = *read;
         // Never the package's defaults in place of the user's values.
-        EXPECT_TRUE(left == users || isMergedFrom(left, users)) << left;
+        EXPECT_TRUE(left == users || isMerged(left)) << left;
         if (!Leftovers(TreeOf(folder)).empty())
             ++whileStaging;
         else if (left == users)
@@ -395,7 +379,7 @@ TEST_F(FailedUpdate, ASetupEndedByForceLeavesAWholeSettingsFileAndARerunComplete
         unpackSeconds = std::max(0.2, took);
         const std::optional<std::string> settings = FileBytes(SettingsFile(folder));
         ASSERT_TRUE(settings);
-        EXPECT_TRUE(isMergedFrom(*settings, left)) << *settings;
+        EXPECT_TRUE(isMerged(*settings)) << *settings;
         EXPECT_TRUE(HoldsUsersValues(folder));
         ExpectProductFiles(folder);
         ExpectNoLeftovers(folder);
