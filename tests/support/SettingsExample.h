@@ -36,7 +36,7 @@ inline std::string ExampleOldSettingsFile() {
 // Whether a settings file holds the user's language and device of the file
 // above, whatever else it holds: the user's file or one merged from it.
 inline bool HoldsExampleUsersValues(const std::string& file) {
-    const IniDocument read = ParseIniDocument(file);
+    IniDocument read = ParseIniDocument(file);
     return read.Section("App").Value("Language") == "IT-IT" &&
            read.Section("Communication").Value("Device") == "3";
 }
