@@ -30,12 +30,8 @@ bool Unfilter(const std::string& rows, size_t stride, int height, std::string& o
 
 }  // namespace
 
-bool IsPng(const std::string& data) {
-    return data.compare(0, 8, kSignature, 8) == 0;
-}
-
 bool ReadPng(const std::string& data, PngRgba& image, std::string& error) {
-    if (!IsPng(data)) {
+    if (data.compare(0, 8, kSignature, 8) != 0) {
         error = "no PNG signature";
         return false;
     }

@@ -9,5 +9,4 @@ struct PngRgba {
     std::string rgba;  // top row first, four bytes a pixel
 };
 
-bool IsPng(const std::string& data);
 bool ReadPng(const std::string& data, PngRgba& image, std::string& error);
