@@ -11,7 +11,8 @@ SetupWindows::SetupWindows(Gui& gui, Platform& platform) : gui_(gui), platform_(
     gui.SetStandardFont("Tahoma", 11);
 }
 
-// Here, with the windows' own destructors, rather than wherever it goes.
+// Out of line, so that the entry does not inline the three windows'
+// destructors a second time.
 SetupWindows::~SetupWindows() = default;
 
 FolderAnswer SetupWindows::AskInstallFolder(std::string& folder) {
