@@ -43,10 +43,10 @@ bool StageFile(const FileGroup& group, int32_t i, const std::string& folder, Ext
         return run.Fail(ExtractStep::unpack, path, 0);
     if (run.IsSettings(path))
         run.settings->packageContent = std::string(file.data.View());
-    if (OsResult written =
-            run.HoldsBack(path) ? OsResult::Done() : run.staged.Stage(path, file.data.View());
-        !written)
-        return run.Fail(ExtractStep::write, path, written.error);
+    if (!run.HoldsBack(path)) {
+        if (OsResult written = run.staged.Stage(path, file.data.View()); !written)
+            return run.Fail(ExtractStep::write, path, written.error);
+    }
     run.buffer = std::move(file.data);
     return true;
 }
